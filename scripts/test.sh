@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test headless and in parallel.
+#   scripts/test.sh           ordinary build
+#   scripts/test.sh --asan    AddressSanitizer + UndefinedBehaviorSanitizer
+#   scripts/test.sh --tsan    ThreadSanitizer
+# Extra arguments after the mode go to ctest (for example -R firmware).
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+mode=""
+case "${1:-}" in
+    --asan) mode=address; shift ;;
+    --tsan) mode=thread; shift ;;
+esac
+
+"$ROOT/scripts/setup-deps.sh"
+
+if [[ -z "$mode" ]]; then
+    BUILD="${QUILBEX_BUILD_DIR:-$ROOT/build}"
+    quilbex_configure_and_build "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILBEX_SANITIZE=
+else
+    BUILD="${QUILBEX_BUILD_DIR:-$ROOT/build-$mode}"
+    quilbex_configure_and_build "$BUILD" -DCMAKE_BUILD_TYPE=Debug -DQUILBEX_SANITIZE=$mode -DQUILBEX_BUILD_BENCH=OFF
+    export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
+fi
+
+export QT_QPA_PLATFORM=offscreen
+cd "$BUILD"
+ctest --output-on-failure --parallel "$(( $(nproc) * 2 ))" "$@"

@@ -1,0 +1,60 @@
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QIcon>
+#include <QTextStream>
+
+#include <memory>
+
+#include "app/Application.h"
+#include "app/DebugLog.h"
+#include "i18n/LanguageManager.h"
+#include "ui/MainWindow.h"
+#include "ui/WidgetHooks.h"
+
+int main(int argc, char* argv[])
+{
+    openDebugLog();
+
+    int exitCode = 0;
+    {
+        QApplication app(argc, argv);
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/app.png")));
+        QApplication::setApplicationName(QStringLiteral("Quilbex Control"));
+        QApplication::setOrganizationName(QStringLiteral("Quilbex"));
+        QApplication::setApplicationVersion(QStringLiteral("v3.0.0-dev"));
+
+        QCommandLineParser parser;
+        parser.setApplicationDescription(QStringLiteral("Configuration tool for the Quilbex Pedals."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        const QCommandLineOption simulateOption(
+            QStringLiteral("simulate"), QStringLiteral("Use the built-in virtual pedals instead of real hardware."));
+        parser.addOption(simulateOption);
+        parser.process(app);
+
+        QFile styleFile(QStringLiteral(":/styles/app.qss"));
+        if (styleFile.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            QTextStream stream(&styleFile);
+            app.setStyleSheet(stream.readAll());
+        }
+
+        installWidgetHooks();
+
+        auto application = std::make_unique<Application>(parser.isSet(simulateOption)
+                                                             ? Application::simulatedTransportFactory()
+                                                             : Application::hidapiTransportFactory());
+        if (application->languageManager)
+            application->languageManager->initFromSettings();
+
+        auto window = std::make_unique<MainWindow>(application.get());
+        window->show();
+
+        exitCode = app.exec();
+
+        closeDebugLog();
+        window.reset();
+        application.reset();
+    }
+    return exitCode;
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+#include "coordination/DeviceConfigModel.h"
+
+class QTimer;
+class IHidTransport;
+class IQuilbexProtocol;
+struct DeviceLinkState;
+struct UpgradeStatus;
+
+// Last device-confirmed tuning of the three pedals (calibration excluded).
+struct PedalParamsSnapshot
+{
+    struct Pedal
+    {
+        quint8 deadTop = 0;
+        quint8 deadBot = 0;
+        quint8 filter = 0;
+        quint8 curveType = 0;
+        CurvePoints curve{};
+    };
+    std::array<Pedal, 3> pedals{};
+    bool valid = false;
+};
+
+// Owns the conversation with the pedals: scan every 500 ms until opened, read the
+// configuration, poll telemetry every 20 ms, write on request, reconnect after a restart.
+class SessionCoordinator : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kScanIntervalMs = 500;
+    static constexpr int kPollIntervalMs = 20;
+    static constexpr int kParaLogPolls = 80;
+
+    SessionCoordinator(DeviceLinkState* link, DeviceConfigModel* config, PedalRuntimeState* runtime,
+                       UpgradeStatus* upgrade, QObject* parent = nullptr);
+    ~SessionCoordinator() override;
+
+    void setTransport(IHidTransport* transport);
+    void setProtocol(IQuilbexProtocol* protocol);
+    void setConnected(bool connected);
+    bool isUpgradeBusy() const;
+    void capturePedalSnapshot();
+
+    const PedalParamsSnapshot& snapshot() const { return m_snapshot; }
+    bool isScanning() const;
+    bool isPolling() const;
+    QTimer* scanTimer() const { return m_scanTimer; }
+    QTimer* pollTimer() const { return m_pollTimer; }
+
+Q_SIGNALS:
+    void deviceConnectedChanged(bool connected);
+    void upgradeBusyChanged(bool busy);
+    void errorOccurred(QString message);
+
+public Q_SLOTS:
+    void requestConnect();
+    void requestDisconnect();
+    void requestReadConfig();
+    void requestWriteConfig();
+    void requestWritePedalParams(int hostIndex);
+    void pauseForFirmwareTransfer();
+    void resumeAfterFirmwareTransfer();
+    void refreshUpgradeBusySignal();
+    void markDisconnectedSnapshot();
+    bool queryDeviceConnectedForWorker();
+    bool probeUsbConnectOnce();
+
+private Q_SLOTS:
+    void onScanTimer();
+    void onPollTimer();
+
+private:
+    DeviceLinkState* m_link = nullptr;
+    DeviceConfigModel* m_config = nullptr;
+    PedalRuntimeState* m_runtime = nullptr;
+    UpgradeStatus* m_upgrade = nullptr;
+    IQuilbexProtocol* m_protocol = nullptr;
+    IHidTransport* m_transport = nullptr;
+    QTimer* m_scanTimer = nullptr;
+    QTimer* m_pollTimer = nullptr;
+    int m_pollFailCount = 0;
+    int m_paraLogCountdown = 0;
+    PedalParamsSnapshot m_snapshot;
+};
