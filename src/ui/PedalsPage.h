@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "coordination/DeviceConfigModel.h"
+
+class Application;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class PedalChannelCard;
+class CurvePreviewWidget;
+struct CurveProfile;
+
+// Page 1: the three pedal columns with their charts and live data, and the profile bar.
+// The columns and live data are in PedalsPage.cpp, the profile bar in PedalsPageProfiles.cpp.
+class PedalsPage : public QWidget
+{
+    Q_OBJECT
+public:
+    PedalsPage(Application* application, QWidget* parent = nullptr);
+    ~PedalsPage() override;
+
+    void retranslateUi();
+
+    // For tests and benchmarks.
+    PedalChannelCard* card(int hostIndex) const;
+    CurvePreviewWidget* preview(int hostIndex) const;
+    bool isProfileDirty() const { return profileDirty; }
+
+private Q_SLOTS:
+    void setConnectionStatus(bool connected);
+    void onRuntimeDataChanged();
+    void refreshCurvePreviews();
+    void onProfileNew();
+    void onProfileDelete();
+    void onProfileLoad();
+    void onProfileSave();
+    void onProfileImport();
+    void onProfileExport();
+    void onProfileComboActivated(int index);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildProfileBar(QFrame* bar);
+    QFrame* buildCurvePreviewCard(int hostIndex, QWidget* parentCard);
+    void onChartEdited(int hostIndex, const CurvePoints& points);
+    void initProfiles();
+    void refreshProfileCombo();
+    void selectProfileByPath(const QString& path);
+    void applyProfileToModel(const CurveProfile& profile);
+    CurveProfile buildProfileFromModel(const QString& name);
+    bool saveCurrentProfile(QString* error);
+    bool confirmUnsavedChanges(const QString& title);
+    void updateDirtyUi();
+    void markProfileDirty();
+    void clearProfileDirty();
+    void onProfileRename();
+    QString selectedProfilePath() const;
+
+    Application* application = nullptr;
+    QScrollArea* scrollArea = nullptr;
+    std::array<PedalChannelCard*, 3> cards{};
+    QLabel* profilesTitle = nullptr;
+    QLabel* connLed = nullptr;
+    QLabel* connLabel = nullptr;
+    std::array<QLabel*, 3> previewTitles{};
+    std::array<CurvePreviewWidget*, 3> previews{};
+    std::unique_ptr<QString> profilesDir;
+    QComboBox* profileCombo = nullptr;
+    QPushButton* newBtn = nullptr;
+    QPushButton* deleteBtn = nullptr;
+    QPushButton* loadBtn = nullptr;
+    QPushButton* saveBtn = nullptr;
+    QPushButton* importBtn = nullptr;
+    QPushButton* exportBtn = nullptr;
+    bool loadingProfile = false;
+    bool profileDirty = false;
+    QString currentProfilePath;
+};
