@@ -1,10 +1,31 @@
 #include "coordination/SessionCoordinator.h"
 
+#include <QDebug>
 #include <QTimer>
 
 #include "app/SharedRecords.h"
+#include "coordination/PedalCardLayer.h"
+#include "device/IHidTransport.h"
+#include "device/IQuilbexProtocol.h"
+#include "device/QuilbexProtocolV1.h"
 
-// Placeholder until the coordinator lands.
+namespace {
+const char* openErrorText(IHidTransport::OpenError error)
+{
+    switch (error) {
+    case IHidTransport::OpenError::Ok:
+        return "none reported";
+    case IHidTransport::OpenError::PermissionDenied:
+        return "permission denied (install the udev rule, then re-plug the pedals)";
+    case IHidTransport::OpenError::NotFound:
+        return "device vanished before it could be opened";
+    case IHidTransport::OpenError::OtherError:
+        break;
+    }
+    return "other error";
+}
+} // namespace
+
 SessionCoordinator::SessionCoordinator(DeviceLinkState* link, DeviceConfigModel* config, PedalRuntimeState* runtime,
                                        UpgradeStatus* upgrade, QObject* parent)
     : QObject(parent), m_link(link), m_config(config), m_runtime(runtime), m_upgrade(upgrade)
@@ -13,26 +34,306 @@ SessionCoordinator::SessionCoordinator(DeviceLinkState* link, DeviceConfigModel*
     m_scanTimer->setInterval(kScanIntervalMs);
     m_pollTimer = new QTimer(this);
     m_pollTimer->setInterval(kPollIntervalMs);
+    connect(m_scanTimer, &QTimer::timeout, this, &SessionCoordinator::onScanTimer);
+    connect(m_pollTimer, &QTimer::timeout, this, &SessionCoordinator::onPollTimer);
     m_scanTimer->start();
 }
+
 SessionCoordinator::~SessionCoordinator() = default;
-void SessionCoordinator::setTransport(IHidTransport* t) { m_transport = t; }
-void SessionCoordinator::setProtocol(IQuilbexProtocol* p) { m_protocol = p; }
-void SessionCoordinator::setConnected(bool c) { if (m_link) m_link->connected = c; Q_EMIT deviceConnectedChanged(c); }
-bool SessionCoordinator::isUpgradeBusy() const { return m_upgrade && m_upgrade->isBusy(); }
-void SessionCoordinator::capturePedalSnapshot() {}
-bool SessionCoordinator::isScanning() const { return m_scanTimer->isActive(); }
-bool SessionCoordinator::isPolling() const { return m_pollTimer->isActive(); }
-void SessionCoordinator::requestConnect() {}
-void SessionCoordinator::requestDisconnect() {}
-void SessionCoordinator::requestReadConfig() {}
-void SessionCoordinator::requestWriteConfig() {}
-void SessionCoordinator::requestWritePedalParams(int) {}
-void SessionCoordinator::pauseForFirmwareTransfer() {}
-void SessionCoordinator::resumeAfterFirmwareTransfer() {}
-void SessionCoordinator::refreshUpgradeBusySignal() { Q_EMIT upgradeBusyChanged(isUpgradeBusy()); }
-void SessionCoordinator::markDisconnectedSnapshot() { setConnected(false); }
-bool SessionCoordinator::queryDeviceConnectedForWorker() { return m_link && m_link->connected; }
-bool SessionCoordinator::probeUsbConnectOnce() { return false; }
-void SessionCoordinator::onScanTimer() {}
-void SessionCoordinator::onPollTimer() {}
+
+void SessionCoordinator::setTransport(IHidTransport* transport)
+{
+    m_transport = transport;
+}
+
+void SessionCoordinator::setProtocol(IQuilbexProtocol* protocol)
+{
+    m_protocol = protocol;
+}
+
+void SessionCoordinator::setConnected(bool connected)
+{
+    qDebug().nospace() << "[Coordinator] setConnected(" << (connected ? "true" : "false") << ")";
+    if (m_link)
+        m_link->connected = connected;
+    Q_EMIT deviceConnectedChanged(connected);
+}
+
+bool SessionCoordinator::isUpgradeBusy() const
+{
+    return m_upgrade && m_upgrade->isBusy();
+}
+
+bool SessionCoordinator::isScanning() const
+{
+    return m_scanTimer->isActive();
+}
+
+bool SessionCoordinator::isPolling() const
+{
+    return m_pollTimer->isActive();
+}
+
+void SessionCoordinator::capturePedalSnapshot()
+{
+    if (!m_config)
+        return;
+    for (size_t i = 0; i < 3; ++i) {
+        PedalParamsSnapshot::Pedal& p = m_snapshot.pedals[i];
+        p.deadTop = m_config->deadTop[i];
+        p.deadBot = m_config->deadBot[i];
+        p.filter = m_config->filter[i];
+        p.curveType = m_config->curveType[i];
+        p.curve = m_config->curve[i];
+    }
+    m_snapshot.valid = true;
+}
+
+// The update worker uses transport and protocol on its own thread while paused; a user
+// request touching them then would race the transfer.
+bool SessionCoordinator::declineWhilePaused(const char* request) const
+{
+    if (!m_pausedForFirmware)
+        return false;
+    qDebug() << "[Coordinator] firmware transfer in progress —" << request << "ignored";
+    return true;
+}
+
+void SessionCoordinator::onConfigReadSucceeded()
+{
+    if (m_link)
+        m_link->firmwareVersionText = formatFirmwareVersion(m_config->ver);
+    PedalCardLayer::applyUncalibratedDefaults(m_config);
+    PedalCardLayer::hydrateAllFromConfig(m_config);
+    capturePedalSnapshot();
+    PedalCardLayer::clearAllDirty();
+    Q_EMIT m_config->configChanged();
+}
+
+void SessionCoordinator::onScanTimer()
+{
+    if (!m_transport) {
+        qDebug() << "[Scan] no transport — skip";
+        return;
+    }
+    qDebug() << "[Scan] scanning for Quilbex device...";
+    probeUsbConnectOnce();
+}
+
+void SessionCoordinator::requestConnect()
+{
+    if (declineWhilePaused("requestConnect"))
+        return;
+    if (!m_transport) {
+        qDebug() << "[Scan] no transport — skip";
+        return;
+    }
+    qDebug() << "[Scan] manual requestConnect — scanning...";
+    probeUsbConnectOnce();
+}
+
+bool SessionCoordinator::probeUsbConnectOnce()
+{
+    if (!m_transport)
+        return false;
+    const QString path = m_transport->findDevice();
+    if (path.isEmpty()) {
+        qDebug() << "[Scan] device not found";
+        return false;
+    }
+    qDebug().noquote() << "[Scan] found path =" << path << "— opening...";
+    if (!m_transport->open(path)) {
+        const IHidTransport::OpenError error = m_transport->lastOpenError();
+        qDebug() << "[Scan] open() failed";
+        qDebug() << "[Scan] open() failure cause:" << openErrorText(error);
+        if (error == IHidTransport::OpenError::PermissionDenied) {
+            m_permissionProblem = true;
+            Q_EMIT devicePermissionProblem(true);
+        }
+        return false;
+    }
+    qDebug() << "[Scan] open() OK — switching to poll mode, emitting connected=true";
+    if (m_permissionProblem) {
+        m_permissionProblem = false;
+        Q_EMIT devicePermissionProblem(false);
+    }
+    m_pollFailCount = 0;
+    m_scanTimer->stop();
+    setConnected(true);
+
+    if (m_protocol && m_config) {
+        qDebug() << "[Scan] reading device config...";
+        if (m_protocol->readFullConfig(m_config)) {
+            qDebug() << "[Scan] readFullConfig OK — ver=" << m_config->ver;
+            onConfigReadSucceeded();
+            if (m_runtime)
+                QuilbexProtocolV1::logPostReadbackChain(m_config, m_runtime);
+            m_paraLogCountdown = kParaLogPolls;
+        } else {
+            qDebug() << "[Scan] readFullConfig failed (non-fatal)";
+        }
+    }
+    m_pollTimer->start();
+    return m_link && m_link->connected;
+}
+
+void SessionCoordinator::onPollTimer()
+{
+    if (!m_protocol || !m_runtime)
+        return;
+    if (m_protocol->readRuntime(m_runtime)) {
+        m_pollFailCount = 0;
+        if (m_paraLogCountdown > 0) {
+            --m_paraLogCountdown;
+            const auto& raw = m_runtime->raw;
+            const auto& out = m_runtime->out;
+            qDebug() << "[L4-PARA-wire] wire[0]=离合 raw/out =" << raw[2] << out[2]
+                     << "| wire[1]=刹车 raw/out =" << raw[1] << out[1]
+                     << "| wire[2]=油门 raw/out =" << raw[0] << out[0]
+                     << "（Joystick HID：X=离合 wire0，Y=刹 wire1，Z=油 wire2；油门=第3轴 Z）";
+            if (m_paraLogCountdown == 0)
+                qDebug() << "[L4-PARA] 短播报结束。";
+        }
+        Q_EMIT m_runtime->dataChanged();
+        return;
+    }
+    ++m_pollFailCount;
+    if (m_pollFailCount > 9) {
+        if (m_transport)
+            m_transport->close();
+        m_pollTimer->stop();
+        m_scanTimer->start();
+        setConnected(false);
+    }
+}
+
+void SessionCoordinator::requestDisconnect()
+{
+    if (declineWhilePaused("requestDisconnect"))
+        return;
+    m_pollTimer->stop();
+    if (m_transport)
+        m_transport->close();
+    setConnected(false);
+    m_scanTimer->start();
+}
+
+void SessionCoordinator::requestReadConfig()
+{
+    if (declineWhilePaused("requestReadConfig"))
+        return;
+    if (!m_protocol || !m_config)
+        return;
+    if (m_protocol->readFullConfig(m_config))
+        onConfigReadSucceeded();
+}
+
+void SessionCoordinator::requestWriteConfig()
+{
+    if (!m_protocol || !m_config) {
+        qDebug() << "[WriteConfig] no protocol/config — skip";
+        return;
+    }
+    if (declineWhilePaused("requestWriteConfig"))
+        return;
+    const bool wasPolling = m_pollTimer->isActive();
+    m_pollTimer->stop();
+
+    qDebug() << "[WriteConfig] writing full config to device...";
+    qDebug() << "[L1-UI] Throttle  min/max/cali =" << m_config->min[0] << m_config->max[0] << int(m_config->cali[0]);
+    qDebug() << "[L1-UI] Brake     min/max/cali =" << m_config->min[1] << m_config->max[1] << int(m_config->cali[1]);
+    qDebug() << "[L1-UI] Clutch    min/max/cali =" << m_config->min[2] << m_config->max[2] << int(m_config->cali[2]);
+
+    PedalCardLayer::applyAllCardsToModel(m_config);
+    PedalCardLayer::logThrottleWriteTrace(m_config, m_runtime);
+
+    if (m_protocol->writeFullConfig(m_config)) {
+        qDebug() << "[WriteConfig] success — device will reset; waiting for reconnect";
+        capturePedalSnapshot();
+        PedalCardLayer::clearAllDirty();
+        QuilbexProtocolV1::logPostWriteChain(m_config);
+        m_scanTimer->start();
+    } else {
+        qDebug() << "[WriteConfig] failed — resuming poll";
+        if (wasPolling)
+            m_pollTimer->start();
+    }
+}
+
+void SessionCoordinator::requestWritePedalParams(int hostIndex)
+{
+    if (!m_protocol || !m_config) {
+        qDebug() << "[WritePedalParams] no protocol/config — skip";
+        return;
+    }
+    if (hostIndex < 0 || hostIndex > 2) {
+        qDebug() << "[WritePedalParams] invalid hostIndex" << hostIndex;
+        return;
+    }
+    if (declineWhilePaused("requestWritePedalParams"))
+        return;
+    const bool wasPolling = m_pollTimer->isActive();
+    m_pollTimer->stop();
+
+    if (!m_snapshot.valid)
+        capturePedalSnapshot();
+    // The other pedals go out as last confirmed by the device; their unsaved edits are dropped.
+    for (int i = 0; i < 3; ++i) {
+        if (i == hostIndex)
+            continue;
+        const size_t k = size_t(i);
+        const PedalParamsSnapshot::Pedal& p = m_snapshot.pedals[k];
+        m_config->deadTop[k] = p.deadTop;
+        m_config->deadBot[k] = p.deadBot;
+        m_config->filter[k] = p.filter;
+        m_config->curveType[k] = p.curveType;
+        m_config->curve[k] = p.curve;
+    }
+    PedalCardLayer::applyCardToModel(m_config, hostIndex);
+    PedalCardLayer::hydrateAllFromConfig(m_config);
+    Q_EMIT m_config->configChanged();
+
+    qDebug() << "[WritePedalParams] writing full config (host" << hostIndex << "params merged from UI)...";
+    PedalCardLayer::logThrottleWriteTrace(m_config, m_runtime);
+
+    if (m_protocol->writeFullConfig(m_config)) {
+        qDebug() << "[WritePedalParams] success — device will reset; waiting for reconnect";
+        capturePedalSnapshot();
+        PedalCardLayer::clearAllDirty();
+        PedalCardLayer::markSaved(hostIndex);
+        QuilbexProtocolV1::logPostWriteChain(m_config);
+        m_scanTimer->start();
+    } else {
+        qDebug() << "[WritePedalParams] failed — resuming poll";
+        if (wasPolling)
+            m_pollTimer->start();
+    }
+}
+
+void SessionCoordinator::pauseForFirmwareTransfer()
+{
+    m_scanTimer->stop();
+    m_pollTimer->stop();
+    m_pausedForFirmware = true;
+}
+
+void SessionCoordinator::resumeAfterFirmwareTransfer()
+{
+    m_pausedForFirmware = false;
+    m_scanTimer->start();
+}
+
+void SessionCoordinator::refreshUpgradeBusySignal()
+{
+    Q_EMIT upgradeBusyChanged(isUpgradeBusy());
+}
+
+void SessionCoordinator::markDisconnectedSnapshot()
+{
+    setConnected(false);
+}
+
+bool SessionCoordinator::queryDeviceConnectedForWorker()
+{
+    return m_link && m_link->connected;
+}

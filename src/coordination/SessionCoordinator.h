@@ -49,6 +49,11 @@ public:
 
     const PedalParamsSnapshot& snapshot() const { return m_snapshot; }
     bool isScanning() const;
+    // Between pauseForFirmwareTransfer and resumeAfterFirmwareTransfer the update worker
+    // owns the transport; user requests are declined meanwhile.
+    bool isPausedForFirmwareTransfer() const { return m_pausedForFirmware; }
+    // True after an open failed for lack of permission, until the next successful open.
+    bool hasPermissionProblem() const { return m_permissionProblem; }
     bool isPolling() const;
     QTimer* scanTimer() const { return m_scanTimer; }
     QTimer* pollTimer() const { return m_pollTimer; }
@@ -57,6 +62,7 @@ Q_SIGNALS:
     void deviceConnectedChanged(bool connected);
     void upgradeBusyChanged(bool busy);
     void errorOccurred(QString message);
+    void devicePermissionProblem(bool denied);
 
 public Q_SLOTS:
     void requestConnect();
@@ -76,6 +82,9 @@ private Q_SLOTS:
     void onPollTimer();
 
 private:
+    void onConfigReadSucceeded();
+    bool declineWhilePaused(const char* request) const;
+
     DeviceLinkState* m_link = nullptr;
     DeviceConfigModel* m_config = nullptr;
     PedalRuntimeState* m_runtime = nullptr;
@@ -87,4 +96,6 @@ private:
     int m_pollFailCount = 0;
     int m_paraLogCountdown = 0;
     PedalParamsSnapshot m_snapshot;
+    bool m_pausedForFirmware = false;
+    bool m_permissionProblem = false;
 };
