@@ -1,0 +1,228 @@
+#include "profiles/CurveProfileJsonStore.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <algorithm>
+
+namespace {
+
+bool fail(QString* error, const QString& message)
+{
+    if (error)
+        *error = message;
+    return false;
+}
+
+// Characters that no file system we write to accepts in a file name.
+const QRegularExpression& forbiddenNameCharacters()
+{
+    static const QRegularExpression expression(QStringLiteral("[<>:\"/\\\\|?*]"));
+    return expression;
+}
+
+QString jsonPath(const QString& dir, const QString& base)
+{
+    return dir + QLatin1Char('/') + base + QStringLiteral(".json");
+}
+
+// True when both paths are distinct entries of their directory. On a file system that
+// ignores case, names differing only in case are one entry and must not be removed.
+bool areDistinctFiles(const QString& a, const QString& b)
+{
+    const QFileInfo infoA(a);
+    const QFileInfo infoB(b);
+    if (infoA.absoluteFilePath() == infoB.absoluteFilePath())
+        return false;
+    if (infoA.absoluteFilePath().compare(infoB.absoluteFilePath(), Qt::CaseInsensitive) != 0)
+        return true;
+    const QStringList names = infoA.absoluteDir().entryList(QDir::Files | QDir::Hidden | QDir::System);
+    return names.contains(infoA.fileName(), Qt::CaseSensitive) && names.contains(infoB.fileName(), Qt::CaseSensitive);
+}
+
+} // namespace
+
+bool CurveProfileJsonStore::loadByName(const QString& name, CurveProfile&, QString* error)
+{
+    return fail(error, QStringLiteral("Not implemented: %1").arg(name));
+}
+
+bool CurveProfileJsonStore::saveByName(const QString& name, const CurveProfile&, QString* error)
+{
+    return fail(error, QStringLiteral("Not implemented: %1").arg(name));
+}
+
+QString CurveProfileJsonStore::defaultProfilesDirectory()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/profiles");
+}
+
+QStringList CurveProfileJsonStore::builtInProfileNames()
+{
+    return {QStringLiteral("Default"),
+            QStringLiteral("Assetto Corsa"),
+            QStringLiteral("Assetto Corsa Competizione"),
+            QStringLiteral("Automobilista 2"),
+            QStringLiteral("BeamNG.drive"),
+            QStringLiteral("DiRT Rally 2.0"),
+            QStringLiteral("F1 25"),
+            QStringLiteral("iRacing"),
+            QStringLiteral("Le Mans Ultimate"),
+            QStringLiteral("RaceRoom Racing Experience"),
+            QStringLiteral("rFactor 2")};
+}
+
+bool CurveProfileJsonStore::ensureDefaultProfiles(const QString& dir, QString* error)
+{
+    if (!QDir().mkpath(dir))
+        return fail(error, QCoreApplication::translate("Quilbex", "Cannot create profiles directory: %1").arg(dir));
+    if (!listProfiles(dir).isEmpty())
+        return true;
+
+    const CurveProfile defaults = makeDefaultProfile(QStringLiteral("Default"));
+    for (const QString& name : builtInProfileNames()) {
+        CurveProfile copy = defaults;
+        copy.profileName = name;
+        const QString base = uniqueProfileBaseName(dir, sanitizeProfileName(name));
+        if (!saveProfile(jsonPath(dir, base), copy, error))
+            return false;
+    }
+    return true;
+}
+
+QList<ProfileEntry> CurveProfileJsonStore::listProfiles(const QString& dir)
+{
+    QList<ProfileEntry> entries;
+    const QDir directory(dir);
+    if (dir.isEmpty() || !directory.exists())
+        return entries;
+
+    const QStringList names = directory.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    for (const QString& name : names) {
+        ProfileEntry entry;
+        entry.filePath = directory.filePath(name);
+        entry.displayName = QFileInfo(name).completeBaseName();
+        CurveProfile profile;
+        if (loadProfile(entry.filePath, profile, nullptr) && !profile.profileName.isEmpty())
+            entry.displayName = profile.profileName;
+        entries.append(entry);
+    }
+    std::sort(entries.begin(), entries.end(), [](const ProfileEntry& a, const ProfileEntry& b) {
+        return QString::localeAwareCompare(a.displayName, b.displayName) < 0;
+    });
+    return entries;
+}
+
+bool CurveProfileJsonStore::loadProfile(const QString& filePath, CurveProfile& out, QString* error)
+{
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(error, QCoreApplication::translate("Quilbex", "Cannot open file: %1").arg(filePath));
+    const QByteArray bytes = file.readAll();
+    file.close();
+    return parseProfileJson(bytes, out, error);
+}
+
+bool CurveProfileJsonStore::saveProfile(const QString& filePath, const CurveProfile& profile, QString* error)
+{
+    const QByteArray bytes = profileToJson(profile);
+    // Written to a temporary file and renamed over the target on commit, so a crash or a
+    // full disk never leaves a truncated profile where a good one was.
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(error, QCoreApplication::translate("Quilbex", "Cannot write: %1").arg(filePath));
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        file.commit();
+        return fail(error, QCoreApplication::translate("Quilbex", "Write failed: %1").arg(filePath));
+    }
+    if (!file.commit())
+        return fail(error, QCoreApplication::translate("Quilbex", "Write failed: %1").arg(filePath));
+    return true;
+}
+
+bool CurveProfileJsonStore::importProfile(const QString& dir, const QByteArray& bytes, QString* newFilePath,
+                                          QString* error)
+{
+    CurveProfile record;
+    if (!parseProfileJson(bytes, record, error))
+        return false;
+    const QString name = record.profileName.isEmpty() ? QStringLiteral("Imported") : record.profileName;
+    const QString path = jsonPath(dir, uniqueProfileBaseName(dir, name));
+    if (!saveProfile(path, record, error))
+        return false;
+    if (newFilePath)
+        *newFilePath = path;
+    return true;
+}
+
+bool CurveProfileJsonStore::deleteProfile(const QString& filePath, QString* error)
+{
+    if (!QFile::exists(filePath))
+        return fail(error, QCoreApplication::translate("Quilbex", "File does not exist"));
+    if (!QFile::remove(filePath))
+        return fail(error, QCoreApplication::translate("Quilbex", "Cannot delete: %1").arg(filePath));
+    return true;
+}
+
+bool CurveProfileJsonStore::renameProfile(const QString& dir, const QString& filePath, const QString& newName,
+                                          QString* newFilePath, QString* error)
+{
+    QString message;
+    if (!validateProfileName(newName, &message))
+        return fail(error, message);
+
+    CurveProfile record;
+    if (!loadProfile(filePath, record, error))
+        return false;
+    record.profileName = newName.trimmed();
+
+    // The old file still exists here, so its own name gets a counter suffix.
+    const QString newPath = jsonPath(dir, uniqueProfileBaseName(dir, record.profileName));
+    if (!saveProfile(newPath, record, error))
+        return false;
+    if (QFile::exists(filePath) && areDistinctFiles(filePath, newPath)) {
+        if (!deleteProfile(filePath, error))
+            return false;
+    }
+    if (newFilePath)
+        *newFilePath = newPath;
+    return true;
+}
+
+bool CurveProfileJsonStore::validateProfileName(const QString& name, QString* error)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        return fail(error, QCoreApplication::translate("Quilbex", "Name is empty"));
+    if (trimmed.contains(forbiddenNameCharacters()))
+        return fail(error, QCoreApplication::translate("Quilbex", "Name contains invalid characters"));
+    return true;
+}
+
+QString CurveProfileJsonStore::sanitizeProfileName(const QString& name)
+{
+    QString cleaned = name.trimmed();
+    cleaned.remove(forbiddenNameCharacters());
+    return cleaned.trimmed();
+}
+
+QString CurveProfileJsonStore::uniqueProfileBaseName(const QString& dir, const QString& desiredName)
+{
+    QString base = sanitizeProfileName(desiredName);
+    if (base.isEmpty())
+        base = QStringLiteral("Profile");
+    if (!QFile::exists(jsonPath(dir, base)))
+        return base;
+    for (int n = 1; n <= 9999; ++n) {
+        const QString candidate = base + QStringLiteral(" (%1)").arg(n);
+        if (!QFile::exists(jsonPath(dir, candidate)))
+            return candidate;
+    }
+    return base + QLatin1Char('_') + QString::number(QDateTime::currentMSecsSinceEpoch());
+}
