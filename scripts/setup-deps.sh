@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev libhidapi-dev
     fonts-dejavu-core fonts-noto-core fonts-noto-cjk
-    desktop-file-utils appstream
+    desktop-file-utils appstream librsvg2-bin
 )
 if [[ $# -gt 0 ]]; then
     packages+=("$@")
