@@ -19,12 +19,20 @@ struct HidInterfaceInfo
 int selectHidInterface(const QList<HidInterfaceInfo>& interfaces, quint16 vid, quint16 pid,
                        bool vendorPageFilter);
 
+// Maps an errno value of a failed open to the user-facing reason.
+IHidTransport::OpenError openErrorFromErrno(int err);
+
 // hidapi (hidraw backend) transport for Linux and macOS.
 class HidapiTransport : public IHidTransport
 {
 public:
+    static constexpr int kReadBufferSize = 256;
+
     HidapiTransport();
     ~HidapiTransport() override;
+
+    HidapiTransport(const HidapiTransport&) = delete;
+    HidapiTransport& operator=(const HidapiTransport&) = delete;
 
     void setVidPid(quint16 vid, quint16 pid, bool vendorPageFilter) override;
     QString findDevice() override;

@@ -12,6 +12,13 @@ class QuilbexProtocolV1 : public IQuilbexProtocol
 public:
     static constexpr int kBlockSize = 64;
     static constexpr quint16 kFallbackVersion = 0x0206; // VER_FW
+    // Attempts of readReport(kReplyTimeoutMs) per read request and per write chunk.
+    static constexpr int kReadAttempts = 5;
+    static constexpr int kAckAttempts = 10;
+    static constexpr int kReplyTimeoutMs = 50;
+    // Upper bound of zero-time-out reads per drain, so a chattering device cannot hold
+    // the caller; well above the operating system's input queue.
+    static constexpr int kDrainLimit = 256;
 
     explicit QuilbexProtocolV1(IHidTransport* transport);
 
@@ -27,5 +34,8 @@ public:
     static void logPostReadbackChain(const DeviceConfigModel* model, const PedalRuntimeState* runtime);
 
 private:
+    // Reads with zero time-out until nothing is waiting (bounded); returns how many were dropped.
+    int discardPendingInput();
+
     IHidTransport* m_transport = nullptr;
 };
