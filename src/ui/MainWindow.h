@@ -1,16 +1,49 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
+#include <array>
 
 class Application;
+class DevicePage;
+class PedalsPage;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QStackedWidget;
+class SettingsPage;
+class UpdatePage;
 
-// Placeholder main window until navigation and pages land.
+// The one top-level window: navigation side bar, page stack, status bar. Guards a running
+// firmware update against leaving the Update page and against closing.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
+    static constexpr int kUpdateRow = 2;
+
     explicit MainWindow(Application* application, QWidget* parent = nullptr);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
-    Application* m_application = nullptr;
+    void setupUi();
+    void retranslateUi();
+    void onNavRowChanged(int row);
+    void applyDarkTitleBar();
+    bool updateBusy() const;
+
+    Application* application = nullptr;
+    QFrame* navFrame = nullptr;
+    QListWidget* navList = nullptr;
+    QStackedWidget* pageStack = nullptr;
+    QLabel* versionLabel = nullptr;
+    DevicePage* devicePage = nullptr;
+    PedalsPage* pedalsPage = nullptr;
+    UpdatePage* updatePage = nullptr;
+    SettingsPage* settingsPage = nullptr;
+    std::array<QString, 4> navIcons;
 };
