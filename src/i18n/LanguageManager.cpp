@@ -1,13 +1,31 @@
 #include "i18n/LanguageManager.h"
 
 #include <QCoreApplication>
+#include <QSettings>
+#include <QStringList>
 #include <QTranslator>
+
+#include <utility>
 
 namespace {
 LanguageManager::TopLevelNotifier& notifier()
 {
     static LanguageManager::TopLevelNotifier n;
     return n;
+}
+
+const QString kCatalogDir = QStringLiteral(":/i18n");
+const QString kSettingsGroup = QStringLiteral("ui");
+const QString kSettingsKey = QStringLiteral("language");
+
+// Languages reached through the first two letters of a system locale. Chinese has its own
+// rule (script and region decide) and English is reached only by an exact match.
+const QStringList& twoLetterLanguages()
+{
+    static const QStringList list{QStringLiteral("ja"), QStringLiteral("ko"), QStringLiteral("de"),
+                                  QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("pt"),
+                                  QStringLiteral("ru")};
+    return list;
 }
 } // namespace
 
@@ -18,9 +36,7 @@ LanguageManager::LanguageManager(QObject* parent)
 
 LanguageManager::~LanguageManager()
 {
-    if (m_translator && QCoreApplication::instance())
-        QCoreApplication::removeTranslator(m_translator);
-    delete m_translator;
+    removeInstalledTranslator();
 }
 
 void LanguageManager::setTopLevelNotifier(TopLevelNotifier n)
@@ -30,19 +46,82 @@ void LanguageManager::setTopLevelNotifier(TopLevelNotifier n)
 
 QList<QPair<QString, QString>> LanguageManager::availableLanguages()
 {
+    return {
+        {QStringLiteral("en"), QStringLiteral("English")},
+        {QStringLiteral("zh_CN"), QStringLiteral("简体中文")},
+        {QStringLiteral("zh_TW"), QStringLiteral("繁體中文")},
+        {QStringLiteral("ja"), QStringLiteral("日本語")},
+        {QStringLiteral("ko"), QStringLiteral("한국어")},
+        {QStringLiteral("de"), QStringLiteral("Deutsch")},
+        {QStringLiteral("fr"), QStringLiteral("Français")},
+        {QStringLiteral("es"), QStringLiteral("Español")},
+        {QStringLiteral("pt"), QStringLiteral("Português")},
+        {QStringLiteral("ru"), QStringLiteral("Русский")},
+    };
+}
+
+QString LanguageManager::normalizeLocaleCode(const QString& code)
+{
+    QString normalized = code.trimmed();
+    normalized.replace(QLatin1Char('-'), QLatin1Char('_'));
+    return normalized;
+}
+
+QString LanguageManager::canonicalCode(const QString& code)
+{
+    const auto languages = availableLanguages();
+    for (const auto& language : languages) {
+        if (language.first.compare(code, Qt::CaseInsensitive) == 0)
+            return language.first;
+    }
     return {};
+}
+
+void LanguageManager::removeInstalledTranslator()
+{
+    if (!m_translator)
+        return;
+    if (QCoreApplication::instance())
+        QCoreApplication::removeTranslator(m_translator);
+    delete m_translator;
+    m_translator = nullptr;
 }
 
 bool LanguageManager::loadTranslation(const QString& code)
 {
-    Q_UNUSED(code);
-    return false;
+    if (!QCoreApplication::instance())
+        return false;
+
+    removeInstalledTranslator();
+
+    auto* translator = new QTranslator(this);
+    if (!translator->load(QStringLiteral("quilbex_%1.qm").arg(code), kCatalogDir)
+        && !translator->load(QStringLiteral("quilbex_en.qm"), kCatalogDir)) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    m_translator = translator;
+    return true;
 }
 
 void LanguageManager::setLanguage(const QString& code)
 {
-    Q_UNUSED(code);
-    m_current = QStringLiteral("en");
+    QString chosen = canonicalCode(code);
+    if (chosen.isEmpty())
+        chosen = QStringLiteral("en");
+    if (!loadTranslation(chosen))
+        chosen = QStringLiteral("en");
+
+    m_current = chosen;
+
+    {
+        QSettings settings;
+        settings.beginGroup(kSettingsGroup);
+        settings.setValue(kSettingsKey, m_current);
+        settings.endGroup();
+    }
+
     if (notifier())
         notifier()();
     Q_EMIT localeChanged(m_current);
@@ -50,5 +129,58 @@ void LanguageManager::setLanguage(const QString& code)
 
 void LanguageManager::initFromSettings()
 {
+    initFromSettings(QLocale::system());
+}
+
+void LanguageManager::initFromSettings(const QLocale& system)
+{
+    QString saved;
+    {
+        QSettings settings;
+        settings.beginGroup(kSettingsGroup);
+        saved = normalizeLocaleCode(settings.value(kSettingsKey).toString());
+        settings.endGroup();
+    }
+    if (!saved.isEmpty()) {
+        const QString code = canonicalCode(saved);
+        if (!code.isEmpty()) {
+            setLanguage(code);
+            return;
+        }
+    }
+
+    QStringList candidates;
+    candidates << normalizeLocaleCode(system.name());
+    candidates << normalizeLocaleCode(system.bcp47Name());
+    const QStringList uiLanguages = system.uiLanguages();
+    for (const QString& language : uiLanguages)
+        candidates << normalizeLocaleCode(language);
+
+    for (const QString& candidate : std::as_const(candidates)) {
+        if (candidate.isEmpty())
+            continue;
+
+        const QString exact = canonicalCode(candidate);
+        if (!exact.isEmpty()) {
+            setLanguage(exact);
+            return;
+        }
+
+        if (candidate.startsWith(QLatin1String("zh"), Qt::CaseInsensitive)) {
+            const QString upper = candidate.toUpper();
+            const bool traditional = upper.contains(QLatin1String("TW")) || upper.contains(QLatin1String("HK"))
+                                     || upper.contains(QLatin1String("MO"))
+                                     || upper.contains(QLatin1String("HANT"));
+            setLanguage(traditional ? QStringLiteral("zh_TW") : QStringLiteral("zh_CN"));
+            return;
+        }
+
+        const QString prefix = candidate.left(2).toLower();
+        if (twoLetterLanguages().contains(prefix)) {
+            setLanguage(prefix);
+            return;
+        }
+    }
+
     setLanguage(QStringLiteral("en"));
 }
