@@ -1,24 +1,285 @@
 #include "ui/PedalsPage.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
-// Placeholder until the pedal columns land.
+#include "app/Application.h"
+#include "coordination/DeviceConfigModel.h"
+#include "coordination/SessionCoordinator.h"
+#include "ui/CurvePreviewWidget.h"
+#include "ui/PedalChannelCard.h"
+
+namespace {
+QString pedalName(int hostIndex)
+{
+    switch (hostIndex) {
+    case 0:
+        return QCoreApplication::translate("Quilbex", "Throttle");
+    case 1:
+        return QCoreApplication::translate("Quilbex", "Brake");
+    case 2:
+        return QCoreApplication::translate("Quilbex", "Clutch");
+    default:
+        return QString();
+    }
+}
+} // namespace
+
 PedalsPage::PedalsPage(Application* app, QWidget* parent)
     : QWidget(parent), application(app)
 {
     setObjectName(QStringLiteral("pagePedals"));
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    scrollArea = new QScrollArea(this);
+    scrollArea->setWidgetResizable(true);
+    scrollArea->setFrameShape(QFrame::NoFrame);
+    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    outer->addWidget(scrollArea, 1);
+
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("pedalsContent"));
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(16, 12, 16, 16);
+    contentLayout->setSpacing(12);
+    scrollArea->setWidget(content);
+
+    auto* bar = new QFrame(content);
+    buildProfileBar(bar);
+    contentLayout->addWidget(bar);
+    setConnectionStatus(false);
+
+    auto* row = new QHBoxLayout;
+    row->setSpacing(12);
+    for (int i = 0; i < 3; ++i) {
+        auto* column = new QVBoxLayout;
+        column->setSpacing(0);
+        column->setContentsMargins(0, 0, 0, 0);
+        auto* card = new PedalChannelCard(i, application, content);
+        card->setMinimumWidth(250);
+        card->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::MinimumExpanding);
+        cards[size_t(i)] = card;
+        QFrame* chartFrame = buildCurvePreviewCard(i, card);
+        card->embedChart(chartFrame);
+        connect(card, &PedalChannelCard::settingsAffectingProfileChanged, this, [this] { markProfileDirty(); });
+        if (CurvePreviewWidget* chart = previews[size_t(i)]) {
+            connect(chart, &CurvePreviewWidget::curveEditedByUser, this,
+                    [this, i](const CurvePoints& points) { onChartEdited(i, points); });
+        }
+        column->addWidget(card, 1);
+        row->addLayout(column, 1);
+    }
+    contentLayout->addLayout(row, 1);
+
+    retranslateUi();
+
+    if (application && application->config) {
+        DeviceConfigModel* model = application->config.get();
+        connect(model, &DeviceConfigModel::configChanged, this, &PedalsPage::refreshCurvePreviews);
+        for (int i = 0; i < 3; ++i) {
+            if (previews[size_t(i)])
+                previews[size_t(i)]->setPoints(model->curve[size_t(i)]);
+        }
+    }
+    if (application && application->runtime)
+        connect(application->runtime.get(), &PedalRuntimeState::dataChanged, this, &PedalsPage::onRuntimeDataChanged);
+    if (application && application->coordinator)
+        connect(application->coordinator.get(), &SessionCoordinator::deviceConnectedChanged, this,
+                &PedalsPage::setConnectionStatus);
+
+    initProfiles();
 }
+
 PedalsPage::~PedalsPage() = default;
-void PedalsPage::retranslateUi() {}
-PedalChannelCard* PedalsPage::card(int i) const { return i >= 0 && i < 3 ? cards[size_t(i)] : nullptr; }
-CurvePreviewWidget* PedalsPage::preview(int i) const { return i >= 0 && i < 3 ? previews[size_t(i)] : nullptr; }
-void PedalsPage::setConnectionStatus(bool) {}
-void PedalsPage::onRuntimeDataChanged() {}
-void PedalsPage::refreshCurvePreviews() {}
-QFrame* PedalsPage::buildCurvePreviewCard(int, QWidget*) { return nullptr; }
-void PedalsPage::onChartEdited(int, const CurvePoints&) {}
-bool PedalsPage::eventFilter(QObject* w, QEvent* e) { return QWidget::eventFilter(w, e); }
-void PedalsPage::showEvent(QShowEvent* e) { QWidget::showEvent(e); }
-void PedalsPage::hideEvent(QHideEvent* e) { QWidget::hideEvent(e); }
-void PedalsPage::changeEvent(QEvent* e) { QWidget::changeEvent(e); }
+
+PedalChannelCard* PedalsPage::card(int i) const
+{
+    return i >= 0 && i < 3 ? cards[size_t(i)] : nullptr;
+}
+
+CurvePreviewWidget* PedalsPage::preview(int i) const
+{
+    return i >= 0 && i < 3 ? previews[size_t(i)] : nullptr;
+}
+
+QFrame* PedalsPage::buildCurvePreviewCard(int hostIndex, QWidget* parentCard)
+{
+    auto* frame = new QFrame(parentCard);
+    frame->setObjectName(QStringLiteral("curvePreviewEmbedded"));
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(0, 2, 0, 0);
+    layout->setSpacing(2);
+
+    const QColor color = PedalChannelCard::pedalColor(hostIndex);
+    auto* header = new QHBoxLayout;
+    header->setSpacing(6);
+    auto* stripe = new QFrame(frame);
+    stripe->setFixedSize(4, 16);
+    stripe->setStyleSheet(QStringLiteral("background:%1; border-radius:2px;").arg(color.name()));
+    header->addWidget(stripe);
+    auto* title = new QLabel(frame);
+    title->setTextFormat(Qt::RichText);
+    header->addWidget(title);
+    header->addStretch();
+    layout->addLayout(header);
+
+    auto* chart = new CurvePreviewWidget(frame);
+    chart->setMinimumHeight(260);
+    chart->setCurveColor(color);
+    layout->addWidget(chart, 1);
+
+    if (hostIndex >= 0 && hostIndex < 3) {
+        previews[size_t(hostIndex)] = chart;
+        previewTitles[size_t(hostIndex)] = title;
+    }
+    return frame;
+}
+
+void PedalsPage::retranslateUi()
+{
+    if (profilesTitle)
+        profilesTitle->setText(
+            QStringLiteral("<b>%1</b>").arg(QCoreApplication::translate("Quilbex", "Profiles")));
+    if (newBtn)
+        newBtn->setText(QCoreApplication::translate("Quilbex", "New"));
+    if (deleteBtn)
+        deleteBtn->setText(QCoreApplication::translate("Quilbex", "Delete"));
+    if (loadBtn)
+        loadBtn->setText(QCoreApplication::translate("Quilbex", "Load"));
+    if (saveBtn)
+        saveBtn->setText(QCoreApplication::translate("Quilbex", "Save"));
+    if (importBtn)
+        importBtn->setText(QCoreApplication::translate("Quilbex", "Import"));
+    if (exportBtn)
+        exportBtn->setText(QCoreApplication::translate("Quilbex", "Export"));
+    if (connLed)
+        connLed->setToolTip(QCoreApplication::translate("Quilbex", "Device connection status"));
+
+    for (int i = 0; i < 3; ++i) {
+        if (QLabel* title = previewTitles[size_t(i)]) {
+            title->setText(QStringLiteral("<b>%1</b>  <span style='color:#888; font-size:11px;font-weight:normal;'>"
+                                          "%2</span>")
+                               .arg(pedalName(i), QCoreApplication::translate("Quilbex", "Curve")));
+        }
+        if (PedalChannelCard* c = cards[size_t(i)])
+            c->retranslateUi();
+    }
+    setConnectionStatus(application && application->linkState && application->linkState->connected);
+}
+
+void PedalsPage::setConnectionStatus(bool connected)
+{
+    if (!connLed || !connLabel)
+        return;
+    if (connected) {
+        connLed->setStyleSheet(QStringLiteral("background:#27ae60; border-radius:6px;"));
+        connLabel->setText(QCoreApplication::translate("Quilbex", "Connected"));
+        connLabel->setStyleSheet(QStringLiteral("color:#27ae60; font-weight:600;"));
+    } else {
+        connLed->setStyleSheet(QStringLiteral("background:#9e9e9e; border-radius:6px;"));
+        connLabel->setText(QCoreApplication::translate("Quilbex", "Disconnected"));
+        connLabel->setStyleSheet(QStringLiteral("color:#9e9e9e; font-weight:500;"));
+        for (PedalChannelCard* c : cards) {
+            if (c)
+                c->resetLiveDisplay();
+        }
+        for (CurvePreviewWidget* chart : previews) {
+            if (chart)
+                chart->hideLiveMarker();
+        }
+    }
+    for (PedalChannelCard* c : cards) {
+        if (c)
+            c->refreshSaveButton();
+    }
+}
+
+void PedalsPage::onRuntimeDataChanged()
+{
+    if (!application || !application->runtime)
+        return;
+    const PedalRuntimeState& rt = *application->runtime;
+    const DeviceConfigModel* model = application->config.get();
+    for (size_t i = 0; i < 3; ++i) {
+        if (cards[i])
+            cards[i]->setLiveValues(rt.raw[i], rt.out[i]);
+        if (previews[i] && model) {
+            previews[i]->setLiveMarker(rt.raw[i], rt.out[i], model->cali[i] != 0, model->min[i], model->max[i],
+                                       model->deadTop[i], model->deadBot[i]);
+        }
+    }
+}
+
+void PedalsPage::refreshCurvePreviews()
+{
+    if (!application || !application->config)
+        return;
+    for (size_t i = 0; i < 3; ++i) {
+        if (previews[i])
+            previews[i]->setPoints(application->config->curve[i]);
+    }
+}
+
+void PedalsPage::onChartEdited(int hostIndex, const CurvePoints& points)
+{
+    if (hostIndex < 0 || hostIndex > 2)
+        return;
+    if (application && application->config) {
+        DeviceConfigModel* model = application->config.get();
+        model->curve[size_t(hostIndex)] = points;
+        model->curveType[size_t(hostIndex)] = 4;
+        Q_EMIT model->configChanged();
+    }
+    if (PedalChannelCard* c = cards[size_t(hostIndex)]) {
+        c->setCurvePresetIdx(4);
+        c->markDirty();
+    }
+}
+
+bool PedalsPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // A double click on the profile list renames the selected profile.
+    if (profileCombo && watched == profileCombo && event->type() == QEvent::MouseButtonDblClick) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            onProfileRename();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PedalsPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    updateDirtyUi();
+}
+
+void PedalsPage::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (QWidget* top = window()) {
+        QString title = QCoreApplication::translate("Quilbex", "Quilbex Control");
+        if (profileDirty)
+            title += QStringLiteral(" *");
+        top->setWindowTitle(title);
+    }
+}
+
+void PedalsPage::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,370 @@
+#include "ui/CurvePreviewWidget.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QtMath>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "curves/CurveMath.h"
+
+namespace {
+constexpr double kHitRadius = 13.0;
+// Half the side of the square repainted around the marker: radius 4, half the 1.8 pen,
+// antialiasing fringe and rounding to whole pixels.
+constexpr int kMarkerReach = 7;
+
+double clampPercent(double v)
+{
+    return std::clamp(v, 0.0, 100.0);
+}
+} // namespace
+
+CurvePreviewWidget::CurvePreviewWidget(QWidget* parent)
+    : QWidget(parent)
+{
+    registerCurvePointsMetaType();
+    setObjectName(QStringLiteral("curvePreviewPlot"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::MinimumExpanding);
+    setMinimumHeight(260);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setMouseTracking(true);
+}
+
+QSize CurvePreviewWidget::minimumSizeHint() const
+{
+    return QSize(140, 260);
+}
+
+QRect CurvePreviewWidget::plotRect() const
+{
+    return QRect(12, 8, std::max(1, width() - 22), std::max(1, height() - 30));
+}
+
+QRectF CurvePreviewWidget::innerRect() const
+{
+    const QRect plot = plotRect();
+    if (plot.width() - 18 >= 8 && plot.height() - 18 >= 8)
+        return QRectF(plot.left() + 9, plot.top() + 9, plot.width() - 18, plot.height() - 18);
+    return QRectF(plot);
+}
+
+QPointF CurvePreviewWidget::pointPosition(int index) const
+{
+    const QRectF in = innerRect();
+    const double p = std::clamp(int(points[size_t(std::clamp(index, 0, 10))]), 0, 100);
+    return QPointF(in.left() + (index / 10.0) * in.width(), in.top() + in.height() - (p / 100.0) * in.height());
+}
+
+QPointF CurvePreviewWidget::markerPosition() const
+{
+    const QRectF in = innerRect();
+    return QPointF(in.left() + (clampPercent(markerX) / 100.0) * in.width(),
+                   in.top() + in.height() - (clampPercent(markerY) / 100.0) * in.height());
+}
+
+int CurvePreviewWidget::hitTest(const QPoint& pos) const
+{
+    int best = -1;
+    double bestDist = 0.0;
+    for (int i = 1; i <= 9; ++i) {
+        const QPointF d = QPointF(pos) - pointPosition(i);
+        const double dist = std::hypot(d.x(), d.y());
+        // Strictly smaller, so the lower index keeps a tie.
+        if (dist <= kHitRadius && (best < 0 || dist < bestDist)) {
+            best = i;
+            bestDist = dist;
+        }
+    }
+    return best;
+}
+
+void CurvePreviewWidget::setLayerCacheEnabled(bool enabled)
+{
+    layerCacheEnabled = enabled;
+    invalidateLayers();
+}
+
+void CurvePreviewWidget::invalidateLayers()
+{
+    layersValid = false;
+    layers = QImage();
+    update();
+}
+
+void CurvePreviewWidget::setPoints(const CurvePoints& newPoints)
+{
+    // The user's drag owns the points until release.
+    if (dragging)
+        return;
+    CurvePoints p = newPoints;
+    p[0] = 0;
+    p[10] = 100;
+    if (p == points)
+        return;
+    points = p;
+    invalidateLayers();
+}
+
+void CurvePreviewWidget::setCurveColor(const QColor& color)
+{
+    if (color.isValid() && color != curveColor) {
+        curveColor = color;
+        invalidateLayers();
+    }
+    update();
+}
+
+QRect CurvePreviewWidget::markerDirtyRect() const
+{
+    if (!markerVisible)
+        return QRect();
+    const QPointF c = markerPosition();
+    return QRect(qFloor(c.x()) - kMarkerReach, qFloor(c.y()) - kMarkerReach, 2 * kMarkerReach + 2,
+                 2 * kMarkerReach + 2);
+}
+
+void CurvePreviewWidget::setLiveMarker(qint16 raw, qint16 output, bool calibrated, qint16 calMin, qint16 calMax,
+                                       int deadTop, int deadBot)
+{
+    const double x = pedalInputPercent(raw, calibrated, calMin, calMax, deadTop, deadBot);
+    const double y = axisToPercent(output);
+    if (markerVisible && x == markerX && y == markerY)
+        return; // idle pedal: nothing to repaint
+    const QRect before = markerDirtyRect();
+    markerX = x;
+    markerY = y;
+    markerVisible = true;
+    update(before.united(markerDirtyRect()));
+}
+
+void CurvePreviewWidget::hideLiveMarker()
+{
+    if (!markerVisible)
+        return;
+    const QRect before = markerDirtyRect();
+    markerVisible = false;
+    update(before);
+}
+
+void CurvePreviewWidget::paintLayers(QPainter& p) const
+{
+    const QRect plot = plotRect();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+
+    p.fillRect(rect(), palette().brush(QPalette::Window));
+
+    p.setPen(QPen(QColor(0x33, 0x3d, 0x4f), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    p.setBrush(QColor(0x1a, 0x1f, 0x2e));
+    p.drawRoundedRect(QRectF(plot.left() + 0.5, plot.top() + 0.5, plot.width() - 1, plot.height() - 1), 6, 6);
+
+    p.setClipRect(plot);
+    p.setBrush(Qt::NoBrush);
+    const QColor gridMajor(0x28, 0x30, 0x42);
+    const QColor gridMinor(0x22, 0x28, 0x38);
+    for (int k = 1; k <= 9; ++k) {
+        p.setPen(QPen(k == 5 ? gridMajor : gridMinor, 1.0));
+        const double x = plot.left() + plot.width() * k / 10.0;
+        p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        const double y = plot.bottom() - plot.height() * k / 10.0;
+        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+    }
+    p.setClipping(false);
+
+    QFont f = font();
+    if (f.pointSizeF() > 0)
+        f.setPointSizeF(std::max(8.0, f.pointSizeF() - 0.5));
+    p.setFont(f);
+    p.setPen(QColor(0xa5, 0xad, 0xbc));
+    const int labelTop = plot.bottom() + 2;
+    p.drawText(QRect(plot.left(), labelTop, plot.width() / 2, 18), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("0%"));
+    const int mid = (plot.left() + plot.right()) / 2;
+    p.drawText(QRect(mid - 20, labelTop, 40, 18), Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("50%"));
+    p.drawText(QRect(plot.right() - 44, labelTop, 44, 18), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("100%"));
+
+    p.setClipRect(plot);
+    std::array<QPointF, DeviceConfigModel::kCurvePoints> pts;
+    for (int i = 0; i < DeviceConfigModel::kCurvePoints; ++i)
+        pts[size_t(i)] = pointPosition(i);
+    p.setPen(QPen(curveColor, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(pts.data(), int(pts.size()));
+
+    const QColor handleFill(0x1e, 0x24, 0x33);
+    for (int i = 0; i < DeviceConfigModel::kCurvePoints; ++i) {
+        double radius = 5.2;
+        double penWidth = 1.2;
+        QColor penColor = curveColor;
+        const bool endPoint = i == 0 || i == 10;
+        if (endPoint) {
+            radius = 3.6;
+        } else if (dragging && i == dragIndex) {
+            radius = 7.2;
+            penWidth = 2.2;
+            penColor = curveColor.darker(115);
+        } else if (!dragging && i == hoverIndex) {
+            radius = 6.0;
+            penWidth = 1.8;
+            penColor = curveColor.darker(108);
+        }
+        p.setPen(QPen(penColor, penWidth, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        p.setBrush(handleFill);
+        p.drawEllipse(pts[size_t(i)], radius, radius);
+        if (!endPoint && dragging && i == dragIndex) {
+            p.setPen(QPen(curveColor.lighter(120), 1.0));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(pts[size_t(i)], radius + 2.5, radius + 2.5);
+        }
+    }
+    // The clip stays on for the marker, which paintMarker sets up itself.
+    p.setClipping(false);
+}
+
+void CurvePreviewWidget::paintMarker(QPainter& p) const
+{
+    if (!markerVisible)
+        return;
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setClipRect(plotRect());
+    p.setPen(QPen(QColor(0xe8, 0xea, 0xef), 1.8));
+    p.setBrush(QColor(0xff, 0xd6, 0x6b));
+    p.drawEllipse(markerPosition(), 4.0, 4.0);
+    p.setClipping(false);
+}
+
+void CurvePreviewWidget::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (!layerCacheEnabled) {
+        paintLayers(p);
+        paintMarker(p);
+        return;
+    }
+    const qreal dpr = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * dpr).toSize();
+    if (!layersValid || layers.size() != pixels || layers.devicePixelRatio() != dpr) {
+        layers = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        layers.setDevicePixelRatio(dpr);
+        layers.fill(Qt::transparent);
+        QPainter lp(&layers);
+        paintLayers(lp);
+        lp.end();
+        layersValid = true;
+    }
+    // The painter is clipped to the update region, so a marker move copies only its
+    // old and new squares.
+    p.drawImage(QPointF(0, 0), layers);
+    paintMarker(p);
+}
+
+void CurvePreviewWidget::resizeEvent(QResizeEvent* event)
+{
+    invalidateLayers();
+    QWidget::resizeEvent(event);
+}
+
+void CurvePreviewWidget::changeEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::PaletteChange:
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+    case QEvent::EnabledChange:
+    case QEvent::ActivationChange:
+        // The window brush of the current colour group and the label font are baked in.
+        invalidateLayers();
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
+
+void CurvePreviewWidget::dragStep(const QPoint& pos)
+{
+    const QRectF in = innerRect();
+    if (dragIndex < 1 || dragIndex > 9 || !(in.height() > 1.0))
+        return;
+    const double raw = (in.top() + in.height() - pos.y()) / in.height() * 100.0;
+    const int v = std::clamp(int(std::round(raw)), 0, 100); // std::round: halves away from zero
+    if (v == points[size_t(dragIndex)])
+        return;
+    points[size_t(dragIndex)] = qint8(v);
+    points[0] = 0;
+    points[10] = 100;
+    invalidateLayers();
+    Q_EMIT curveEditedByUser(points);
+}
+
+void CurvePreviewWidget::updateHoverCursor()
+{
+    if (hoverIndex >= 0)
+        setCursor(Qt::SizeVerCursor);
+    else
+        unsetCursor();
+}
+
+void CurvePreviewWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const QPoint pos = event->position().toPoint();
+        const int hit = hitTest(pos);
+        if (hit >= 0) {
+            dragIndex = hit;
+            dragging = true;
+            grabMouse();
+            invalidateLayers();
+            dragStep(pos);
+            event->accept();
+            return;
+        }
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void CurvePreviewWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (dragging && dragIndex >= 1 && dragIndex <= 9) {
+        dragStep(pos);
+        event->accept();
+        return;
+    }
+    const int hit = hitTest(pos);
+    if (hit != hoverIndex) {
+        hoverIndex = hit;
+        updateHoverCursor();
+        invalidateLayers();
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void CurvePreviewWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && dragging) {
+        dragging = false;
+        dragIndex = -1;
+        releaseMouse();
+        hoverIndex = hitTest(event->position().toPoint());
+        updateHoverCursor();
+        invalidateLayers();
+        event->accept();
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void CurvePreviewWidget::leaveEvent(QEvent* event)
+{
+    if (!dragging && hoverIndex >= 0) {
+        hoverIndex = -1;
+        unsetCursor();
+        invalidateLayers();
+    }
+    QWidget::leaveEvent(event);
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include "coordination/DeviceConfigModel.h"
+
+// Dark chart of one pedal's 11-point response curve. The nine interior points can be
+// dragged vertically; the pedal's live position is shown as a marker. Edits are reported
+// through curveEditedByUser, never written to the model here.
+class CurvePreviewWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CurvePreviewWidget(QWidget* parent = nullptr);
+
+    void setPoints(const CurvePoints& points);
+    void setCurveColor(const QColor& color);
+    void setLiveMarker(qint16 raw, qint16 output, bool calibrated, qint16 calMin, qint16 calMax,
+                       int deadTop, int deadBot);
+    void hideLiveMarker();
+
+    QSize minimumSizeHint() const override;
+
+    const CurvePoints& curvePoints() const { return points; }
+    QColor color() const { return curveColor; }
+    bool isMarkerVisible() const { return markerVisible; }
+    double markerInputPercent() const { return markerX; }
+    double markerOutputPercent() const { return markerY; }
+    bool isDragging() const { return dragging; }
+    int hoveredPoint() const { return hoverIndex; }
+
+    QRect plotRect() const;
+    QRectF innerRect() const;
+    QPointF pointPosition(int index) const;
+    QPointF markerPosition() const;
+    // Interior point within 13 px of pos (nearest, lower index on ties), else -1.
+    int hitTest(const QPoint& pos) const;
+
+    // The static layers are kept in an image and only the marker is redrawn on live
+    // updates. Switching it off paints every layer each time (reference for checks).
+    void setLayerCacheEnabled(bool enabled);
+
+Q_SIGNALS:
+    void curveEditedByUser(std::array<qint8,DeviceConfigModel::kCurvePoints> y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void dragStep(const QPoint& pos);
+    void updateHoverCursor();
+    void invalidateLayers();
+    void paintLayers(QPainter& p) const;
+    void paintMarker(QPainter& p) const;
+    QRect markerDirtyRect() const;
+
+    CurvePoints points{};
+    QColor curveColor{0x2d, 0x7d, 0xff};
+    bool markerVisible = false;
+    double markerX = 0.0;
+    double markerY = 0.0;
+    bool dragging = false;
+    int dragIndex = -1;
+    int hoverIndex = -1;
+
+    bool layerCacheEnabled = true;
+    bool layersValid = false;
+    QImage layers;
+};
