@@ -145,13 +145,15 @@ void logWriteSide(const ConfigBlock::Bytes& b)
 {
     logWireCalibration("[L2-write-wire]", calibrationOf(b));
     constexpr int w = 2; // throttle
-    QDebug line = qDebug();
-    line << "[L2-wire-TH-params] wire" << w << "curve=";
-    for (int i = 0; i < DeviceConfigModel::kCurvePoints; ++i)
-        line << int(qint8(b[size_t(11 * w + i)]));
-    line << "curveType=" << int(b[size_t(33 + w)]) << "filter=" << int(b[size_t(36 + w)])
-         << "deadTop=" << int(b[size_t(39 + w)]) << "deadBot=" << int(b[size_t(42 + w)])
-         << "cali=" << int(b[size_t(45 + w)]);
+    {
+        QDebug line = qDebug(); // written when it goes out of scope
+        line << "[L2-wire-TH-params] wire" << w << "curve=";
+        for (int i = 0; i < DeviceConfigModel::kCurvePoints; ++i)
+            line << int(qint8(b[size_t(11 * w + i)]));
+        line << "curveType=" << int(b[size_t(33 + w)]) << "filter=" << int(b[size_t(36 + w)])
+             << "deadTop=" << int(b[size_t(39 + w)]) << "deadBot=" << int(b[size_t(42 + w)])
+             << "cali=" << int(b[size_t(45 + w)]);
+    }
     qDebug() << "[L4-DIVIEW-map] joystick axes: 1st X = clutch (wire 0), 2nd Y = brake (wire 1),"
                 " 3rd Z = throttle (wire 2)";
     qDebug() << "[L4-DIVIEW-map] compare the 3rd axis (Z) with the throttle (wire[2]) values of the"
