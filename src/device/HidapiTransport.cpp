@@ -6,7 +6,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
+#ifdef __linux__
+#include <sys/sysmacros.h>
+#endif
 
 namespace {
 
@@ -32,6 +36,35 @@ QString hidErrorText(hid_device* d)
 {
     const wchar_t* e = hid_error(d);
     return e ? QString::fromWCharArray(e) : QString();
+}
+
+// hidapi's hidraw backend crashes when asked to open a node that is not a hidraw device
+// (for instance /dev/null or a plain file), so only hidraw character devices reach it.
+// Returns 0 when the node may be opened, else an errno value (-1: not a hidraw device).
+int checkHidrawNode(const QByteArray& path)
+{
+    if (path.isEmpty())
+        return ENOENT;
+#ifndef __linux__
+    return 0; // other platforms name interfaces by service path, not by device node
+#else
+    struct stat st {};
+    if (::stat(path.constData(), &st) != 0)
+        return errno;
+    if (!S_ISCHR(st.st_mode))
+        return -1;
+    const QByteArray link = QByteArray("/sys/dev/char/") + QByteArray::number(major(st.st_rdev)) + ':'
+        + QByteArray::number(minor(st.st_rdev)) + "/subsystem";
+    char target[512];
+    const ssize_t n = ::readlink(link.constData(), target, sizeof(target) - 1);
+    if (n > 0) {
+        target[n] = '\0';
+        return QByteArray(target).endsWith("/hidraw") ? 0 : -1;
+    }
+    // Without sysfs only the node's name is left to go by.
+    const int slash = path.lastIndexOf('/');
+    return path.mid(slash + 1).startsWith("hidraw") ? 0 : -1;
+#endif
 }
 
 QString hexWord(quint16 v)
@@ -139,20 +172,29 @@ bool HidapiTransport::open(const QString& path)
         return false;
     }
     const QByteArray nativePath = path.toLocal8Bit();
-    errno = 0;
-    hid_device* d = nativePath.isEmpty() ? nullptr : hid_open_path(nativePath.constData());
-    int err = nativePath.isEmpty() ? ENOENT : errno;
-    if (!d) {
-        const QString hidErr = hidErrorText(nullptr);
-        // hidapi does not promise a meaningful errno; ask the node itself when it is unclear.
-        if (openErrorFromErrno(err) == OpenError::OtherError || err == 0) {
-            if (!nativePath.isEmpty() && ::access(nativePath.constData(), R_OK | W_OK) != 0)
-                err = errno;
+    hid_device* d = nullptr;
+    QString hidErr;
+    int err = checkHidrawNode(nativePath);
+    if (err == 0) {
+        errno = 0;
+        d = hid_open_path(nativePath.constData());
+        err = errno;
+        if (!d) {
+            hidErr = hidErrorText(nullptr);
+            // hidapi does not promise a meaningful errno; ask the node itself when it is unclear.
+            if (openErrorFromErrno(err) == OpenError::OtherError || err == 0) {
+                if (::access(nativePath.constData(), R_OK | W_OK) != 0)
+                    err = errno;
+            }
         }
-        m_lastOpenError = openErrorFromErrno(err);
+    } else if (err < 0) {
+        hidErr = QStringLiteral("not a hidraw device node");
+    }
+    if (!d) {
+        m_lastOpenError = err > 0 ? openErrorFromErrno(err) : OpenError::OtherError;
         if (m_lastOpenError == OpenError::Ok)
             m_lastOpenError = OpenError::OtherError;
-        qDebug() << "[HID] open FAILED, error=" << err << QString::fromLocal8Bit(std::strerror(err))
+        qDebug() << "[HID] open FAILED, error=" << err << QString::fromLocal8Bit(err > 0 ? std::strerror(err) : "")
                  << "hid_error:" << hidErr << "path:" << path;
         if (m_lastOpenError == OpenError::PermissionDenied)
             qDebug() << "[HID] open: no read+write access to the hidraw node (udev rule missing?)";
