@@ -136,12 +136,9 @@ bool CurveProfileJsonStore::saveProfile(const QString& filePath, const CurveProf
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))
         return fail(error, QCoreApplication::translate("Quilbex", "Cannot write: %1").arg(filePath));
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        file.commit();
-        return fail(error, QCoreApplication::translate("Quilbex", "Write failed: %1").arg(filePath));
-    }
-    if (!file.commit())
+    // The explicit flush matters: commit() does not notice a buffered write failing when
+    // it closes the file, and would rename a truncated temporary file into place.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
         return fail(error, QCoreApplication::translate("Quilbex", "Write failed: %1").arg(filePath));
     return true;
 }
