@@ -14,7 +14,7 @@ void installWidgetHooks()
     LanguageManager::setTopLevelNotifier([] {
         if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
             return;
-        // A window may close another while it re-applies its texts; skip the ones gone.
+        // A window may delete another while it re-applies its texts; skip the ones gone.
         QList<QPointer<QWidget>> widgets;
         const QWidgetList topLevels = QApplication::topLevelWidgets();
         for (QWidget* w : topLevels)
