@@ -174,12 +174,21 @@ void MainWindow::onNavRowChanged(int row)
                 navList->setCurrentRow(kUpdateRow);
                 navList->blockSignals(wasBlocked);
             }
+            // Asked again after a language change while another page is shown: the
+            // selected row is Update now, so the page shown must be too.
+            if (pageStack && pageStack->currentIndex() != kUpdateRow && kUpdateRow < pageStack->count())
+                showPage(kUpdateRow);
             return;
         }
     }
 
     if (!pageStack || row < 0 || row >= pageStack->count())
         return;
+    showPage(row);
+}
+
+void MainWindow::showPage(int row)
+{
     pageStack->setCurrentIndex(row);
 
     if (navList) {

@@ -33,6 +33,7 @@ private:
     void setupUi();
     void retranslateUi();
     void onNavRowChanged(int row);
+    void showPage(int row);
     void applyDarkTitleBar();
     bool updateBusy() const;
 

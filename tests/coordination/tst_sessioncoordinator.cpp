@@ -12,6 +12,7 @@
 #include "curves/CurveMath.h"
 #include "device/IHidTransport.h"
 #include "device/IQuilbexProtocol.h"
+#include "support/AttachableTransport.h"
 
 namespace {
 
@@ -45,52 +46,13 @@ void copyConfig(const DeviceConfigModel& from, DeviceConfigModel& to)
     to.crc = from.crc;
 }
 
-// A device that can be attached, refuse opening, or vanish for a number of scans.
-class FakeTransport : public IHidTransport
-{
-public:
-    bool present = true;
-    int absentFinds = 0;
-    bool openSucceeds = true;
-    OpenError failure = OpenError::OtherError;
-    bool opened = false;
-    int opens = 0;
-    int closes = 0;
-    OpenError last = OpenError::Ok;
-
-    QString findDevice() override
-    {
-        if (absentFinds > 0) {
-            --absentFinds;
-            return QString();
-        }
-        return present ? QStringLiteral("/dev/fake-pedals") : QString();
-    }
-    bool open(const QString&) override
-    {
-        ++opens;
-        opened = openSucceeds;
-        last = openSucceeds ? OpenError::Ok : failure;
-        return openSucceeds;
-    }
-    void close() override
-    {
-        ++closes;
-        opened = false;
-    }
-    bool isOpen() const override { return opened; }
-    bool writeReport(const QByteArray&) override { return opened; }
-    QByteArray readReport(int) override { return QByteArray(); }
-    OpenError lastOpenError() const override { return last; }
-};
-
 // Holds the "flash" of the fake device; a successful write restarts it.
 class FakeProtocol : public IQuilbexProtocol
 {
 public:
-    explicit FakeProtocol(FakeTransport* t) : transport(t) {}
+    explicit FakeProtocol(AttachableTransport* t) : transport(t) {}
 
-    FakeTransport* transport;
+    AttachableTransport* transport;
     DeviceConfigModel flash;
     bool readSucceeds = true;
     bool writeSucceeds = true;
@@ -165,7 +127,7 @@ struct Rig
     DeviceConfigModel config;
     PedalRuntimeState runtime;
     UpgradeStatus upgrade;
-    FakeTransport transport;
+    AttachableTransport transport;
     FakeProtocol protocol{&transport};
     SessionCoordinator coord{&link, &config, &runtime, &upgrade};
 

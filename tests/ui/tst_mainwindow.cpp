@@ -1,0 +1,256 @@
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+
+#include <memory>
+
+#include "app/Application.h"
+#include "coordination/SessionCoordinator.h"
+#include "i18n/LanguageManager.h"
+#include "support/AttachableTransport.h"
+#include "ui/MainWindow.h"
+
+namespace {
+
+const QString kLeaveText = QStringLiteral(
+    "A firmware update is in progress.\n\nIf you leave this page now, it may be harder to follow progress or cancel "
+    "safely.\n\nWould you like to stay on the Update page?");
+const QString kCloseText = QStringLiteral(
+    "A firmware update is still running.\n\nClosing Quilbex Control now could interrupt the update and may leave "
+    "your pedals in an incomplete state.\n\nAre you sure you want to quit?");
+
+// Translates "Settings" into a label with two blanks of its own, and marks the rest.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* sourceText, const char*, int) const override
+    {
+        if (qstrcmp(context, "Quilbex") != 0)
+            return QString();
+        const QString source = QString::fromUtf8(sourceText);
+        if (source == QLatin1String("Settings"))
+            return QStringLiteral("Ein  Stellungen");
+        return QStringLiteral("«%1»").arg(source);
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// Answers every message box that comes up while it lives.
+class Answerer : public QObject
+{
+public:
+    enum Answer { Yes, No, Escape };
+    explicit Answerer(Answer answer) : m_answer(answer)
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] { answerOpenBox(); });
+        m_timer.start(10);
+    }
+    int asked = 0;
+    QString title, text;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+
+private:
+    void answerOpenBox()
+    {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        ++asked;
+        title = box->windowTitle();
+        text = box->text();
+        defaultButton = box->standardButton(box->defaultButton());
+        if (m_answer == Escape)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->button(m_answer == Yes ? QMessageBox::Yes : QMessageBox::No)->click();
+    }
+    Answer m_answer;
+    QTimer m_timer;
+};
+
+void noLog(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+struct Rig
+{
+    std::unique_ptr<Application> app;
+    std::unique_ptr<MainWindow> window;
+
+    Rig()
+    {
+        app = std::make_unique<Application>([] {
+            auto t = std::make_unique<AttachableTransport>();
+            t->present = false;
+            return std::unique_ptr<IHidTransport>(std::move(t));
+        });
+        window = std::make_unique<MainWindow>(app.get());
+    }
+    ~Rig()
+    {
+        app->upgradeStatus->state = UpgradeStatus::Idle; // let the window go without asking
+        window.reset();
+    }
+    QListWidget* nav() const { return window->findChild<QListWidget*>(QStringLiteral("navList")); }
+    QStackedWidget* stack() const { return window->findChild<QStackedWidget*>(QStringLiteral("pageStack")); }
+    QString status() const { return window->statusBar()->currentMessage(); }
+    QString pageName() const { return stack()->currentWidget()->objectName(); }
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { qInstallMessageHandler(noLog); }
+
+    void startsOnPedalsAndReady()
+    {
+        Rig rig;
+        QCOMPARE(rig.nav()->currentRow(), 1);
+        QCOMPARE(rig.pageName(), QStringLiteral("pagePedals"));
+        QCOMPARE(rig.status(), QStringLiteral("Ready"));
+        QCOMPARE(rig.window->windowTitle(), QStringLiteral("Quilbex Control"));
+        QCOMPARE(rig.window->minimumSize(), QSize(960, 640));
+        const QStringList pages{QStringLiteral("pageDevice"), QStringLiteral("pagePedals"),
+                                QStringLiteral("pageUpdate"), QStringLiteral("pageSettings")};
+        const QStringList rows{QStringLiteral("\U0001F4BB  Device"), QStringLiteral("\U0001F39B  Pedals"),
+                               QStringLiteral("\U0001F504  Update"), QStringLiteral("\u2699  Settings")};
+        QCOMPARE(rig.nav()->count(), 4);
+        QCOMPARE(rig.stack()->count(), 4);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(rig.nav()->item(i)->text(), rows.at(i));
+            QCOMPARE(rig.stack()->widget(i)->objectName(), pages.at(i));
+        }
+        QVERIFY(rig.window->findChild<QLabel*>(QStringLiteral("navLogoLabel")));
+        QCOMPARE(rig.window->findChild<QLabel*>(QStringLiteral("navVersionLabel"))->text(),
+                 QStringLiteral("v3.0.0-dev"));
+    }
+
+    void navigationShowsPageAndName()
+    {
+        Rig rig;
+        Answerer never(Answerer::Yes);
+        rig.nav()->setCurrentRow(0);
+        QCOMPARE(rig.pageName(), QStringLiteral("pageDevice"));
+        QCOMPARE(rig.status(), QStringLiteral("Page: Device"));
+        rig.nav()->setCurrentRow(3);
+        QCOMPARE(rig.pageName(), QStringLiteral("pageSettings"));
+        QCOMPARE(rig.status(), QStringLiteral("Page: Settings"));
+        QCOMPARE(never.asked, 0);
+    }
+
+    void leaveGuard_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<bool>("asks");
+        for (int s = 0; s <= 5; ++s) {
+            const bool busy = s >= 1 && s <= 3;
+            QTest::addRow("state %d, yes", s) << s << true << busy;
+            if (busy)
+                QTest::addRow("state %d, no", s) << s << false << true;
+        }
+    }
+    void leaveGuard()
+    {
+        QFETCH(int, state);
+        QFETCH(bool, yes);
+        QFETCH(bool, asks);
+        Rig rig;
+        rig.nav()->setCurrentRow(2);
+        rig.app->upgradeStatus->state = state;
+        QCOMPARE(rig.status(), QStringLiteral("Page: Update"));
+
+        Answerer answerer(yes ? Answerer::Yes : Answerer::No);
+        rig.nav()->setCurrentRow(3);
+        QCOMPARE(answerer.asked, asks ? 1 : 0);
+        if (asks) {
+            QCOMPARE(answerer.title, QStringLiteral("Firmware update"));
+            QCOMPARE(answerer.text, kLeaveText);
+            QCOMPARE(answerer.defaultButton, QMessageBox::Yes);
+        }
+        const bool stays = asks && yes;
+        QCOMPARE(rig.nav()->currentRow(), stays ? 2 : 3);
+        QCOMPARE(rig.pageName(), stays ? QStringLiteral("pageUpdate") : QStringLiteral("pageSettings"));
+        QCOMPARE(rig.status(), stays ? QStringLiteral("Page: Update") : QStringLiteral("Page: Settings"));
+
+        // Choosing the Update row itself never asks.
+        const int before = answerer.asked;
+        rig.nav()->setCurrentRow(2);
+        QCOMPARE(answerer.asked, before);
+        QCOMPARE(rig.pageName(), QStringLiteral("pageUpdate"));
+    }
+
+    void closeGuard_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closes");
+        for (int s = 1; s <= 3; ++s) {
+            QTest::addRow("state %d, yes", s) << s << int(Answerer::Yes) << true;
+            QTest::addRow("state %d, no", s) << s << int(Answerer::No) << false;
+            QTest::addRow("state %d, escape", s) << s << int(Answerer::Escape) << false;
+        }
+        QTest::newRow("idle") << 0 << int(Answerer::No) << true;
+        QTest::newRow("installed") << 4 << int(Answerer::No) << true;
+    }
+    void closeGuard()
+    {
+        QFETCH(int, state);
+        QFETCH(int, answer);
+        QFETCH(bool, closes);
+        Rig rig;
+        rig.window->show();
+        rig.app->upgradeStatus->state = state;
+        Answerer answerer{Answerer::Answer(answer)};
+        QCOMPARE(rig.window->close(), closes);
+        QCOMPARE(rig.window->isVisible(), !closes);
+        const bool busy = state >= 1 && state <= 3;
+        QCOMPARE(answerer.asked, busy ? 1 : 0);
+        if (busy) {
+            QCOMPARE(answerer.text, kCloseText);
+            QCOMPARE(answerer.defaultButton, QMessageBox::No);
+        }
+    }
+
+    void languageChangeRetranslates()
+    {
+        Rig rig;
+        rig.nav()->setCurrentRow(3);
+        MarkingTranslator translator;
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        QTRY_COMPARE(rig.window->windowTitle(), QStringLiteral("«Quilbex Control»"));
+        QCOMPARE(rig.nav()->item(0)->text(), QStringLiteral("\U0001F4BB  «Device»"));
+        QCOMPARE(rig.nav()->item(3)->text(), QStringLiteral("\u2699  Ein  Stellungen"));
+        // Only the blanks after the glyph separate: the label's own two blanks stay.
+        QCOMPARE(rig.status(), QStringLiteral("«Page: Ein  Stellungen»"));
+        // The pages were retranslated as well.
+        QCOMPARE(rig.window->findChild<QLabel*>(QStringLiteral("pageTitle"))->text(),
+                 QStringLiteral("<h2>«Device»</h2>"));
+        QCoreApplication::removeTranslator(&translator);
+        QTRY_COMPARE(rig.status(), QStringLiteral("Page: Settings"));
+    }
+
+    void localeChangeDuringUpdateAsksAgain()
+    {
+        Rig rig;
+        rig.nav()->setCurrentRow(3);
+        rig.app->upgradeStatus->state = UpgradeStatus::Transferring;
+        Answerer answerer(Answerer::Yes);
+        Q_EMIT rig.app->languageManager->localeChanged(QStringLiteral("de"));
+        QCOMPARE(answerer.asked, 1);
+        QCOMPARE(rig.nav()->currentRow(), 2);
+        QCOMPARE(rig.pageName(), QStringLiteral("pageUpdate"));
+        QCOMPARE(rig.status(), QStringLiteral("Page: Update"));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
