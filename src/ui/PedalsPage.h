@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "coordination/DeviceConfigModel.h"
@@ -31,6 +32,12 @@ public:
     PedalChannelCard* card(int hostIndex) const;
     CurvePreviewWidget* preview(int hostIndex) const;
     bool isProfileDirty() const { return profileDirty; }
+
+    // Asks for the file to import (save false) or the export target (save true); shows a
+    // QFileDialog unless replaced (tests answer it without a dialog).
+    using ProfileFileChooser = std::function<QString(QWidget* parent, const QString& caption,
+                                                     const QString& presetPath, const QString& filter, bool save)>;
+    static ProfileFileChooser& profileFileChooser();
 
 private Q_SLOTS:
     void setConnectionStatus(bool connected);

@@ -1,24 +1,503 @@
+// The profile bar of the Pedals page: the stored profiles, their actions, and tracking
+// whether the editor holds changes that the selected profile does not.
 #include "ui/PedalsPage.h"
 
-// Placeholder until the profile bar lands.
-struct CurveProfile {};
-void PedalsPage::onProfileNew() {}
-void PedalsPage::onProfileDelete() {}
-void PedalsPage::onProfileLoad() {}
-void PedalsPage::onProfileSave() {}
-void PedalsPage::onProfileImport() {}
-void PedalsPage::onProfileExport() {}
-void PedalsPage::onProfileComboActivated(int) {}
-void PedalsPage::buildProfileBar(QFrame*) {}
-void PedalsPage::initProfiles() {}
-void PedalsPage::refreshProfileCombo() {}
-void PedalsPage::selectProfileByPath(const QString&) {}
-void PedalsPage::applyProfileToModel(const CurveProfile&) {}
-CurveProfile PedalsPage::buildProfileFromModel(const QString&) { return {}; }
-bool PedalsPage::saveCurrentProfile(QString*) { return false; }
-bool PedalsPage::confirmUnsavedChanges(const QString&) { return true; }
-void PedalsPage::updateDirtyUi() {}
-void PedalsPage::markProfileDirty() {}
-void PedalsPage::clearProfileDirty() {}
-void PedalsPage::onProfileRename() {}
-QString PedalsPage::selectedProfilePath() const { return {}; }
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyle>
+
+#include "app/Application.h"
+#include "coordination/DeviceConfigModel.h"
+#include "coordination/SessionCoordinator.h"
+#include "profiles/CurveProfileJsonStore.h"
+#include "profiles/ProfileFormat.h"
+#include "ui/CurvePreviewWidget.h"
+#include "ui/PedalChannelCard.h"
+
+namespace {
+
+using Store = CurveProfileJsonStore;
+
+QString profileFileFilter()
+{
+    return QCoreApplication::translate("Quilbex", "Quilbex Pedals profile (*.json);;All files (*)");
+}
+
+QString orFallback(const QString& error, const QString& fallback)
+{
+    return error.isEmpty() ? fallback : error;
+}
+
+QPushButton* makeProfileButton(QWidget* parent, const QString& iconName)
+{
+    auto* button = new QPushButton(parent);
+    button->setProperty("flat", true);
+    button->setProperty("profileToolBarBtn", true);
+    button->setIcon(QIcon(QStringLiteral(":/icons/profile/%1.svg").arg(iconName)));
+    button->setIconSize(QSize(16, 16));
+    button->setMinimumHeight(28);
+    button->setMinimumWidth(94);
+    button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    return button;
+}
+
+} // namespace
+
+PedalsPage::ProfileFileChooser& PedalsPage::profileFileChooser()
+{
+    static ProfileFileChooser chooser = [](QWidget* parent, const QString& caption, const QString& presetPath,
+                                           const QString& filter, bool save) {
+        return save ? QFileDialog::getSaveFileName(parent, caption, presetPath, filter)
+                    : QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    };
+    return chooser;
+}
+
+void PedalsPage::buildProfileBar(QFrame* bar)
+{
+    bar->setObjectName(QStringLiteral("curveProfilesBar"));
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(12, 8, 12, 8);
+    layout->setSpacing(10);
+
+    profilesTitle = new QLabel(bar);
+    profilesTitle->setObjectName(QStringLiteral("curveProfilesTitle"));
+    profilesTitle->setTextFormat(Qt::RichText);
+    profilesTitle->setText(QStringLiteral("<b>%1</b>").arg(QCoreApplication::translate("Quilbex", "Profiles")));
+    layout->addWidget(profilesTitle);
+
+    profileCombo = new QComboBox(bar);
+    profileCombo->setMinimumWidth(220);
+    layout->addWidget(profileCombo);
+
+    newBtn = makeProfileButton(bar, QStringLiteral("new"));
+    newBtn->setText(QCoreApplication::translate("Quilbex", "New"));
+    deleteBtn = makeProfileButton(bar, QStringLiteral("delete"));
+    deleteBtn->setText(QCoreApplication::translate("Quilbex", "Delete"));
+    loadBtn = makeProfileButton(bar, QStringLiteral("load"));
+    loadBtn->setText(QCoreApplication::translate("Quilbex", "Load"));
+    saveBtn = makeProfileButton(bar, QStringLiteral("save"));
+    saveBtn->setText(QCoreApplication::translate("Quilbex", "Save"));
+    saveBtn->setObjectName(QStringLiteral("pedalsProfileSave"));
+    importBtn = makeProfileButton(bar, QStringLiteral("import"));
+    importBtn->setText(QCoreApplication::translate("Quilbex", "Import"));
+    exportBtn = makeProfileButton(bar, QStringLiteral("export"));
+    exportBtn->setText(QCoreApplication::translate("Quilbex", "Export"));
+
+    layout->addWidget(newBtn);
+    layout->addWidget(deleteBtn);
+    layout->addSpacing(16);
+    layout->addWidget(loadBtn);
+    layout->addWidget(saveBtn);
+    layout->addSpacing(16);
+    layout->addWidget(importBtn);
+    layout->addWidget(exportBtn);
+    layout->addStretch();
+
+    connLed = new QLabel(bar);
+    connLed->setObjectName(QStringLiteral("connLed"));
+    connLed->setFixedSize(12, 12);
+    connLed->setToolTip(QCoreApplication::translate("Quilbex", "Device connection status"));
+    layout->addWidget(connLed);
+    connLabel = new QLabel(bar);
+    connLabel->setObjectName(QStringLiteral("connLabel"));
+    layout->addWidget(connLabel);
+
+    connect(profileCombo, &QComboBox::activated, this, &PedalsPage::onProfileComboActivated);
+    connect(profileCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            currentProfilePath = profileCombo->itemData(index).toString();
+    });
+    connect(newBtn, &QPushButton::clicked, this, &PedalsPage::onProfileNew);
+    connect(deleteBtn, &QPushButton::clicked, this, &PedalsPage::onProfileDelete);
+    connect(loadBtn, &QPushButton::clicked, this, &PedalsPage::onProfileLoad);
+    connect(saveBtn, &QPushButton::clicked, this, &PedalsPage::onProfileSave);
+    connect(importBtn, &QPushButton::clicked, this, &PedalsPage::onProfileImport);
+    connect(exportBtn, &QPushButton::clicked, this, &PedalsPage::onProfileExport);
+    profileCombo->installEventFilter(this);
+}
+
+void PedalsPage::onProfileComboActivated(int index)
+{
+    // Choosing an entry only selects it; Load brings its values into the editor.
+    if (index >= 0 && profileCombo)
+        currentProfilePath = profileCombo->itemData(index).toString();
+}
+
+QString PedalsPage::selectedProfilePath() const
+{
+    return profileCombo ? profileCombo->currentData().toString() : QString();
+}
+
+void PedalsPage::initProfiles()
+{
+    profilesDir = std::make_unique<QString>(Store::defaultProfilesDirectory());
+    QString error;
+    if (!Store::ensureDefaultProfiles(*profilesDir, &error)) {
+        QMessageBox::warning(this, QCoreApplication::translate("Quilbex", "Profiles"),
+                             orFallback(error, QCoreApplication::translate("Quilbex", "Unknown error")));
+    }
+    refreshProfileCombo();
+    if (profileCombo) {
+        const int index = profileCombo->findText(QStringLiteral("Default"), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index >= 0) {
+            const QSignalBlocker blocker(profileCombo);
+            profileCombo->setCurrentIndex(index);
+        }
+    }
+    currentProfilePath = selectedProfilePath();
+    profileDirty = false;
+    updateDirtyUi();
+}
+
+void PedalsPage::refreshProfileCombo()
+{
+    if (!profilesDir || !profileCombo)
+        return;
+    const QString keep = currentProfilePath;
+    {
+        const QSignalBlocker blocker(profileCombo);
+        profileCombo->clear();
+        for (const ProfileEntry& entry : Store::listProfiles(*profilesDir))
+            profileCombo->addItem(entry.displayName, entry.filePath);
+        const int kept = keep.isEmpty() ? -1 : profileCombo->findData(keep);
+        if (kept >= 0)
+            profileCombo->setCurrentIndex(kept);
+        else if (profileCombo->count() > 0)
+            profileCombo->setCurrentIndex(0);
+    }
+    currentProfilePath = selectedProfilePath();
+    const int count = profileCombo->count();
+    if (deleteBtn)
+        deleteBtn->setEnabled(count >= 2);
+    if (loadBtn)
+        loadBtn->setEnabled(count >= 1);
+    if (exportBtn)
+        exportBtn->setEnabled(count >= 1 && !selectedProfilePath().isEmpty());
+    updateDirtyUi();
+}
+
+void PedalsPage::selectProfileByPath(const QString& path)
+{
+    if (path.isEmpty() || !profileCombo)
+        return;
+    const int index = profileCombo->findData(path);
+    if (index < 0)
+        return;
+    {
+        const QSignalBlocker blocker(profileCombo);
+        profileCombo->setCurrentIndex(index);
+    }
+    currentProfilePath = selectedProfilePath();
+}
+
+void PedalsPage::applyProfileToModel(const CurveProfile& profile)
+{
+    if (!application || !application->config)
+        return;
+    DeviceConfigModel* model = application->config.get();
+    loadingProfile = true;
+    for (size_t i = 0; i < 3; ++i) {
+        const PedalProfile& pedal = profile.pedals[i];
+        model->min[i] = pedal.rawMin;
+        model->max[i] = pedal.rawMax;
+        model->cali[i] = pedal.calibrated ? 1 : 0;
+        model->deadTop[i] = static_cast<quint8>(qBound(0, pedal.deadzoneTop, 50));
+        model->deadBot[i] = static_cast<quint8>(qBound(0, pedal.deadzoneBottom, 50));
+        model->filter[i] = static_cast<quint8>(qBound(0, pedal.filter, 6));
+        model->curveType[i] = static_cast<quint8>(qBound(0, pedal.curveType, 4));
+        model->curve[i] = pedal.points;
+    }
+    Q_EMIT model->configChanged();
+    PedalChannelCard::hydrateAllFromConfig(model);
+    // Every column differs from the device now, so each SAVE button is offered.
+    PedalChannelCard::markAllDirty();
+    for (size_t i = 0; i < 3; ++i) {
+        if (previews[i])
+            previews[i]->setPoints(model->curve[i]);
+    }
+    if (application->coordinator)
+        application->coordinator->capturePedalSnapshot();
+    loadingProfile = false;
+}
+
+CurveProfile PedalsPage::buildProfileFromModel(const QString& name)
+{
+    CurveProfile profile;
+    profile.version = 1;
+    for (PedalProfile& pedal : profile.pedals) {
+        pedal = PedalProfile{};
+        pedal.outputMin = -32767;
+        pedal.outputMax = 32767;
+    }
+    if (!application || !application->config)
+        return profile;
+    DeviceConfigModel* model = application->config.get();
+    PedalChannelCard::applyAllCardsToModel(model);
+
+    const QString trimmed = name.trimmed();
+    if (!trimmed.isEmpty())
+        profile.profileName = trimmed;
+    else if (profileCombo && profileCombo->currentIndex() >= 0)
+        profile.profileName = profileCombo->currentText().trimmed();
+    else
+        profile.profileName = QStringLiteral("Unnamed");
+
+    for (size_t i = 0; i < 3; ++i) {
+        PedalProfile& pedal = profile.pedals[i];
+        pedal.rawMin = model->min[i];
+        pedal.rawMax = model->max[i];
+        pedal.calibrated = model->cali[i] != 0;
+        pedal.deadzoneTop = model->deadTop[i];
+        pedal.deadzoneBottom = model->deadBot[i];
+        pedal.filter = model->filter[i];
+        pedal.curveType = model->curveType[i];
+        pedal.points = model->curve[i];
+    }
+    return profile;
+}
+
+bool PedalsPage::saveCurrentProfile(QString* error)
+{
+    if (!profilesDir)
+        return false;
+    const QString path = selectedProfilePath();
+    if (path.isEmpty())
+        return false;
+    return Store::saveProfile(path, buildProfileFromModel(QString()), error);
+}
+
+bool PedalsPage::confirmUnsavedChanges(const QString& title)
+{
+    if (!profileDirty)
+        return true;
+    QMessageBox box(QMessageBox::Warning, title,
+                    QCoreApplication::translate("Quilbex", "Profile has unsaved changes in the editor."),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setInformativeText(
+        QCoreApplication::translate("Quilbex", "Save them to the currently selected profile, discard them, or cancel."));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    const QMessageBox::StandardButton answer = box.standardButton(box.clickedButton());
+    if (answer == QMessageBox::Discard)
+        return true; // the action that asked decides what becomes of the dirty state
+    if (answer != QMessageBox::Save)
+        return false;
+    QString error;
+    if (!saveCurrentProfile(&error)) {
+        QMessageBox::critical(this, QCoreApplication::translate("Quilbex", "Save profile"),
+                              orFallback(error, QCoreApplication::translate("Quilbex", "Save failed")));
+        return false;
+    }
+    profileDirty = false;
+    updateDirtyUi();
+    return true;
+}
+
+void PedalsPage::updateDirtyUi()
+{
+    const QString path = selectedProfilePath();
+    if (saveBtn) {
+        saveBtn->setEnabled(profileCombo && profileCombo->count() > 0 && profileDirty && !path.isEmpty()
+                            && profilesDir);
+        saveBtn->setProperty("profileDirty", profileDirty);
+        // The style sheet reads the property only when the widget is polished again.
+        saveBtn->style()->unpolish(saveBtn);
+        saveBtn->style()->polish(saveBtn);
+    }
+    if (QWidget* top = window()) {
+        QString title = QCoreApplication::translate("Quilbex", "Quilbex Control");
+        if (profileDirty)
+            title += QStringLiteral(" *");
+        top->setWindowTitle(title);
+    }
+}
+
+void PedalsPage::markProfileDirty()
+{
+    if (!loadingProfile)
+        profileDirty = true;
+    updateDirtyUi();
+}
+
+void PedalsPage::clearProfileDirty()
+{
+    profileDirty = false;
+    updateDirtyUi();
+}
+
+void PedalsPage::onProfileNew()
+{
+    if (!profilesDir)
+        return;
+    const QString title = QCoreApplication::translate("Quilbex", "New profile");
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(this, title, QCoreApplication::translate("Quilbex", "Profile name:"), QLineEdit::Normal,
+                              QStringLiteral("My profile"), &ok);
+    if (!ok)
+        return;
+    QString error;
+    if (!Store::validateProfileName(name, &error)) {
+        QMessageBox::warning(this, title, error);
+        return;
+    }
+    const QString trimmed = name.trimmed();
+    const CurveProfile profile = buildProfileFromModel(trimmed);
+    const QString file =
+        *profilesDir + QLatin1Char('/') + Store::uniqueProfileBaseName(*profilesDir, trimmed) + QStringLiteral(".json");
+    if (!Store::saveProfile(file, profile, &error)) {
+        QMessageBox::critical(this, title, orFallback(error, QCoreApplication::translate("Quilbex", "Save failed")));
+        return;
+    }
+    refreshProfileCombo();
+    selectProfileByPath(file);
+    clearProfileDirty();
+}
+
+void PedalsPage::onProfileSave()
+{
+    QString error;
+    if (!saveCurrentProfile(&error)) {
+        QMessageBox::critical(this, QCoreApplication::translate("Quilbex", "Save profile"),
+                              orFallback(error, QCoreApplication::translate("Quilbex", "Save failed")));
+        return;
+    }
+    const QString path = selectedProfilePath();
+    clearProfileDirty();
+    refreshProfileCombo();
+    selectProfileByPath(path);
+}
+
+void PedalsPage::onProfileLoad()
+{
+    if (!profilesDir)
+        return;
+    const QString title = QCoreApplication::translate("Quilbex", "Load profile");
+    if (!confirmUnsavedChanges(title))
+        return;
+    const QString path = selectedProfilePath();
+    if (path.isEmpty())
+        return;
+    CurveProfile profile;
+    QString error;
+    if (!Store::loadProfile(path, profile, &error)) {
+        QMessageBox::critical(this, title, orFallback(error, QCoreApplication::translate("Quilbex", "Load failed")));
+        return;
+    }
+    applyProfileToModel(profile);
+    currentProfilePath = path;
+    clearProfileDirty();
+}
+
+void PedalsPage::onProfileDelete()
+{
+    if (!profilesDir || !profileCombo)
+        return;
+    const QString title = QCoreApplication::translate("Quilbex", "Delete profile");
+    if (Store::listProfiles(*profilesDir).size() < 2) {
+        QMessageBox::information(this, title, QCoreApplication::translate("Quilbex", "At least one profile must remain."));
+        return;
+    }
+    if (!confirmUnsavedChanges(title))
+        return;
+    const QString path = selectedProfilePath();
+    if (path.isEmpty())
+        return;
+    const QString question =
+        QCoreApplication::translate("Quilbex", "Permanently delete profile \"%1\"?").arg(profileCombo->currentText());
+    if (QMessageBox::question(this, title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
+    QString error;
+    if (!Store::deleteProfile(path, &error)) {
+        QMessageBox::critical(this, title, orFallback(error, QCoreApplication::translate("Quilbex", "Delete failed")));
+        return;
+    }
+    refreshProfileCombo();
+    clearProfileDirty();
+}
+
+void PedalsPage::onProfileRename()
+{
+    if (!profilesDir || !profileCombo)
+        return;
+    const QString path = selectedProfilePath();
+    if (path.isEmpty())
+        return;
+    const QString title = QCoreApplication::translate("Quilbex", "Rename profile");
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, title, QCoreApplication::translate("Quilbex", "New name:"),
+                                               QLineEdit::Normal, profileCombo->currentText(), &ok);
+    if (!ok)
+        return;
+    QString error;
+    if (!Store::validateProfileName(name, &error)) {
+        QMessageBox::warning(this, title, error);
+        return;
+    }
+    QString newPath;
+    if (!Store::renameProfile(*profilesDir, path, name, &newPath, &error)) {
+        QMessageBox::warning(this, title, orFallback(error, QCoreApplication::translate("Quilbex", "Rename failed")));
+        return;
+    }
+    refreshProfileCombo();
+    selectProfileByPath(newPath.isEmpty() ? path : newPath);
+}
+
+void PedalsPage::onProfileImport()
+{
+    if (!profilesDir)
+        return;
+    const QString title = QCoreApplication::translate("Quilbex", "Import profile");
+    const QString file = profileFileChooser()(this, title, QString(), profileFileFilter(), false);
+    if (file.isEmpty())
+        return;
+    QFile input(file);
+    QString newPath;
+    // The parser's detail means nothing to the user here; any rejection is "not a profile".
+    if (!input.open(QIODevice::ReadOnly) || !Store::importProfile(*profilesDir, input.readAll(), &newPath, nullptr)) {
+        QMessageBox::critical(this, title, invalidProfileMessage());
+        return;
+    }
+    refreshProfileCombo();
+    selectProfileByPath(newPath);
+}
+
+void PedalsPage::onProfileExport()
+{
+    if (!profilesDir)
+        return;
+    const QString path = selectedProfilePath();
+    if (path.isEmpty() || !QFile::exists(path))
+        return;
+    const QString title = QCoreApplication::translate("Quilbex", "Export profile");
+    const QString target = profileFileChooser()(this, title, QFileInfo(path).completeBaseName() + QStringLiteral(".json"),
+                                                profileFileFilter(), true);
+    if (target.isEmpty())
+        return;
+    // Exporting a profile onto its own file: removing the target first would delete the
+    // profile itself. The file already holds exactly what an export would write.
+    const QString source = QFileInfo(path).canonicalFilePath();
+    if (!source.isEmpty() && QFileInfo(target).canonicalFilePath() == source)
+        return;
+    if (QFile::exists(target) && !QFile::remove(target)) {
+        QMessageBox::critical(this, title, QCoreApplication::translate("Quilbex", "Cannot overwrite target file."));
+        return;
+    }
+    if (!QFile::copy(path, target))
+        QMessageBox::critical(this, title, QCoreApplication::translate("Quilbex", "Export failed."));
+}
