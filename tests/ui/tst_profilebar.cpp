@@ -1,0 +1,460 @@
+#include <QtTest>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+
+#include "app/Application.h"
+#include "coordination/DeviceConfigModel.h"
+#include "profiles/CurveProfileJsonStore.h"
+#include "ui/CurvePreviewWidget.h"
+#include "ui/PedalChannelCard.h"
+#include "ui/PedalsPage.h"
+
+using Store = CurveProfileJsonStore;
+
+namespace {
+
+// Answers the modal dialogs of a flow in order. Every dialog shown is recorded as
+// "title|text"; a dialog without a scripted answer is recorded as unexpected and rejected,
+// so a wrong flow fails instead of blocking.
+class DialogScript : public QObject
+{
+public:
+    using Answer = std::function<void(QWidget*)>;
+
+    DialogScript()
+    {
+        connect(&m_timer, &QTimer::timeout, this, &DialogScript::poll);
+        m_timer.start(5);
+    }
+
+    void then(const Answer& answer) { m_answers.append(answer); }
+    void thenButton(QMessageBox::StandardButton button)
+    {
+        then([button](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box && box->button(button));
+            box->button(button)->click();
+        });
+    }
+    void thenText(const QString& text)
+    {
+        then([text](QWidget* w) {
+            auto* input = qobject_cast<QInputDialog*>(w);
+            QVERIFY(input);
+            input->setTextValue(text);
+            input->accept();
+        });
+    }
+
+    QStringList seen;
+    QStringList presets; // the preset text of each input dialog
+    int unexpected = 0;
+    bool allAnswered() const { return m_answers.isEmpty(); }
+
+private:
+    void poll()
+    {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || w == m_last)
+            return;
+        m_last = w;
+        if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            seen << box->windowTitle() + QLatin1Char('|') + box->text();
+        } else if (auto* input = qobject_cast<QInputDialog*>(w)) {
+            seen << input->windowTitle() + QLatin1Char('|') + input->labelText();
+            presets << input->textValue();
+        } else {
+            seen << w->windowTitle();
+        }
+        if (m_answers.isEmpty()) {
+            ++unexpected;
+            if (auto* dialog = qobject_cast<QDialog*>(w))
+                dialog->reject();
+            return;
+        }
+        m_answers.takeFirst()(w);
+    }
+
+    QTimer m_timer;
+    QList<Answer> m_answers;
+    QPointer<QWidget> m_last;
+};
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestProfileBar : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startListsBuiltInsAndSelectsDefault();
+    void editsMarkDirty();
+    void loadWhileDirty_data();
+    void loadWhileDirty();
+    void deleteAsksAndKeepsOne();
+    void deleteRefusesLastProfile();
+    void newProfileValidatesAndSaves();
+    void renameByDoubleClick();
+    void importShowsInvalidMessage();
+    void exportWritesStoredState();
+
+private:
+    void makePage();
+    QComboBox* combo() const { return m_page->findChild<QComboBox*>(); }
+    QPushButton* button(const QString& text) const;
+    void select(const QString& name);
+    void setDeadzoneTop(int hostIndex, int value);
+    QString pathOf(const QString& base) const { return m_dir + QLatin1Char('/') + base + QStringLiteral(".json"); }
+
+    QString m_dir;
+    std::unique_ptr<Application> m_app;
+    std::unique_ptr<QWidget> m_window;
+    PedalsPage* m_page = nullptr;
+    std::unique_ptr<DialogScript> m_dialogs;
+    QStringList m_chooserAnswers;
+    QStringList m_chooserCalls;
+};
+
+void TestProfileBar::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    PedalsPage::profileFileChooser() = [this](QWidget*, const QString& caption, const QString& preset,
+                                              const QString&, bool save) {
+        m_chooserCalls << caption + QLatin1Char('|') + preset + (save ? "|save" : "|open");
+        return m_chooserAnswers.isEmpty() ? QString() : m_chooserAnswers.takeFirst();
+    };
+}
+
+void TestProfileBar::init()
+{
+    m_dir = Store::defaultProfilesDirectory();
+    QDir(m_dir).removeRecursively();
+    m_chooserAnswers.clear();
+    m_chooserCalls.clear();
+    m_dialogs = std::make_unique<DialogScript>();
+}
+
+void TestProfileBar::cleanup()
+{
+    m_window.reset();
+    m_app.reset();
+    m_page = nullptr;
+    if (m_dialogs) {
+        QCOMPARE(m_dialogs->unexpected, 0);
+        QVERIFY(m_dialogs->allAnswered());
+    }
+    m_dialogs.reset();
+}
+
+void TestProfileBar::makePage()
+{
+    m_app = std::make_unique<Application>(Application::TransportFactory());
+    m_window = std::make_unique<QWidget>();
+    m_page = new PedalsPage(m_app.get(), m_window.get());
+}
+
+QPushButton* TestProfileBar::button(const QString& text) const
+{
+    for (QPushButton* b : m_page->findChild<QFrame*>(QStringLiteral("curveProfilesBar"))->findChildren<QPushButton*>()) {
+        if (b->text() == text)
+            return b;
+    }
+    return nullptr;
+}
+
+void TestProfileBar::select(const QString& name)
+{
+    const int index = combo()->findText(name);
+    QVERIFY2(index >= 0, qPrintable(name));
+    combo()->setCurrentIndex(index);
+}
+
+void TestProfileBar::setDeadzoneTop(int hostIndex, int value)
+{
+    PedalChannelCard* card = m_page->card(hostIndex);
+    for (QSpinBox* spin : card->findChildren<QSpinBox*>()) {
+        const int before = card->deadzoneTopValue();
+        spin->setValue(value);
+        if (card->deadzoneTopValue() == value && before != value)
+            return;
+    }
+    QFAIL("no deadzone spin box took the value");
+}
+
+void TestProfileBar::startListsBuiltInsAndSelectsDefault()
+{
+    makePage();
+    QCOMPARE(combo()->count(), 11);
+    QCOMPARE(combo()->currentText(), QStringLiteral("Default"));
+    QCOMPARE(combo()->currentData().toString(), pathOf("Default"));
+    for (int i = 1; i < combo()->count(); ++i)
+        QVERIFY(QString::localeAwareCompare(combo()->itemText(i - 1), combo()->itemText(i)) <= 0);
+
+    // Only selected: the editor keeps the device's values.
+    QCOMPARE(int(m_app->config->deadTop[0]), 0);
+    QVERIFY(!m_page->isProfileDirty());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Quilbex Control"));
+    QPushButton* save = m_page->findChild<QPushButton*>(QStringLiteral("pedalsProfileSave"));
+    QVERIFY(save && !save->isEnabled());
+    QCOMPARE(save->property("profileDirty").toBool(), false);
+    QVERIFY(button("Delete")->isEnabled() && button("Load")->isEnabled() && button("Export")->isEnabled());
+    QCOMPARE(save->property("profileToolBarBtn").toBool(), true);
+    QVERIFY(m_page->findChild<QLabel*>(QStringLiteral("connLed")));
+    QVERIFY(m_page->findChild<QLabel*>(QStringLiteral("connLabel")));
+}
+
+void TestProfileBar::editsMarkDirty()
+{
+    makePage();
+    setDeadzoneTop(0, 9);
+    QVERIFY(m_page->isProfileDirty());
+    QPushButton* save = m_page->findChild<QPushButton*>(QStringLiteral("pedalsProfileSave"));
+    QVERIFY(save->isEnabled());
+    QCOMPARE(save->property("profileDirty").toBool(), true);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Quilbex Control *"));
+
+    // Save writes the editor into the selected profile and clears the mark.
+    save->click();
+    QVERIFY(!m_page->isProfileDirty());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Quilbex Control"));
+    CurveProfile stored;
+    QVERIFY(Store::loadProfile(pathOf("Default"), stored, nullptr));
+    QCOMPARE(stored.pedals[0].deadzoneTop, 9);
+    QCOMPARE(stored.profileName, QStringLiteral("Default"));
+    QCOMPARE(combo()->currentText(), QStringLiteral("Default"));
+
+    // A chart edit makes that pedal's curve custom and marks the profile dirty too.
+    CurvePoints points{0, 5, 20, 30, 40, 50, 60, 70, 80, 90, 100};
+    Q_EMIT m_page->preview(1)->curveEditedByUser(points);
+    QCOMPARE(int(m_app->config->curveType[1]), 4);
+    QCOMPARE(m_page->card(1)->curvePresetIndex(), 4);
+    QVERIFY(m_page->isProfileDirty());
+}
+
+void TestProfileBar::loadWhileDirty_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("breakSave");
+    QTest::addColumn<int>("expectedDeadTop");
+    QTest::addColumn<bool>("expectedDirty");
+    QTest::addColumn<int>("storedDeadTop");
+    QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << 7 << true << 20;
+    QTest::newRow("discard") << int(QMessageBox::Discard) << false << 20 << false << 20;
+    QTest::newRow("save") << int(QMessageBox::Save) << false << 7 << false << 7;
+    QTest::newRow("save fails") << int(QMessageBox::Save) << true << 7 << true << -1;
+}
+
+void TestProfileBar::loadWhileDirty()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, breakSave);
+    QFETCH(int, expectedDeadTop);
+    QFETCH(bool, expectedDirty);
+    QFETCH(int, storedDeadTop);
+
+    QVERIFY(Store::ensureDefaultProfiles(m_dir, nullptr));
+    CurveProfile f1 = makeDefaultProfile(QStringLiteral("F1 25"));
+    f1.pedals[0].deadzoneTop = 20;
+    QVERIFY(Store::saveProfile(pathOf("F1 25"), f1, nullptr));
+    makePage();
+    select(QStringLiteral("F1 25"));
+    setDeadzoneTop(0, 7);
+    QVERIFY(m_page->isProfileDirty());
+    if (breakSave) {
+        // A directory in place of the file: the save cannot replace it.
+        QVERIFY(QFile::remove(pathOf("F1 25")));
+        QVERIFY(QDir().mkdir(pathOf("F1 25")));
+    }
+
+    m_dialogs->thenButton(QMessageBox::StandardButton(answer));
+    if (breakSave)
+        m_dialogs->thenButton(QMessageBox::Ok);
+    button("Load")->click();
+
+    QCOMPARE(m_dialogs->seen.value(0), QStringLiteral("Load profile|Profile has unsaved changes in the editor."));
+    if (breakSave)
+        QCOMPARE(m_dialogs->seen.value(1), QStringLiteral("Save profile|Cannot write: %1").arg(pathOf("F1 25")));
+    QCOMPARE(m_dialogs->seen.size(), breakSave ? 2 : 1);
+    QCOMPARE(int(m_app->config->deadTop[0]), expectedDeadTop);
+    QCOMPARE(m_page->isProfileDirty(), expectedDirty);
+    QCOMPARE(m_window->windowTitle().endsWith(" *"), expectedDirty);
+    if (storedDeadTop >= 0) {
+        CurveProfile stored;
+        QVERIFY(Store::loadProfile(pathOf("F1 25"), stored, nullptr));
+        QCOMPARE(stored.pedals[0].deadzoneTop, storedDeadTop);
+    }
+    if (!expectedDirty) {
+        // Loaded: every column offers its SAVE, the profile bar is clean.
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(m_page->card(i)->isDirty());
+    }
+}
+
+void TestProfileBar::deleteAsksAndKeepsOne()
+{
+    makePage();
+    select(QStringLiteral("iRacing"));
+    m_dialogs->thenButton(QMessageBox::No);
+    button("Delete")->click();
+    QCOMPARE(m_dialogs->seen, QStringList{"Delete profile|Permanently delete profile \"iRacing\"?"});
+    QVERIFY(QFile::exists(pathOf("iRacing")));
+
+    setDeadzoneTop(2, 11);
+    m_dialogs->thenButton(QMessageBox::Discard);
+    m_dialogs->thenButton(QMessageBox::Yes);
+    button("Delete")->click();
+    QCOMPARE(m_dialogs->seen.size(), 3);
+    QVERIFY(!QFile::exists(pathOf("iRacing")));
+    QCOMPARE(combo()->count(), 10);
+    QCOMPARE(combo()->currentIndex(), 0);
+    QVERIFY(!m_page->isProfileDirty());
+    QCOMPARE(int(m_app->config->deadTop[2]), 11); // the editor keeps its values
+}
+
+void TestProfileBar::deleteRefusesLastProfile()
+{
+    QVERIFY(QDir().mkpath(m_dir));
+    QVERIFY(Store::saveProfile(pathOf("Only"), makeDefaultProfile("Only"), nullptr));
+    makePage();
+    QCOMPARE(combo()->count(), 1);
+    QVERIFY(!button("Delete")->isEnabled());
+    setDeadzoneTop(0, 4);
+    // Enabled or not, the action itself refuses, before any question about changes.
+    m_dialogs->thenButton(QMessageBox::Ok);
+    QMetaObject::invokeMethod(m_page, "onProfileDelete");
+    QCOMPARE(m_dialogs->seen, QStringList{"Delete profile|At least one profile must remain."});
+    QVERIFY(QFile::exists(pathOf("Only")));
+    QVERIFY(m_page->isProfileDirty());
+}
+
+void TestProfileBar::newProfileValidatesAndSaves()
+{
+    makePage();
+    setDeadzoneTop(1, 13);
+    m_dialogs->thenText(QStringLiteral("Wet: race?"));
+    m_dialogs->thenButton(QMessageBox::Ok);
+    button("New")->click();
+    QCOMPARE(m_dialogs->seen, (QStringList{"New profile|Profile name:", "New profile|Name contains invalid characters"}));
+    QCOMPARE(m_dialogs->presets, QStringList{"My profile"});
+    QCOMPARE(combo()->count(), 11);
+    QVERIFY(m_page->isProfileDirty());
+
+    m_dialogs->thenText(QStringLiteral("  Default "));
+    button("New")->click();
+    QCOMPARE(combo()->count(), 12);
+    QCOMPARE(combo()->currentData().toString(), pathOf("Default (1)"));
+    QCOMPARE(combo()->currentText(), QStringLiteral("Default"));
+    QVERIFY(!m_page->isProfileDirty());
+    CurveProfile stored;
+    QVERIFY(Store::loadProfile(pathOf("Default (1)"), stored, nullptr));
+    QCOMPARE(stored.pedals[1].deadzoneTop, 13);
+}
+
+void TestProfileBar::renameByDoubleClick()
+{
+    makePage();
+    setDeadzoneTop(0, 5);
+    select(QStringLiteral("Default"));
+    m_dialogs->thenText(QStringLiteral("iRacing"));
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+    QApplication::sendEvent(combo(), &dbl);
+    QCOMPARE(m_dialogs->seen, QStringList{"Rename profile|New name:"});
+    QCOMPARE(m_dialogs->presets, QStringList{"Default"});
+    QVERIFY(!QFile::exists(pathOf("Default")));
+    QVERIFY(QFile::exists(pathOf("iRacing (1)")));
+    QCOMPARE(combo()->currentData().toString(), pathOf("iRacing (1)"));
+    QCOMPARE(combo()->currentText(), QStringLiteral("iRacing"));
+    QVERIFY(m_page->isProfileDirty()); // renaming does not touch the editor state
+
+    // A right-button double click does nothing.
+    QMouseEvent right(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::RightButton, Qt::RightButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(combo(), &right);
+    QCOMPARE(m_dialogs->seen.size(), 1);
+}
+
+void TestProfileBar::importShowsInvalidMessage()
+{
+    QTemporaryDir tmp;
+    QByteArray bytes = profileToJson(makeDefaultProfile(QStringLiteral("Track")));
+    const QString good = tmp.filePath("good.json");
+    const QString bad = tmp.filePath("bad.json");
+    QFile g(good);
+    QVERIFY(g.open(QIODevice::WriteOnly));
+    g.write(bytes);
+    g.close();
+    bytes.replace("\"deadzoneTop\": 3", "\"deadzoneTop\": 51");
+    QFile b(bad);
+    QVERIFY(b.open(QIODevice::WriteOnly));
+    b.write(bytes);
+    b.close();
+
+    makePage();
+    setDeadzoneTop(0, 6);
+    m_chooserAnswers << bad << tmp.filePath("missing.json") << good;
+    m_dialogs->thenButton(QMessageBox::Ok);
+    m_dialogs->thenButton(QMessageBox::Ok);
+    button("Import")->click();
+    button("Import")->click();
+    const QString invalid = QStringLiteral("Import profile|") + invalidProfileMessage();
+    QCOMPARE(m_dialogs->seen, (QStringList{invalid, invalid}));
+    QCOMPARE(combo()->count(), 11);
+
+    button("Import")->click();
+    QCOMPARE(m_chooserCalls.value(0), QStringLiteral("Import profile||open"));
+    QCOMPARE(combo()->count(), 12);
+    QCOMPARE(combo()->currentText(), QStringLiteral("Track"));
+    QCOMPARE(combo()->currentData().toString(), pathOf("Track"));
+    QVERIFY(m_page->isProfileDirty()); // import leaves the editor alone
+}
+
+void TestProfileBar::exportWritesStoredState()
+{
+    QTemporaryDir tmp;
+    makePage();
+    select(QStringLiteral("BeamNG.drive"));
+    setDeadzoneTop(0, 33);
+    const QByteArray stored = readAll(pathOf("BeamNG.drive"));
+    const QString target = tmp.filePath("out.json");
+    QFile existing(target);
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.write("old");
+    existing.close();
+
+    m_chooserAnswers << target;
+    button("Export")->click();
+    QCOMPARE(m_chooserCalls, QStringList{"Export profile|BeamNG.drive.json|save"});
+    QCOMPARE(readAll(target), stored);
+
+    // Exporting onto the stored file itself leaves the profile in place.
+    m_chooserAnswers << pathOf("BeamNG.drive");
+    button("Export")->click();
+    QCOMPARE(readAll(pathOf("BeamNG.drive")), stored);
+    QCOMPARE(m_dialogs->seen, QStringList());
+}
+
+QTEST_MAIN(TestProfileBar)
+#include "tst_profilebar.moc"
