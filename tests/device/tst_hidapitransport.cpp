@@ -4,8 +4,6 @@
 
 #include <QTemporaryDir>
 
-#include <cerrno>
-
 namespace {
 
 QStringList* g_lines = nullptr;
@@ -19,28 +17,14 @@ void captureMessage(QtMsgType, const QMessageLogContext&, const QString& message
 struct LogCapture
 {
     QStringList lines;
-    QtMessageHandler previous = nullptr;
-    LogCapture()
-    {
-        g_lines = &lines;
-        previous = qInstallMessageHandler(captureMessage);
-    }
-    ~LogCapture()
-    {
-        qInstallMessageHandler(previous);
-        g_lines = nullptr;
-    }
+    LogCapture() { g_lines = &lines; qInstallMessageHandler(captureMessage); }
+    ~LogCapture() { qInstallMessageHandler(nullptr); g_lines = nullptr; }
     bool has(const QString& fragment) const { return !lines.filter(fragment).isEmpty(); }
 };
 
 HidInterfaceInfo iface(quint16 vid, quint16 pid, quint16 usagePage, const char* path)
 {
-    HidInterfaceInfo i;
-    i.vendorId = vid;
-    i.productId = pid;
-    i.usagePage = usagePage;
-    i.path = QString::fromLatin1(path);
-    return i;
+    return HidInterfaceInfo{ QString::fromLatin1(path), vid, pid, usagePage, 0 };
 }
 
 using Interfaces = QList<HidInterfaceInfo>;
@@ -91,24 +75,6 @@ private Q_SLOTS:
         QFETCH(bool, filter);
         QFETCH(int, expected);
         QCOMPARE(selectHidInterface(interfaces, quint16(vid), quint16(pid), filter), expected);
-    }
-
-    void openErrorMapping_data()
-    {
-        QTest::addColumn<int>("err");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("EACCES") << EACCES << int(IHidTransport::OpenError::PermissionDenied);
-        QTest::newRow("EPERM") << EPERM << int(IHidTransport::OpenError::PermissionDenied);
-        QTest::newRow("ENOENT") << ENOENT << int(IHidTransport::OpenError::NotFound);
-        QTest::newRow("ENODEV") << ENODEV << int(IHidTransport::OpenError::NotFound);
-        QTest::newRow("EIO") << EIO << int(IHidTransport::OpenError::OtherError);
-        QTest::newRow("EBUSY") << EBUSY << int(IHidTransport::OpenError::OtherError);
-    }
-    void openErrorMapping()
-    {
-        QFETCH(int, err);
-        QFETCH(int, expected);
-        QCOMPARE(int(openErrorFromErrno(err)), expected);
     }
 
     // No pedals attached in the test environment.

@@ -44,46 +44,6 @@ private Q_SLOTS:
         QCOMPARE(sim.flashBlock(), ConfigBlock::encode(m, m.ver));
     }
 
-    void faultsReportFailure_data()
-    {
-        QTest::addColumn<int>("fault");
-        QTest::newRow("short replies") << 0;
-        QTest::newRow("CRC rejected") << 1;
-        QTest::newRow("writes fail") << 2;
-        QTest::newRow("unplugged at chunk 1") << 3;
-    }
-    void faultsReportFailure()
-    {
-        QFETCH(int, fault);
-        SimulatedPedals sim;
-        sim.setManualClock(true);
-        QVERIFY(sim.open(sim.findDevice()));
-        const ConfigBlock::Bytes before = sim.flashBlock();
-        QuilbexProtocolV1 p(&sim);
-        DeviceConfigModel m;
-        m.ver = 0x0101;
-        m.max[0] = 1111;
-        switch (fault) {
-        case 0:
-            sim.setShortReplies(40);
-            QVERIFY(!p.readFullConfig(&m));
-            QCOMPARE(m.ver, quint16(0x0101)); // untouched
-            QCOMPARE(m.max[0], qint16(1111));
-            return;
-        case 1:
-            sim.setRejectConfigCrc(true);
-            break;
-        case 2:
-            sim.setFailWrites(true);
-            break;
-        case 3:
-            sim.unplugAtWrite(2);
-            break;
-        }
-        QVERIFY(!p.writeFullConfig(&m));
-        QCOMPARE(sim.flashBlock(), before);
-    }
-
     void telemetryIsCurrent()
     {
         SimulatedPedals sim;
@@ -107,22 +67,6 @@ private Q_SLOTS:
             QVERIFY(sim.clockNs() - sim.lastReadTimestampNs() <= 1000 * 1000);
         }
         QVERIFY(!p.readRuntime(&s)); // nothing new since the last poll
-
-        sim.setExtendedTelemetry(false);
-        sim.advanceClockUs(20 * 1000);
-        QVERIFY(p.readRuntime(&s));
-        QVERIFY(!s.hasExtended);
-    }
-
-    void updateModeCommandReachesDevice()
-    {
-        SimulatedPedals sim;
-        sim.setManualClock(true);
-        QVERIFY(sim.open(sim.findDevice()));
-        QuilbexProtocolV1 p(&sim);
-        QVERIFY(p.enterUpdateMode());
-        sim.advanceClockUs(5 * 1000 * 1000);
-        QCOMPARE(sim.mode(), SimulatedPedals::Mode::Update);
     }
 };
 

@@ -31,7 +31,6 @@ public:
     std::deque<QByteArray> queue;
 
     void push(const QByteArray& report) { queue.push_back(report); }
-    void push(std::initializer_list<int> bytes) { push(bytesOf(bytes)); }
 
     static QByteArray bytesOf(std::initializer_list<int> bytes)
     {
