@@ -150,8 +150,8 @@ QString HidapiTransport::findDevice()
     }
     QString result;
     if (selected >= 0) {
-        qDebug() << "[HID] Selected HID interface (vendorPageFilter=" << (m_vendorPageFilter ? "on" : "off")
-                 << ")";
+        qDebug() << (m_vendorPageFilter ? "[HID] Selected HID interface (vendorPageFilter=on)"
+                                        : "[HID] Selected HID interface (vendorPageFilter=off)");
         result = interfaces.at(selected).path;
     }
     if (result.isEmpty())
