@@ -433,5 +433,189 @@ Press the full pedal travel before stopping.</translation>
         <source>Light (placeholder)</source>
         <translation>Light (placeholder)</translation>
     </message>
+    <message>
+        <source>Quilbex Pedals profile (*.json);;All files (*)</source>
+        <translation>Quilbex Pedals profile (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unknown error</translation>
+    </message>
+    <message>
+        <source>Profile has unsaved changes in the editor.</source>
+        <translation>Profile has unsaved changes in the editor.</translation>
+    </message>
+    <message>
+        <source>Save them to the currently selected profile, discard them, or cancel.</source>
+        <translation>Save them to the currently selected profile, discard them, or cancel.</translation>
+    </message>
+    <message>
+        <source>Save profile</source>
+        <translation>Save profile</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>Save failed</translation>
+    </message>
+    <message>
+        <source>New profile</source>
+        <translation>New profile</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Profile name:</translation>
+    </message>
+    <message>
+        <source>Load profile</source>
+        <translation>Load profile</translation>
+    </message>
+    <message>
+        <source>Load failed</source>
+        <translation>Load failed</translation>
+    </message>
+    <message>
+        <source>Delete profile</source>
+        <translation>Delete profile</translation>
+    </message>
+    <message>
+        <source>At least one profile must remain.</source>
+        <translation>At least one profile must remain.</translation>
+    </message>
+    <message>
+        <source>Permanently delete profile &quot;%1&quot;?</source>
+        <translation>Permanently delete profile &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>Delete failed</translation>
+    </message>
+    <message>
+        <source>Rename profile</source>
+        <translation>Rename profile</translation>
+    </message>
+    <message>
+        <source>New name:</source>
+        <translation>New name:</translation>
+    </message>
+    <message>
+        <source>Rename failed</source>
+        <translation>Rename failed</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation>Import profile</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation>Export profile</translation>
+    </message>
+    <message>
+        <source>Cannot overwrite target file.</source>
+        <translation>Cannot overwrite target file.</translation>
+    </message>
+    <message>
+        <source>Export failed.</source>
+        <translation>Export failed.</translation>
+    </message>
+    <message>
+        <source>Select a firmware file, check the version information below, and start the update when you are ready. If the file name includes a version such as 2.0.7, we show it here for quick comparison.</source>
+        <translation>Select a firmware file, check the version information below, and start the update when you are ready. If the file name includes a version such as 2.0.7, we show it here for quick comparison.</translation>
+    </message>
+    <message>
+        <source>Current firmware:</source>
+        <translation>Current firmware:</translation>
+    </message>
+    <message>
+        <source>Selected file:</source>
+        <translation>Selected file:</translation>
+    </message>
+    <message>
+        <source>File version:</source>
+        <translation>File version:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Update progress will appear here.</source>
+        <translation>Update progress will appear here.</translation>
+    </message>
+    <message>
+        <source>Choose firmware file</source>
+        <translation>Choose firmware file</translation>
+    </message>
+    <message>
+        <source>Start update</source>
+        <translation>Start update</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Choose a firmware file to see how it compares to your pedals.</source>
+        <translation>Choose a firmware file to see how it compares to your pedals.</translation>
+    </message>
+    <message>
+        <source>Selected: %1</source>
+        <translation>Selected: %1</translation>
+    </message>
+    <message>
+        <source>Firmware files (*.bin);;All files (*.*)</source>
+        <translation>Firmware files (*.bin);;All files (*.*)</translation>
+    </message>
+    <message>
+        <source>Please choose a firmware file (.bin) first.</source>
+        <translation>Please choose a firmware file (.bin) first.</translation>
+    </message>
+    <message>
+        <source>The firmware update is about to start.
+
+Please keep the USB cable connected and leave this application open until the update finishes.
+
+Do you want to continue?</source>
+        <translation>The firmware update is about to start.
+
+Please keep the USB cable connected and leave this application open until the update finishes.
+
+Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Starting update…</source>
+        <translation>Starting update…</translation>
+    </message>
+    <message>
+        <source>Cancel requested. The update will stop as soon as the current step is safe to end.</source>
+        <translation>Cancel requested. The update will stop as soon as the current step is safe to end.</translation>
+    </message>
+    <message>
+        <source>Update finished</source>
+        <translation>Update finished</translation>
+    </message>
+    <message>
+        <source>Your pedals have been updated successfully.
+
+Current firmware version: %1</source>
+        <translation>Your pedals have been updated successfully.
+
+Current firmware version: %1</translation>
+    </message>
+    <message>
+        <source>Your pedals have been updated successfully.</source>
+        <translation>Your pedals have been updated successfully.</translation>
+    </message>
+    <message>
+        <source>Update could not be completed</source>
+        <translation>Update could not be completed</translation>
+    </message>
 </context>
 </TS>

@@ -422,5 +422,183 @@ Press the full pedal travel before stopping.</source>
         <source>Light (placeholder)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Quilbex Pedals profile (*.json);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile has unsaved changes in the editor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save them to the currently selected profile, discard them, or cancel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At least one profile must remain.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permanently delete profile &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot overwrite target file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a firmware file, check the version information below, and start the update when you are ready. If the file name includes a version such as 2.0.7, we show it here for quick comparison.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current firmware:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update progress will appear here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose firmware file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a firmware file to see how it compares to your pedals.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware files (*.bin);;All files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose a firmware file (.bin) first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware update is about to start.
+
+Please keep the USB cable connected and leave this application open until the update finishes.
+
+Do you want to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting update…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel requested. The update will stop as soon as the current step is safe to end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your pedals have been updated successfully.
+
+Current firmware version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your pedals have been updated successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update could not be completed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
