@@ -212,6 +212,10 @@ QString CurveProfileJsonStore::sanitizeProfileName(const QString& name)
 QString CurveProfileJsonStore::uniqueProfileBaseName(const QString& dir, const QString& desiredName)
 {
     QString base = sanitizeProfileName(desiredName);
+    // A leading dot would make the file hidden, and hidden files are never listed: the
+    // profile would vanish. The display name still comes from the profile itself.
+    while (base.startsWith(QLatin1Char('.')))
+        base = base.mid(1).trimmed();
     if (base.isEmpty())
         base = QStringLiteral("Profile");
     if (!QFile::exists(jsonPath(dir, base)))

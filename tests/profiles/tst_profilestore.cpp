@@ -122,6 +122,9 @@ void TestProfileStore::names_data()
     QTest::newRow("blanks") << "   " << "Profile (2)" << "Name is empty";
     QTest::newRow("only forbidden") << " <>:\"/\\|?* " << "Profile (2)" << "Name contains invalid characters";
     QTest::newRow("taken") << " Profile " << "Profile (2)" << "";
+    // Hidden files are not listed, so a profile must never be stored as one.
+    QTest::newRow("leading dots") << " .. .hidden" << "hidden" << "";
+    QTest::newRow("dots only") << ".." << "Profile (2)" << "";
 }
 
 void TestProfileStore::names()
