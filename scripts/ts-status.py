@@ -17,6 +17,7 @@ import argparse
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import xml.etree.ElementTree as ET
@@ -168,6 +169,8 @@ def fill_english():
 
 
 def main():
+    # Quietly stop when piped into head or less.
+    signal.signal(signal.SIGPIPE, signal.SIG_DFL)
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("codes", nargs="*", help="catalog codes (default: all ten)")
     parser.add_argument("-v", "--verbose", action="store_true", help="list the problem messages")
