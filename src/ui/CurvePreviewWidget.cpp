@@ -30,6 +30,10 @@ CurvePreviewWidget::CurvePreviewWidget(QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::MinimumExpanding);
     setMinimumHeight(260);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    // The first layer covers the widget with the window brush anyway; letting Qt fill
+    // with that same brush marks the widget opaque, so a marker move does not repaint
+    // the frames behind the chart. (Re-applied after polishing: style sheets turn it off.)
+    setAutoFillBackground(true);
     setMouseTracking(true);
 }
 
@@ -260,6 +264,14 @@ void CurvePreviewWidget::paintEvent(QPaintEvent*)
     // old and new squares.
     p.drawImage(QPointF(0, 0), layers);
     paintMarker(p);
+}
+
+bool CurvePreviewWidget::event(QEvent* event)
+{
+    const bool result = QWidget::event(event);
+    if (event->type() == QEvent::Polish)
+        setAutoFillBackground(true);
+    return result;
 }
 
 void CurvePreviewWidget::resizeEvent(QResizeEvent* event)

@@ -46,6 +46,7 @@ Q_SIGNALS:
     void curveEditedByUser(std::array<qint8,DeviceConfigModel::kCurvePoints> y);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

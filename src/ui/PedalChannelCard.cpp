@@ -82,6 +82,21 @@ public:
 
 CardRegistry g_registry;
 
+// QProgressBar::setValue repaints synchronously, so six bars would mean six separate
+// paint-and-flush passes per live update. With updates held off during the change the
+// bar only schedules an update, and all bars and charts are painted in one pass.
+void setBarValue(QProgressBar* bar, int value)
+{
+    if (!bar || bar->value() == value)
+        return;
+    const bool holdUpdates = bar->updatesEnabled();
+    if (holdUpdates)
+        bar->setUpdatesEnabled(false);
+    bar->setValue(value);
+    if (holdUpdates)
+        bar->setUpdatesEnabled(true); // schedules the update
+}
+
 QString tr_(const char* text)
 {
     return QCoreApplication::translate("Quilbex", text);
@@ -170,6 +185,7 @@ void PedalChannelCard::buildUi()
         brakeKgLabel->setObjectName(QStringLiteral("brakeKgValue"));
         brakeKgLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         brakeKgLabel->setStyleSheet(QStringLiteral("font-size:13px; font-weight:700; margin-left:6px;"));
+        fitBrakeLabel();
         header->addWidget(brakeKgLabel);
     }
     header->addStretch();
@@ -443,6 +459,8 @@ void PedalChannelCard::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslateUi();
+    else if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange)
+        fitBrakeLabel();
     QWidget::changeEvent(event);
 }
 
@@ -453,8 +471,7 @@ void PedalChannelCard::setLiveValues(qint16 raw, qint16 output)
         seenMin = std::min(seenMin, raw);
         seenMax = std::max(seenMax, raw);
     }
-    // QProgressBar repaints only when its value changes; the format is set once per
-    // switch between the live and the reset display.
+    // The format is set once per switch between the live and the reset display.
     if (!liveFormatShown) {
         static const QString liveFormat = QStringLiteral("%v");
         if (rawBar)
@@ -463,10 +480,8 @@ void PedalChannelCard::setLiveValues(qint16 raw, qint16 output)
             outputBar->setFormat(liveFormat);
         liveFormatShown = true;
     }
-    if (rawBar)
-        rawBar->setValue(raw);
-    if (outputBar)
-        outputBar->setValue(output);
+    setBarValue(rawBar, raw);
+    setBarValue(outputBar, output);
     if (brakeKgLabel)
         updateBrakeReadout();
 }
@@ -487,6 +502,22 @@ void PedalChannelCard::resetLiveDisplay()
         brakeKgValid = false;
         updateBrakeReadout();
     }
+}
+
+void PedalChannelCard::fitBrakeLabel()
+{
+    // A label whose text changes asks its layout to recompute on every change; with a
+    // fixed size (room for the widest reading) the live readout only repaints.
+    if (!brakeKgLabel)
+        return;
+    const QString shown = brakeKgLabel->text();
+    brakeKgLabel->setMinimumSize(0, 0);
+    brakeKgLabel->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    brakeKgLabel->ensurePolished();
+    brakeKgLabel->setText(QStringLiteral("200kg"));
+    const QSize widest = brakeKgLabel->sizeHint().expandedTo(brakeKgLabel->minimumSizeHint());
+    brakeKgLabel->setText(shown);
+    brakeKgLabel->setFixedSize(widest);
 }
 
 void PedalChannelCard::updateBrakeReadout()

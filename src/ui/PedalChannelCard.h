@@ -98,6 +98,7 @@ private:
     void setSaveStyle(const QString& style);
     void refreshBrakeReference();
     void updateBrakeReadout();
+    void fitBrakeLabel();
     DeviceConfigModel* model() const;
     bool validIndex() const { return hostIndex >= 0 && hostIndex <= 2; }
 
