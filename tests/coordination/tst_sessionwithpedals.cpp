@@ -157,7 +157,7 @@ private Q_SLOTS:
             QCOMPARE(connected.at(i).at(0).toBool(), true);
     }
 
-    void unplugWhilePollingDisconnectsOnce()
+    void unplugAndDisconnectReconnect()
     {
         Rig rig;
         QVERIFY(rig.coord->probeUsbConnectOnce());
@@ -176,6 +176,12 @@ private Q_SLOTS:
         QVERIFY(connected.wait(2000));
         QCOMPARE(connected.last().at(0).toBool(), true);
         QVERIFY(rig.coord->isPolling());
+
+        // Disconnect with the pedals still attached: back within one scan interval.
+        rig.coord->requestDisconnect();
+        QCOMPARE(connected.last().at(0).toBool(), false);
+        QVERIFY(connected.wait(SessionCoordinator::kScanIntervalMs + 400));
+        QCOMPARE(connected.last().at(0).toBool(), true);
     }
 
 private:

@@ -3,29 +3,16 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QTranslator>
 
 #include <memory>
 
 #include "app/Application.h"
 #include "coordination/SessionCoordinator.h"
 #include "support/AttachableTransport.h"
+#include "support/MarkingTranslator.h"
 #include "ui/DevicePage.h"
 
 namespace {
-
-// Marks every text of the "Quilbex" context, so a test sees which texts were re-applied.
-class MarkingTranslator : public QTranslator
-{
-public:
-    QString translate(const char* context, const char* sourceText, const char*, int) const override
-    {
-        if (qstrcmp(context, "Quilbex") != 0)
-            return QString();
-        return QStringLiteral("«%1»").arg(QString::fromUtf8(sourceText));
-    }
-    bool isEmpty() const override { return false; }
-};
 
 struct Rig
 {
@@ -93,23 +80,6 @@ private Q_SLOTS:
         QCOMPARE(rig.button(1)->property("flat").toBool(), true);
     }
 
-    void buttonsAskTheCoordinator()
-    {
-        Rig rig;
-        rig.build();
-        rig.transport->present = true;
-        QTest::mouseClick(rig.button(0), Qt::LeftButton);
-        QVERIFY(rig.app->linkState->connected);
-        QVERIFY(rig.transport->opened);
-        QVERIFY(!rig.button(0)->isEnabled());
-
-        QTest::mouseClick(rig.button(1), Qt::LeftButton);
-        QVERIFY(!rig.app->linkState->connected);
-        QVERIFY(!rig.transport->opened);
-        QVERIFY(rig.app->coordinator->isScanning());
-        QVERIFY(rig.button(0)->isEnabled());
-    }
-
     void languageChangeReappliesTextsAndState()
     {
         Rig rig;
@@ -132,7 +102,7 @@ private Q_SLOTS:
         QTRY_COMPARE(rig.value(0)->text(), QStringLiteral("Disconnected"));
     }
 
-    void permissionHintUntilThePedalsOpen()
+    void buttonsAndPermissionHint()
     {
         Rig rig;
         rig.transport->present = true;
@@ -142,7 +112,7 @@ private Q_SLOTS:
         QVERIFY(rig.hint()->isHidden());
         QVERIFY(rig.hint()->wordWrap());
 
-        QVERIFY(!rig.app->coordinator->probeUsbConnectOnce());
+        QTest::mouseClick(rig.button(0), Qt::LeftButton); // Connect
         QVERIFY(!rig.hint()->isHidden());
         QCOMPARE(rig.hint()->text(),
                  QStringLiteral("The pedals were found, but this user may not open them (permission denied). Install "
@@ -153,9 +123,15 @@ private Q_SLOTS:
         QVERIFY(!second.findChild<QLabel*>(QStringLiteral("devicePermissionHint"))->isHidden());
 
         rig.transport->openSucceeds = true;
-        QVERIFY(rig.app->coordinator->probeUsbConnectOnce());
+        QTest::mouseClick(rig.button(0), Qt::LeftButton);
         QVERIFY(rig.hint()->isHidden());
         QCOMPARE(rig.value(0)->text(), QStringLiteral("Connected"));
+        QVERIFY(!rig.button(0)->isEnabled());
+
+        QTest::mouseClick(rig.button(1), Qt::LeftButton); // Disconnect
+        QVERIFY(!rig.transport->opened);
+        QCOMPARE(rig.value(0)->text(), QStringLiteral("Disconnected"));
+        QVERIFY(rig.button(0)->isEnabled());
     }
 };
 
