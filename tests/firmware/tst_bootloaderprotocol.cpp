@@ -12,13 +12,10 @@ class TestBootloaderProtocol : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void crcMatchesBitwiseForm();
-    void startReport();
     void dataReports_data();
     void dataReports();
     void statusParsing_data();
     void statusParsing();
-    void statusTexts_data();
-    void statusTexts();
     void exchange_data();
     void exchange();
 };
@@ -30,19 +27,14 @@ void TestBootloaderProtocol::crcMatchesBitwiseForm()
     for (char& c : bytes)
         c = char(QRandomGenerator::global()->bounded(256));
     QCOMPARE(crc16(bytes), ::crc16(reinterpret_cast<const quint8*>(bytes.constData()), int(bytes.size())));
-    QCOMPARE(crc16(QByteArray()), quint16(0));
-}
-
-void TestBootloaderProtocol::startReport()
-{
-    const QByteArray r = buildStartReport(55296, 0xABCD);
-    QByteArray expected(64, '\0');
-    expected[0] = 0x04;
-    expected[4] = char(0x00);
-    expected[5] = char(0xD8); // 55,296 = 0xD800, little-endian
-    expected[6] = char(0xCD);
-    expected[7] = char(0xAB);
-    QCOMPARE(r, expected);
+    // The start report carries size and checksum little-endian.
+    QCOMPARE(buildStartReport(55296, 0xABCD), QByteArray::fromHex("04000000" "00d8cdab") + QByteArray(56, '\0'));
+    // A report of the wrong length is never sent.
+    ScriptedTransport t;
+    QString message;
+    QVERIFY(!sendAndAwaitStatus(&t, QByteArray(63, '\x04'), 900, 5, nullptr, &message));
+    QCOMPARE(message, QStringLiteral("Something went wrong while preparing the update. Please try again."));
+    QVERIFY(t.writes.isEmpty());
 }
 
 void TestBootloaderProtocol::dataReports_data()
@@ -77,13 +69,10 @@ void TestBootloaderProtocol::statusParsing_data()
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<int>("status"); // -1: no status
     QTest::newRow("three bytes") << QByteArray::fromHex("040002") << 2;
-    QTest::newRow("full report") << QByteArray::fromHex("04f000") + QByteArray(61, '\0') << 0xF000;
     QTest::newRow("after other bytes") << QByteArray::fromHex("01020400070000") << 7;
     QTest::newRow("first 0x04 wins") << QByteArray::fromHex("0401020403") << 0x0102;
     QTest::newRow("0x04 in the last two positions") << QByteArray::fromHex("00000401") << -1;
-    QTest::newRow("0x04 last") << QByteArray::fromHex("000004") << -1;
     QTest::newRow("too short") << QByteArray::fromHex("0400") << -1;
-    QTest::newRow("empty") << QByteArray() << -1;
     QTest::newRow("no 0x04") << QByteArray::fromHex("0203000100") << -1;
 }
 
@@ -96,63 +85,34 @@ void TestBootloaderProtocol::statusParsing()
     QCOMPARE(int(value), status >= 0 ? status : 0x1234);
 }
 
-void TestBootloaderProtocol::statusTexts_data()
-{
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("sequence") << 0x00AB << "Device status code 0x00ab";
-    QTest::newRow("highest sequence") << 0xEFFF << "Device status code 0xefff";
-    QTest::newRow("zero") << 0x0000 << "Unexpected device response (0x0000)";
-    QTest::newRow("done") << 0xF000 << "Update completed on the device";
-    QTest::newRow("invalid") << 0xF001 << "This firmware file doesn't fit or isn't valid for your pedals";
-    QTest::newRow("sync") << 0xF004
-                          << QString::fromUtf8("The update was interrupted or got out of sync\u2014try again from the "
-                                               "beginning");
-    QTest::newRow("undefined") << 0xF0AB << "Unexpected device response (0xf0ab)";
-}
-
-void TestBootloaderProtocol::statusTexts()
-{
-    QFETCH(int, status);
-    QFETCH(QString, text);
-    QCOMPARE(deviceStatusText(quint16(status)), text);
-}
-
 void TestBootloaderProtocol::exchange_data()
 {
-    // Script: per write, the replies it produces (empty list: none); writes beyond the
-    // script get no reply.
+    // Replies queued up front; an empty queue means silence.
     QTest::addColumn<bool>("writesFail");
-    QTest::addColumn<int>("reportSize");
     QTest::addColumn<int>("timeoutMs");
-    QTest::addColumn<QList<QByteArray>>("repliesPerWrite");
+    QTest::addColumn<QList<QByteArray>>("replies");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("writes");
     QTest::addColumn<int>("reads");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("first reply") << false << 64 << 1200 << QList<QByteArray>{QByteArray::fromHex("040001")}
+    QTest::newRow("first reply") << false << 1200 << QList<QByteArray>{QByteArray::fromHex("040001")}
                                  << true << 1 << 1 << 1 << "";
     QTest::newRow("noise then status")
-        << false << 64 << 900 << QList<QByteArray>{QByteArray::fromHex("0201"), QByteArray::fromHex("040002")}
+        << false << 900 << QList<QByteArray>{QByteArray::fromHex("0201"), QByteArray::fromHex("040002")}
         << true << 2 << 1 << 2 << "";
-    QTest::newRow("every write fails") << true << 64 << 1200 << QList<QByteArray>{} << false << 0 << 5 << 0
+    QTest::newRow("every write fails") << true << 1200 << QList<QByteArray>{} << false << 0 << 5 << 0
                                        << "Couldn't send data to the device (try 5 of 5). Check the USB cable.";
-    QTest::newRow("silent, 1200 ms") << false << 64 << 1200 << QList<QByteArray>{} << false << 0 << 5 << 75
-                                     << "The device didn't reply in time (try 5 of 5). Check the USB connection.";
-    QTest::newRow("silent, 900 ms") << false << 64 << 900 << QList<QByteArray>{} << false << 0 << 5 << 60
+    QTest::newRow("silent, 900 ms") << false << 900 << QList<QByteArray>{} << false << 0 << 5 << 60
                                     << "The device didn't reply in time (try 5 of 5). Check the USB connection.";
-    QTest::newRow("wrong length") << false << 63 << 1200 << QList<QByteArray>{} << false << 0 << 0 << 0
-                                  << "Something went wrong while preparing the update. Please try again.";
 }
 
 void TestBootloaderProtocol::exchange()
 {
     QFETCH(bool, writesFail);
-    QFETCH(int, reportSize);
     QFETCH(int, timeoutMs);
-    QFETCH(QList<QByteArray>, repliesPerWrite);
+    QFETCH(QList<QByteArray>, replies);
     QFETCH(bool, ok);
     QFETCH(int, status);
     QFETCH(int, writes);
@@ -161,11 +121,11 @@ void TestBootloaderProtocol::exchange()
 
     ScriptedTransport t;
     t.writeResult = !writesFail;
-    for (const QByteArray& r : repliesPerWrite)
+    for (const QByteArray& r : replies)
         t.push(r);
     quint16 value = 0;
     QString text;
-    QCOMPARE(sendAndAwaitStatus(&t, QByteArray(reportSize, '\x04'), timeoutMs, 5, &value, &text), ok);
+    QCOMPARE(sendAndAwaitStatus(&t, QByteArray(64, '\x04'), timeoutMs, 5, &value, &text), ok);
     QCOMPARE(int(value), status);
     QCOMPARE(text, message);
     QCOMPARE(t.writes.size(), writes);
