@@ -5,237 +5,239 @@
     <name>Quilbex</name>
     <message>
         <source>Invalid profile file. This is not a Quilbex Pedals profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>無効なプロファイルファイルです。Quilbex Pedals のプロファイルではありません。</translation>
     </message>
     <message>
         <source>That file could not be found. Please check the path and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが見つかりません。パスを確認して、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Please choose a firmware file with the .bin extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>拡張子が .bin のファームウェアファイルを選択してください。</translation>
     </message>
     <message>
         <source>We couldn&apos;t open that file. It may be in use or you may not have permission to read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを開けませんでした。使用中であるか、読み取り権限がない可能性があります。</translation>
     </message>
     <message>
         <source>That firmware file appears to be empty. Please export or download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアファイルが空のようです。もう一度エクスポートまたはダウンロードしてください。</translation>
     </message>
     <message>
         <source>This firmware file is too large for your pedals (%1 KB). The maximum supported size is %2 KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファームウェアファイルはペダルには大きすぎます（%1 KB）。対応する最大サイズは %2 KB です。</translation>
     </message>
     <message>
         <source>We couldn&apos;t read a version from the file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名からバージョンを読み取れませんでした。</translation>
     </message>
     <message>
         <source>Connect your pedals to see the current firmware version.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のファームウェアバージョンを確認するには、ペダルを接続してください。</translation>
     </message>
     <message>
         <source>A newer firmware version is available in this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルには新しいバージョンのファームウェアが含まれています。</translation>
     </message>
     <message>
         <source>This file looks older than the firmware on your pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルはペダルのファームウェアより古いようです。</translation>
     </message>
     <message>
         <source>This file matches the firmware already on your pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルはペダルの現在のファームウェアと同じです。</translation>
     </message>
     <message>
         <source>Starting update using: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>次のファイルで更新を開始します：%1</translation>
     </message>
     <message>
         <source>Something went wrong inside the application. Please restart Quilbex Control and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション内部でエラーが発生しました。Quilbex Control を再起動して、もう一度お試しください。</translation>
     </message>
     <message>
         <source>We couldn&apos;t find your pedals. Please connect them with USB and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ペダルが見つかりません。USB で接続して、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Your pedals are already in update mode. Continuing with the transfer…</source>
-        <translation type="unfinished"></translation>
+        <translation>ペダルはすでに更新モードです。転送を続行します…</translation>
     </message>
     <message>
         <source>Switching your pedals to update mode…</source>
-        <translation type="unfinished"></translation>
+        <translation>ペダルを更新モードに切り替えています…</translation>
     </message>
     <message>
         <source>We couldn&apos;t start the update. Please keep the USB cable connected and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>更新を開始できませんでした。USB ケーブルを接続したまま、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Couldn&apos;t connect to your pedals in update mode. Try unplugging and reconnecting the USB cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>更新モードのペダルに接続できませんでした。USB ケーブルを抜き差ししてみてください。</translation>
     </message>
     <message>
         <source>Firmware installed. Waiting for your pedals to restart…</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアをインストールしました。ペダルの再起動を待っています…</translation>
     </message>
     <message>
         <source>Your pedals are connected again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ペダルが再接続されました。</translation>
     </message>
     <message>
         <source>Waiting for your pedals to appear in update mode…</source>
-        <translation type="unfinished"></translation>
+        <translation>ペダルが更新モードで認識されるのを待っています…</translation>
     </message>
     <message>
         <source>Update canceled while waiting for update mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>更新モードへの切り替えを待機中に、更新がキャンセルされました。</translation>
     </message>
     <message>
         <source>Your pedals didn&apos;t enter update mode in time. Unplug the USB cable, plug it back in, and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ペダルが時間内に更新モードに切り替わりませんでした。USB ケーブルを抜き差しして、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Preparing the update (%1 KB)…</source>
-        <translation type="unfinished"></translation>
+        <translation>更新を準備しています（%1 KB）…</translation>
     </message>
     <message>
         <source>Your pedals couldn&apos;t accept this firmware file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ペダルがこのファームウェアファイルを受け付けませんでした：%1</translation>
     </message>
     <message>
         <source>The update stopped unexpectedly right after it started. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>更新が開始直後に予期せず停止しました。もう一度お試しください。</translation>
     </message>
     <message>
         <source>Installing firmware…</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアをインストールしています…</translation>
     </message>
     <message>
         <source>Update canceled while installing firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアのインストール中に、更新がキャンセルされました。</translation>
     </message>
     <message>
         <source>The update paused too long without a reply from your pedals. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ペダルからの応答がないまま、更新が長時間止まりました。%1</translation>
     </message>
     <message>
         <source>Your pedals reported a problem during the update: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>更新中にペダルが問題を報告しました：%1</translation>
     </message>
     <message>
         <source>The update lost sync with your pedals. Please try again from the beginning.</source>
-        <translation type="unfinished"></translation>
+        <translation>更新中にペダルとの同期が失われました。最初からやり直してください。</translation>
     </message>
     <message>
         <source>The device didn&apos;t confirm the update finished cleanly. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>更新が正常に完了したことをデバイスが確認できませんでした。%1</translation>
     </message>
     <message>
         <source>Installing… %1% complete</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール中… %1% 完了</translation>
     </message>
     <message>
         <source>Looking for your pedals again after the restart…</source>
-        <translation type="unfinished"></translation>
+        <translation>再起動したペダルを再検出しています…</translation>
     </message>
     <message>
         <source>The firmware was installed, but we couldn&apos;t reconnect to your pedals in time.
 
 Please unplug the USB cable, plug it back in, then open this page again if needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアはインストールされましたが、時間内にペダルに再接続できませんでした。
+
+USB ケーブルを抜き差しし、必要に応じてこのページを開き直してください。</translation>
     </message>
     <message>
         <source>Cannot create profiles directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルフォルダーを作成できません：%1</translation>
     </message>
     <message>
         <source>Cannot open file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを開けません：%1</translation>
     </message>
     <message>
         <source>Cannot write: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込めません：%1</translation>
     </message>
     <message>
         <source>Write failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込みに失敗しました：%1</translation>
     </message>
     <message>
         <source>File does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが存在しません</translation>
     </message>
     <message>
         <source>Cannot delete: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>削除できません：%1</translation>
     </message>
     <message>
         <source>Name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>名前が入力されていません</translation>
     </message>
     <message>
         <source>Name contains invalid characters</source>
-        <translation type="unfinished"></translation>
+        <translation>名前に使用できない文字が含まれています</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
     <message>
         <source>VID / PID</source>
-        <translation type="unfinished"></translation>
+        <translation>VID / PID</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>接続</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>切断</translation>
     </message>
     <message>
         <source>The pedals were found, but this user may not open them (permission denied). Install the udev rule shipped with Quilbex Control (see the README: Linux device permissions), then unplug and re-plug the pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>ペダルは見つかりましたが、このユーザーには開く権限がありません（アクセス拒否）。Quilbex Control に付属の udev ルールをインストールし（README の「Linux device permissions」を参照）、ペダルを抜き差ししてください。</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>接続済み</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>未接続</translation>
     </message>
     <message>
         <source>Quilbex Pedals</source>
-        <translation type="unfinished"></translation>
+        <translation>Quilbex Pedals</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>準備完了</translation>
     </message>
     <message>
         <source>Quilbex Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Quilbex Control</translation>
     </message>
     <message>
         <source>Pedals</source>
-        <translation type="unfinished"></translation>
+        <translation>ペダル</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Firmware update</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア更新</translation>
     </message>
     <message>
         <source>A firmware update is in progress.
@@ -243,11 +245,15 @@ Please unplug the USB cable, plug it back in, then open this page again if neede
 If you leave this page now, it may be harder to follow progress or cancel safely.
 
 Would you like to stay on the Update page?</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアの更新を実行中です。
+
+今このページを離れると、進行状況の確認や安全なキャンセルが難しくなる場合があります。
+
+「更新」ページにとどまりますか？</translation>
     </message>
     <message>
         <source>Page: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ページ：%1</translation>
     </message>
     <message>
         <source>A firmware update is still running.
@@ -255,316 +261,321 @@ Would you like to stay on the Update page?</source>
 Closing Quilbex Control now could interrupt the update and may leave your pedals in an incomplete state.
 
 Are you sure you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアの更新がまだ実行中です。
+
+今 Quilbex Control を閉じると更新が中断され、ペダルが不完全な状態のままになるおそれがあります。
+
+終了してもよろしいですか？</translation>
     </message>
     <message>
         <source>Not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>未校正</translation>
     </message>
     <message>
         <source>Calibration completed</source>
-        <translation type="unfinished"></translation>
+        <translation>校正完了</translation>
     </message>
     <message>
         <source>Calibration failed — press pedal fully</source>
-        <translation type="unfinished"></translation>
+        <translation>校正失敗 — ペダルを奥まで踏み込んでください</translation>
     </message>
     <message>
         <source>Raw ADC</source>
-        <translation type="unfinished"></translation>
+        <translation>ADC 生値</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>出力</translation>
     </message>
     <message>
         <source>Deadzone top</source>
-        <translation type="unfinished"></translation>
+        <translation>上側デッドゾーン</translation>
     </message>
     <message>
         <source>Deadzone bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>下側デッドゾーン</translation>
     </message>
     <message>
         <source>Filter / smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルター / 平滑化</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>速い</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>滑らか</translation>
     </message>
     <message>
         <source>Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>カーブ</translation>
     </message>
     <message>
         <source>Toggle calibration mode (auto-stops in 15 s).
 Press the full pedal travel before stopping.</source>
-        <translation type="unfinished"></translation>
+        <translation>校正モードを切り替えます（15 秒で自動停止）。
+停止する前に、ペダルを全行程踏み込んでください。</translation>
     </message>
     <message>
         <source>Stop Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>校正停止</translation>
     </message>
     <message>
         <source>Start Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>校正開始</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <source>Clear calibration data for this channel</source>
-        <translation type="unfinished"></translation>
+        <translation>このペダルの校正データを消去します</translation>
     </message>
     <message>
         <source>Filter strength: 0 = fastest response, 6 = smoothest</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルター強度：0 = 応答が最速、6 = 最も滑らか</translation>
     </message>
     <message>
         <source>Write this column&apos;s deadzone, filter, and curve to the device. Unsaved changes on other columns are not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>この列のデッドゾーン、フィルター、カーブをデバイスに書き込みます。他の列の未保存の変更は送信されません。</translation>
     </message>
     <message>
         <source>SAVED</source>
-        <translation type="unfinished"></translation>
+        <translation>保存済み</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Linear — linear pedal response</source>
-        <translation type="unfinished"></translation>
+        <translation>リニア — ペダル操作に比例した応答</translation>
     </message>
     <message>
         <source>S-Curve — more sensitivity in the middle</source>
-        <translation type="unfinished"></translation>
+        <translation>S字カーブ — 中間域の感度が高い</translation>
     </message>
     <message>
         <source>Early — more sensitivity at the start</source>
-        <translation type="unfinished"></translation>
+        <translation>前半型 — 踏み始めの感度が高い</translation>
     </message>
     <message>
         <source>Late — more sensitivity at the end</source>
-        <translation type="unfinished"></translation>
+        <translation>後半型 — 踏み込み終盤の感度が高い</translation>
     </message>
     <message>
         <source>Custom — drag points on the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム — グラフ上の点をドラッグして調整</translation>
     </message>
     <message>
         <source>Calibrating... (move pedal full range)  %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>校正中…（ペダルを全行程動かしてください）  %1 秒</translation>
     </message>
     <message>
         <source>Throttle</source>
-        <translation type="unfinished"></translation>
+        <translation>スロットル</translation>
     </message>
     <message>
         <source>Brake</source>
-        <translation type="unfinished"></translation>
+        <translation>ブレーキ</translation>
     </message>
     <message>
         <source>Clutch</source>
-        <translation type="unfinished"></translation>
+        <translation>クラッチ</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>新規</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <source>Device connection status</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスの接続状態</translation>
     </message>
     <message>
         <source>Language, theme, and default paths. (Theme remains a placeholder in this version.)</source>
-        <translation type="unfinished"></translation>
+        <translation>言語、テーマ、既定のパス。（このバージョンではテーマは仮設定です。）</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマ</translation>
     </message>
     <message>
         <source>Light (placeholder)</source>
-        <translation type="unfinished"></translation>
+        <translation>ライト（仮）</translation>
     </message>
     <message>
         <source>Quilbex Pedals profile (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quilbex Pedals プロファイル (*.json);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なエラー</translation>
     </message>
     <message>
         <source>Profile has unsaved changes in the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>編集中のプロファイルに未保存の変更があります。</translation>
     </message>
     <message>
         <source>Save them to the currently selected profile, discard them, or cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在選択中のプロファイルに保存するか、変更を破棄するか、キャンセルしてください。</translation>
     </message>
     <message>
         <source>Save profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルの保存</translation>
     </message>
     <message>
         <source>Save failed</source>
-        <translation type="unfinished"></translation>
+        <translation>保存に失敗しました</translation>
     </message>
     <message>
         <source>New profile</source>
-        <translation type="unfinished"></translation>
+        <translation>新規プロファイル</translation>
     </message>
     <message>
         <source>Profile name:</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル名：</translation>
     </message>
     <message>
         <source>Load profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルの読み込み</translation>
     </message>
     <message>
         <source>Load failed</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込みに失敗しました</translation>
     </message>
     <message>
         <source>Delete profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルの削除</translation>
     </message>
     <message>
         <source>At least one profile must remain.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを少なくとも 1 つ残す必要があります。</translation>
     </message>
     <message>
         <source>Permanently delete profile &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル「%1」を完全に削除しますか？</translation>
     </message>
     <message>
         <source>Delete failed</source>
-        <translation type="unfinished"></translation>
+        <translation>削除に失敗しました</translation>
     </message>
     <message>
         <source>Rename profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル名の変更</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい名前：</translation>
     </message>
     <message>
         <source>Rename failed</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更に失敗しました</translation>
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルのインポート</translation>
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルのエクスポート</translation>
     </message>
     <message>
         <source>Cannot overwrite target file.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存先のファイルを上書きできません。</translation>
     </message>
     <message>
         <source>Export failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポートに失敗しました。</translation>
     </message>
     <message>
         <source>Select a firmware file, check the version information below, and start the update when you are ready. If the file name includes a version such as 2.0.7, we show it here for quick comparison.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアファイルを選択し、下のバージョン情報を確認してから更新を開始してください。ファイル名に 2.0.7 のようなバージョンが含まれている場合は、比較しやすいようにここに表示します。</translation>
     </message>
     <message>
         <source>Current firmware:</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のファームウェア：</translation>
     </message>
     <message>
         <source>Selected file:</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したファイル：</translation>
     </message>
     <message>
         <source>File version:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルのバージョン：</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>状態：</translation>
     </message>
     <message>
         <source>Update progress will appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>更新の進行状況がここに表示されます。</translation>
     </message>
     <message>
         <source>Choose firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアファイルを選択</translation>
     </message>
     <message>
         <source>Start update</source>
-        <translation type="unfinished"></translation>
+        <translation>更新開始</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>不明</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>（なし）</translation>
     </message>
     <message>
         <source>Choose a firmware file to see how it compares to your pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアファイルを選択すると、ペダルのファームウェアと比較できます。</translation>
     </message>
     <message>
         <source>Selected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したファイル：%1</translation>
     </message>
     <message>
         <source>Firmware files (*.bin);;All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアファイル (*.bin);;すべてのファイル (*.*)</translation>
     </message>
     <message>
         <source>Please choose a firmware file (.bin) first.</source>
-        <translation type="unfinished"></translation>
+        <translation>先にファームウェアファイル（.bin）を選択してください。</translation>
     </message>
     <message>
         <source>The firmware update is about to start.
@@ -572,33 +583,39 @@ Press the full pedal travel before stopping.</source>
 Please keep the USB cable connected and leave this application open until the update finishes.
 
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアの更新を開始します。
+
+更新が完了するまで、USB ケーブルを接続したまま、このアプリケーションを閉じないでください。
+
+続行しますか？</translation>
     </message>
     <message>
         <source>Starting update…</source>
-        <translation type="unfinished"></translation>
+        <translation>更新を開始しています…</translation>
     </message>
     <message>
         <source>Cancel requested. The update will stop as soon as the current step is safe to end.</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセルを要求しました。現在の処理を安全に終了でき次第、更新を停止します。</translation>
     </message>
     <message>
         <source>Update finished</source>
-        <translation type="unfinished"></translation>
+        <translation>更新完了</translation>
     </message>
     <message>
         <source>Your pedals have been updated successfully.
 
 Current firmware version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ペダルの更新が完了しました。
+
+現在のファームウェアバージョン：%1</translation>
     </message>
     <message>
         <source>Your pedals have been updated successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>ペダルの更新が完了しました。</translation>
     </message>
     <message>
         <source>Update could not be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>更新を完了できませんでした</translation>
     </message>
 </context>
 </TS>
