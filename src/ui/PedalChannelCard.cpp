@@ -104,9 +104,9 @@ QString tr_(const char* text)
 
 QString statusStyleFor(const QString& key)
 {
-    if (key == QLatin1String(kStatusCompleted))
+    if (key == QString::fromUtf8(kStatusCompleted))
         return QStringLiteral("font-size:12px; line-height:1.35; color:#27ae60; font-weight:600;");
-    if (key == QLatin1String(kStatusFailed))
+    if (key == QString::fromUtf8(kStatusFailed))
         return QStringLiteral("color:#e74c3c; font-weight:600;");
     return QStringLiteral("font-size:12px; line-height:1.35; color:#95a5a6; font-weight:500;");
 }
@@ -116,7 +116,7 @@ QString statusStyleFor(const QString& key)
 
 PedalChannelCard::PedalChannelCard(int hostIndex_, Application* application_, QWidget* parent)
     : QWidget(parent), hostIndex(hostIndex_), application(application_),
-      calibrationStatus(QLatin1String(kStatusNotCalibrated))
+      calibrationStatus(QString::fromUtf8(kStatusNotCalibrated))
 {
     buildUi();
     retranslateUi();
@@ -611,7 +611,7 @@ void PedalChannelCard::loadFromConfig(const DeviceConfigModel& m)
             presetButtons[k]->setChecked(int(k) == curvePresetIdx);
         }
     }
-    calibrationStatus = QLatin1String(m.cali[i] != 0 ? kStatusCompleted : kStatusNotCalibrated);
+    calibrationStatus = QString::fromUtf8(m.cali[i] != 0 ? kStatusCompleted : kStatusNotCalibrated);
     if (!calibrating)
         showCalibrationStatus();
     refreshBrakeReference();
@@ -756,7 +756,7 @@ void PedalChannelCard::onCalibrateBtnToggled(bool checked)
         calibrateButton->setText(QCoreApplication::translate("Quilbex", "Start Calibration"));
     const int span = int(seenMax) - int(seenMin);
     if (span >= kMinCalibrationSpan) {
-        calibrationStatus = QLatin1String(kStatusCompleted);
+        calibrationStatus = QString::fromUtf8(kStatusCompleted);
         showCalibrationStatus();
         if (DeviceConfigModel* m = model(); m && validIndex()) {
             const size_t i = size_t(hostIndex);
@@ -771,7 +771,7 @@ void PedalChannelCard::onCalibrateBtnToggled(bool checked)
         }
     } else {
         qDebug() << "[Calibration] insufficient range:" << span << "ADC (need >=" << kMinCalibrationSpan << ")";
-        calibrationStatus = QLatin1String(kStatusFailed);
+        calibrationStatus = QString::fromUtf8(kStatusFailed);
         showCalibrationStatus();
     }
 }
@@ -808,7 +808,7 @@ void PedalChannelCard::onCalibrationReset()
         Q_EMIT settingsAffectingProfileChanged();
         refreshBrakeReference();
     }
-    calibrationStatus = QLatin1String(kStatusNotCalibrated);
+    calibrationStatus = QString::fromUtf8(kStatusNotCalibrated);
     showCalibrationStatus();
     Q_EMIT calibrationResetRequested();
 }
