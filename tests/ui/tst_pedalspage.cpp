@@ -2,30 +2,181 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
 
 #include "app/Application.h"
 #include "coordination/DeviceConfigModel.h"
 #include "coordination/SessionCoordinator.h"
+#include "curves/CurveMath.h"
+#include "ui/CurvePresetButton.h"
 #include "ui/CurvePreviewWidget.h"
 #include "ui/PedalChannelCard.h"
 #include "ui/PedalsPage.h"
+
+namespace {
+QProgressBar* bar(PedalChannelCard* card, int row)
+{
+    return card->findChildren<QProgressBar*>(QStringLiteral("pedalValueBar")).value(row);
+}
+
+void calibrate(DeviceConfigModel& model)
+{
+    for (size_t i = 0; i < 3; ++i) {
+        model.cali[i] = 1;
+        model.min[i] = 1000;
+        model.max[i] = 3000;
+        model.deadTop[i] = 5;
+        model.deadBot[i] = 5;
+        model.curve[i] = presetCurvePoints(0);
+    }
+}
+} // namespace
 
 class TestPedalsPage : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { registerCurvePointsMetaType(); }
+
     void buildsThreeColumnsWithCharts()
     {
         Application app{Application::TransportFactory()};
+        app.config->curve[1] = presetCurvePoints(2);
         PedalsPage page(&app);
         QCOMPARE(page.objectName(), QStringLiteral("pagePedals"));
         for (int i = 0; i < 3; ++i) {
             QVERIFY(page.card(i));
             QVERIFY(page.preview(i));
+            QCOMPARE(PedalChannelCard::registeredCard(i), page.card(i));
             QCOMPARE(page.card(i)->chart()->objectName(), QStringLiteral("curvePreviewEmbedded"));
             QVERIFY(page.card(i)->isAncestorOf(page.preview(i)));
             QCOMPARE(page.preview(i)->color(), PedalChannelCard::pedalColor(i));
         }
+        QCOMPARE(page.preview(1)->curvePoints(), presetCurvePoints(2)); // filled from the model
+        QVERIFY(page.findChild<QLabel*>(QStringLiteral("connLed")));
+        QCOMPARE(page.findChild<QLabel*>(QStringLiteral("connLabel"))->text(), QStringLiteral("Disconnected"));
+    }
+
+    void liveFeedMovesBarsAndMarkers()
+    {
+        Application app{Application::TransportFactory()};
+        calibrate(*app.config);
+        PedalsPage page(&app);
+        PedalRuntimeState& rt = *app.runtime;
+        rt.raw = {2000, 1100, 2900};
+        rt.out = {0, -32767, 32767};
+        Q_EMIT rt.dataChanged();
+        const std::array<double, 3> input{50.0, 0.0, 100.0};
+        const std::array<double, 3> output{50.0, 0.0, 100.0};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(bar(page.card(i), 0)->value(), int(rt.raw[size_t(i)]));
+            QCOMPARE(bar(page.card(i), 0)->format(), QStringLiteral("%v"));
+            QCOMPARE(bar(page.card(i), 1)->value(), int(rt.out[size_t(i)]));
+            QVERIFY(page.preview(i)->isMarkerVisible());
+            QCOMPARE(page.preview(i)->markerInputPercent(), input[size_t(i)]);
+            QCOMPARE(page.preview(i)->markerOutputPercent(), output[size_t(i)]);
+        }
+        // A second report moves them on.
+        rt.raw[0] = 2450;
+        rt.out[0] = 16000;
+        Q_EMIT rt.dataChanged();
+        QCOMPARE(bar(page.card(0), 0)->value(), 2450);
+        QCOMPARE(bar(page.card(0), 1)->value(), 16000);
+        QCOMPARE(page.preview(0)->markerOutputPercent(), axisToPercent(16000));
+        QVERIFY(page.preview(0)->markerInputPercent() > 50.0);
+    }
+
+    void chartDragMakesCurveCustom()
+    {
+        Application app{Application::TransportFactory()};
+        calibrate(*app.config);
+        PedalsPage page(&app);
+        page.resize(1280, 780);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        CurvePreviewWidget* chart = page.preview(2);
+        QSignalSpy configSpy(app.config.get(), &DeviceConfigModel::configChanged);
+
+        const QPoint p4 = chart->pointPosition(4).toPoint();
+        QTest::mousePress(chart, Qt::LeftButton, {}, p4);
+        QTest::mouseMove(chart, QPoint(p4.x(), -30));
+        QTest::mouseRelease(chart, Qt::LeftButton, {}, QPoint(p4.x(), -30));
+
+        QCOMPARE(app.config->curve[2][4], qint8(100));
+        QCOMPARE(int(app.config->curveType[2]), 4);
+        QVERIFY(configSpy.count() >= 1);
+        QCOMPARE(page.card(2)->curvePresetIndex(), 4);
+        QVERIFY(page.card(2)->findChildren<CurvePresetButton*>()[4]->isChecked());
+        QVERIFY(!page.card(2)->findChildren<CurvePresetButton*>()[0]->isChecked());
+        QVERIFY(page.card(2)->isDirty());
+        QVERIFY(page.isProfileDirty());
+        // Other pedals are untouched.
+        QCOMPARE(app.config->curve[0], presetCurvePoints(0));
+        QVERIFY(!page.card(0)->isDirty());
+        // A later deadzone edit keeps the dragged curve (Custom keeps its points).
+        page.card(2)->findChildren<QSpinBox*>()[0]->setValue(8);
+        QCOMPARE(app.config->curve[2][4], qint8(100));
+        QCOMPARE(page.preview(2)->curvePoints()[4], qint8(100));
+    }
+
+    void connectionChanges()
+    {
+        Application app{Application::TransportFactory()};
+        calibrate(*app.config);
+        PedalsPage page(&app);
+        app.runtime->raw = {2000, 2000, 2000};
+        app.runtime->out = {100, 200, 300};
+        Q_EMIT app.runtime->dataChanged();
+        page.card(1)->markDirty();
+        QPushButton* save = page.card(1)->findChild<QPushButton*>(QStringLiteral("pedalParamsSaveBtn"));
+        QVERIFY(!save->isEnabled());
+
+        app.linkState->connected = true;
+        Q_EMIT app.coordinator->deviceConnectedChanged(true);
+        QCOMPARE(page.findChild<QLabel*>(QStringLiteral("connLabel"))->text(), QStringLiteral("Connected"));
+        QVERIFY(save->isEnabled()); // enabled without another edit
+
+        app.linkState->connected = false;
+        Q_EMIT app.coordinator->deviceConnectedChanged(false);
+        QVERIFY(!save->isEnabled());
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(bar(page.card(i), 0)->value(), 0);
+            QCOMPARE(bar(page.card(i), 0)->format(), QStringLiteral("—"));
+            QCOMPARE(bar(page.card(i), 1)->format(), QStringLiteral("—"));
+            QVERIFY(!page.preview(i)->isMarkerVisible());
+        }
+        QCOMPARE(page.card(1)->findChild<QLabel*>(QStringLiteral("brakeKgValue"))->text(), QStringLiteral("--"));
+
+        // Live data after a reconnect shows numbers again.
+        Q_EMIT app.runtime->dataChanged();
+        QCOMPARE(bar(page.card(0), 0)->format(), QStringLiteral("%v"));
+        QCOMPARE(bar(page.card(0), 0)->value(), 2000);
+        QVERIFY(page.preview(0)->isMarkerVisible());
+    }
+
+    void configChangeRefreshesCharts()
+    {
+        Application app{Application::TransportFactory()};
+        PedalsPage page(&app);
+        app.config->curve[0] = presetCurvePoints(1);
+        Q_EMIT app.config->configChanged();
+        QCOMPARE(page.preview(0)->curvePoints(), presetCurvePoints(1));
+    }
+
+    void retranslateKeepsTitles()
+    {
+        Application app{Application::TransportFactory()};
+        PedalsPage page(&app);
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(&page, &change);
+        bool found = false;
+        for (QLabel* l : page.findChildren<QLabel*>()) {
+            if (l->text().startsWith(QStringLiteral("<b>Brake</b>  <span")))
+                found = l->text().contains(QStringLiteral(">Curve</span>"));
+        }
+        QVERIFY(found);
     }
 };
 
