@@ -5,237 +5,239 @@
     <name>Quilbex</name>
     <message>
         <source>Invalid profile file. This is not a Quilbex Pedals profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Profildatei. Dies ist kein Profil für Quilbex Pedals.</translation>
     </message>
     <message>
         <source>That file could not be found. Please check the path and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde nicht gefunden. Bitte prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Please choose a firmware file with the .bin extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine Firmware-Datei mit der Endung .bin.</translation>
     </message>
     <message>
         <source>We couldn&apos;t open that file. It may be in use or you may not have permission to read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geöffnet werden. Möglicherweise wird sie gerade verwendet oder Ihnen fehlt die Leseberechtigung.</translation>
     </message>
     <message>
         <source>That firmware file appears to be empty. Please export or download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firmware-Datei scheint leer zu sein. Bitte exportieren Sie sie erneut oder laden Sie sie noch einmal herunter.</translation>
     </message>
     <message>
         <source>This firmware file is too large for your pedals (%1 KB). The maximum supported size is %2 KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Firmware-Datei ist zu groß für Ihre Pedale (%1 KB). Die maximal unterstützte Größe beträgt %2 KB.</translation>
     </message>
     <message>
         <source>We couldn&apos;t read a version from the file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Dateinamen ließ sich keine Version ermitteln.</translation>
     </message>
     <message>
         <source>Connect your pedals to see the current firmware version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie Ihre Pedale an, um die aktuelle Firmware-Version zu sehen.</translation>
     </message>
     <message>
         <source>A newer firmware version is available in this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei enthält eine neuere Firmware-Version.</translation>
     </message>
     <message>
         <source>This file looks older than the firmware on your pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei scheint älter zu sein als die Firmware auf Ihren Pedalen.</translation>
     </message>
     <message>
         <source>This file matches the firmware already on your pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei entspricht der Firmware, die bereits auf Ihren Pedalen installiert ist.</translation>
     </message>
     <message>
         <source>Starting update using: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Update wird gestartet mit: %1</translation>
     </message>
     <message>
         <source>Something went wrong inside the application. Please restart Quilbex Control and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Anwendung ist ein interner Fehler aufgetreten. Bitte starten Sie Quilbex Control neu und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>We couldn&apos;t find your pedals. Please connect them with USB and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Pedale wurden nicht gefunden. Bitte schließen Sie sie per USB an und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Your pedals are already in update mode. Continuing with the transfer…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Pedale sind bereits im Update-Modus. Die Übertragung wird fortgesetzt…</translation>
     </message>
     <message>
         <source>Switching your pedals to update mode…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedale werden in den Update-Modus versetzt…</translation>
     </message>
     <message>
         <source>We couldn&apos;t start the update. Please keep the USB cable connected and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update konnte nicht gestartet werden. Bitte lassen Sie das USB-Kabel angeschlossen und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Couldn&apos;t connect to your pedals in update mode. Try unplugging and reconnecting the USB cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Update-Modus konnte keine Verbindung zu Ihren Pedalen hergestellt werden. Ziehen Sie das USB-Kabel ab und stecken Sie es wieder ein.</translation>
     </message>
     <message>
         <source>Firmware installed. Waiting for your pedals to restart…</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware installiert. Warten auf den Neustart der Pedale…</translation>
     </message>
     <message>
         <source>Your pedals are connected again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Pedale sind wieder verbunden.</translation>
     </message>
     <message>
         <source>Waiting for your pedals to appear in update mode…</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten, bis die Pedale im Update-Modus erscheinen…</translation>
     </message>
     <message>
         <source>Update canceled while waiting for update mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Update beim Warten auf den Update-Modus abgebrochen.</translation>
     </message>
     <message>
         <source>Your pedals didn&apos;t enter update mode in time. Unplug the USB cable, plug it back in, and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Pedale sind nicht rechtzeitig in den Update-Modus gewechselt. Ziehen Sie das USB-Kabel ab, stecken Sie es wieder ein und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Preparing the update (%1 KB)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Update wird vorbereitet (%1 KB)…</translation>
     </message>
     <message>
         <source>Your pedals couldn&apos;t accept this firmware file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Pedale haben diese Firmware-Datei nicht angenommen: %1</translation>
     </message>
     <message>
         <source>The update stopped unexpectedly right after it started. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update wurde direkt nach dem Start unerwartet beendet. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Installing firmware…</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware wird installiert…</translation>
     </message>
     <message>
         <source>Update canceled while installing firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Update während der Firmware-Installation abgebrochen.</translation>
     </message>
     <message>
         <source>The update paused too long without a reply from your pedals. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Pedale haben während des Updates zu lange nicht geantwortet. %1</translation>
     </message>
     <message>
         <source>Your pedals reported a problem during the update: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Pedale haben während des Updates einen Fehler gemeldet: %1</translation>
     </message>
     <message>
         <source>The update lost sync with your pedals. Please try again from the beginning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update hat die Synchronisation mit Ihren Pedalen verloren. Bitte beginnen Sie noch einmal von vorn.</translation>
     </message>
     <message>
         <source>The device didn&apos;t confirm the update finished cleanly. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät hat den fehlerfreien Abschluss des Updates nicht bestätigt. %1</translation>
     </message>
     <message>
         <source>Installing… %1% complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation… %1 % abgeschlossen</translation>
     </message>
     <message>
         <source>Looking for your pedals again after the restart…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedale werden nach dem Neustart erneut gesucht…</translation>
     </message>
     <message>
         <source>The firmware was installed, but we couldn&apos;t reconnect to your pedals in time.
 
 Please unplug the USB cable, plug it back in, then open this page again if needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firmware wurde installiert, aber die Verbindung zu Ihren Pedalen konnte nicht rechtzeitig wiederhergestellt werden.
+
+Bitte ziehen Sie das USB-Kabel ab, stecken Sie es wieder ein und öffnen Sie diese Seite bei Bedarf erneut.</translation>
     </message>
     <message>
         <source>Cannot create profiles directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilordner kann nicht erstellt werden: %1</translation>
     </message>
     <message>
         <source>Cannot open file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>Cannot write: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben nicht möglich: %1</translation>
     </message>
     <message>
         <source>Write failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>File does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert nicht</translation>
     </message>
     <message>
         <source>Cannot delete: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen nicht möglich: %1</translation>
     </message>
     <message>
         <source>Name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name ist leer</translation>
     </message>
     <message>
         <source>Name contains invalid characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name enthält ungültige Zeichen</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>VID / PID</source>
-        <translation type="unfinished"></translation>
+        <translation>VID / PID</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennen</translation>
     </message>
     <message>
         <source>The pedals were found, but this user may not open them (permission denied). Install the udev rule shipped with Quilbex Control (see the README: Linux device permissions), then unplug and re-plug the pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Pedale wurden gefunden, aber dieser Benutzer darf nicht auf sie zugreifen (Zugriff verweigert). Installieren Sie die mit Quilbex Control gelieferte udev-Regel (siehe README, Abschnitt „Linux device permissions“), ziehen Sie dann die Pedale ab und stecken Sie sie wieder ein.</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden</translation>
     </message>
     <message>
         <source>Quilbex Pedals</source>
-        <translation type="unfinished"></translation>
+        <translation>Quilbex Pedals</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Quilbex Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Quilbex Control</translation>
     </message>
     <message>
         <source>Pedals</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedale</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Firmware update</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Update</translation>
     </message>
     <message>
         <source>A firmware update is in progress.
@@ -243,11 +245,15 @@ Please unplug the USB cable, plug it back in, then open this page again if neede
 If you leave this page now, it may be harder to follow progress or cancel safely.
 
 Would you like to stay on the Update page?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Firmware-Update läuft.
+
+Wenn Sie diese Seite jetzt verlassen, können Sie den Fortschritt schlechter verfolgen und das Update nicht mehr so leicht sicher abbrechen.
+
+Möchten Sie auf der Update-Seite bleiben?</translation>
     </message>
     <message>
         <source>Page: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite: %1</translation>
     </message>
     <message>
         <source>A firmware update is still running.
@@ -255,316 +261,321 @@ Would you like to stay on the Update page?</source>
 Closing Quilbex Control now could interrupt the update and may leave your pedals in an incomplete state.
 
 Are you sure you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Firmware-Update läuft noch.
+
+Wenn Sie Quilbex Control jetzt schließen, kann das Update unterbrochen werden und Ihre Pedale bleiben möglicherweise in einem unvollständigen Zustand.
+
+Möchten Sie das Programm wirklich beenden?</translation>
     </message>
     <message>
         <source>Not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht kalibriert</translation>
     </message>
     <message>
         <source>Calibration completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung abgeschlossen</translation>
     </message>
     <message>
         <source>Calibration failed — press pedal fully</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung fehlgeschlagen – Pedal ganz durchtreten</translation>
     </message>
     <message>
         <source>Raw ADC</source>
-        <translation type="unfinished"></translation>
+        <translation>Roh-ADC</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <source>Deadzone top</source>
-        <translation type="unfinished"></translation>
+        <translation>Totzone oben</translation>
     </message>
     <message>
         <source>Deadzone bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Totzone unten</translation>
     </message>
     <message>
         <source>Filter / smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter / Glättung</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnell</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Weich</translation>
     </message>
     <message>
         <source>Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve</translation>
     </message>
     <message>
         <source>Toggle calibration mode (auto-stops in 15 s).
 Press the full pedal travel before stopping.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibriermodus ein-/ausschalten (endet automatisch nach 15 s).
+Treten Sie das Pedal vor dem Beenden einmal über den gesamten Pedalweg durch.</translation>
     </message>
     <message>
         <source>Stop Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung beenden</translation>
     </message>
     <message>
         <source>Start Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrieren</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Clear calibration data for this channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierdaten dieses Pedals löschen</translation>
     </message>
     <message>
         <source>Filter strength: 0 = fastest response, 6 = smoothest</source>
-        <translation type="unfinished"></translation>
+        <translation>Filterstärke: 0 = schnellste Reaktion, 6 = stärkste Glättung</translation>
     </message>
     <message>
         <source>Write this column&apos;s deadzone, filter, and curve to the device. Unsaved changes on other columns are not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Totzonen, Filter und Kurve dieser Spalte auf das Gerät schreiben. Nicht gesicherte Änderungen in anderen Spalten werden nicht übertragen.</translation>
     </message>
     <message>
         <source>SAVED</source>
-        <translation type="unfinished"></translation>
+        <translation>GESICHERT</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>SICHERN</translation>
     </message>
     <message>
         <source>Linear — linear pedal response</source>
-        <translation type="unfinished"></translation>
+        <translation>Linear – lineares Ansprechverhalten</translation>
     </message>
     <message>
         <source>S-Curve — more sensitivity in the middle</source>
-        <translation type="unfinished"></translation>
+        <translation>S-Kurve – feinfühliger im mittleren Bereich</translation>
     </message>
     <message>
         <source>Early — more sensitivity at the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Früh – feinfühliger am Anfang des Pedalwegs</translation>
     </message>
     <message>
         <source>Late — more sensitivity at the end</source>
-        <translation type="unfinished"></translation>
+        <translation>Spät – feinfühliger am Ende des Pedalwegs</translation>
     </message>
     <message>
         <source>Custom — drag points on the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert – Punkte im Diagramm ziehen</translation>
     </message>
     <message>
         <source>Calibrating... (move pedal full range)  %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung läuft… (Pedal über den gesamten Weg bewegen)  %1 s</translation>
     </message>
     <message>
         <source>Throttle</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Brake</source>
-        <translation type="unfinished"></translation>
+        <translation>Bremse</translation>
     </message>
     <message>
         <source>Clutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Kupplung</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Device connection status</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungsstatus des Geräts</translation>
     </message>
     <message>
         <source>Language, theme, and default paths. (Theme remains a placeholder in this version.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache, Design und Standardpfade. (Das Design ist in dieser Version noch ein Platzhalter.)</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>Light (placeholder)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell (Platzhalter)</translation>
     </message>
     <message>
         <source>Quilbex Pedals profile (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil für Quilbex Pedals (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
     <message>
         <source>Profile has unsaved changes in the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil hat ungespeicherte Änderungen im Editor.</translation>
     </message>
     <message>
         <source>Save them to the currently selected profile, discard them, or cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können die Änderungen im ausgewählten Profil speichern, verwerfen oder abbrechen.</translation>
     </message>
     <message>
         <source>Save profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil speichern</translation>
     </message>
     <message>
         <source>Save failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern fehlgeschlagen</translation>
     </message>
     <message>
         <source>New profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Profil</translation>
     </message>
     <message>
         <source>Profile name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilname:</translation>
     </message>
     <message>
         <source>Load profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil laden</translation>
     </message>
     <message>
         <source>Load failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden fehlgeschlagen</translation>
     </message>
     <message>
         <source>Delete profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil löschen</translation>
     </message>
     <message>
         <source>At least one profile must remain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestens ein Profil muss erhalten bleiben.</translation>
     </message>
     <message>
         <source>Permanently delete profile &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil „%1“ endgültig löschen?</translation>
     </message>
     <message>
         <source>Delete failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen fehlgeschlagen</translation>
     </message>
     <message>
         <source>Rename profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil umbenennen</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name:</translation>
     </message>
     <message>
         <source>Rename failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen fehlgeschlagen</translation>
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil importieren</translation>
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil exportieren</translation>
     </message>
     <message>
         <source>Cannot overwrite target file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zieldatei kann nicht überschrieben werden.</translation>
     </message>
     <message>
         <source>Export failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Export fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Select a firmware file, check the version information below, and start the update when you are ready. If the file name includes a version such as 2.0.7, we show it here for quick comparison.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Firmware-Datei, prüfen Sie die Versionsangaben unten und starten Sie das Update, sobald Sie bereit sind. Enthält der Dateiname eine Version wie 2.0.7, wird sie hier zum schnellen Vergleich angezeigt.</translation>
     </message>
     <message>
         <source>Current firmware:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Firmware:</translation>
     </message>
     <message>
         <source>Selected file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Datei:</translation>
     </message>
     <message>
         <source>File version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiversion:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
     <message>
         <source>Update progress will appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier wird der Fortschritt des Updates angezeigt.</translation>
     </message>
     <message>
         <source>Choose firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Datei wählen</translation>
     </message>
     <message>
         <source>Start update</source>
-        <translation type="unfinished"></translation>
+        <translation>Update starten</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Choose a firmware file to see how it compares to your pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Firmware-Datei, um sie mit der Firmware Ihrer Pedale zu vergleichen.</translation>
     </message>
     <message>
         <source>Selected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählt: %1</translation>
     </message>
     <message>
         <source>Firmware files (*.bin);;All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Dateien (*.bin);;Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Please choose a firmware file (.bin) first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie zuerst eine Firmware-Datei (.bin).</translation>
     </message>
     <message>
         <source>The firmware update is about to start.
@@ -572,33 +583,39 @@ Press the full pedal travel before stopping.</source>
 Please keep the USB cable connected and leave this application open until the update finishes.
 
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Firmware-Update beginnt gleich.
+
+Bitte lassen Sie das USB-Kabel angeschlossen und diese Anwendung geöffnet, bis das Update abgeschlossen ist.
+
+Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>Starting update…</source>
-        <translation type="unfinished"></translation>
+        <translation>Update wird gestartet…</translation>
     </message>
     <message>
         <source>Cancel requested. The update will stop as soon as the current step is safe to end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruch angefordert. Das Update wird beendet, sobald der aktuelle Schritt sicher abgeschlossen werden kann.</translation>
     </message>
     <message>
         <source>Update finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Update abgeschlossen</translation>
     </message>
     <message>
         <source>Your pedals have been updated successfully.
 
 Current firmware version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Pedale wurden erfolgreich aktualisiert.
+
+Aktuelle Firmware-Version: %1</translation>
     </message>
     <message>
         <source>Your pedals have been updated successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Pedale wurden erfolgreich aktualisiert.</translation>
     </message>
     <message>
         <source>Update could not be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Update konnte nicht abgeschlossen werden</translation>
     </message>
 </context>
 </TS>

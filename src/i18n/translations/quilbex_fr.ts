@@ -5,237 +5,239 @@
     <name>Quilbex</name>
     <message>
         <source>Invalid profile file. This is not a Quilbex Pedals profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de profil non valide. Ce n’est pas un profil Quilbex Pedals.</translation>
     </message>
     <message>
         <source>That file could not be found. Please check the path and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable. Vérifiez le chemin et réessayez.</translation>
     </message>
     <message>
         <source>Please choose a firmware file with the .bin extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un fichier de firmware avec l’extension .bin.</translation>
     </message>
     <message>
         <source>We couldn&apos;t open that file. It may be in use or you may not have permission to read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir ce fichier. Il est peut-être en cours d’utilisation, ou vous n’avez pas l’autorisation de le lire.</translation>
     </message>
     <message>
         <source>That firmware file appears to be empty. Please export or download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier de firmware semble vide. Exportez-le ou téléchargez-le à nouveau.</translation>
     </message>
     <message>
         <source>This firmware file is too large for your pedals (%1 KB). The maximum supported size is %2 KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier de firmware est trop volumineux pour vos pédales (%1 Ko). La taille maximale prise en charge est de %2 Ko.</translation>
     </message>
     <message>
         <source>We couldn&apos;t read a version from the file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire une version dans le nom du fichier.</translation>
     </message>
     <message>
         <source>Connect your pedals to see the current firmware version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez vos pédales pour afficher la version actuelle du firmware.</translation>
     </message>
     <message>
         <source>A newer firmware version is available in this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier contient une version plus récente du firmware.</translation>
     </message>
     <message>
         <source>This file looks older than the firmware on your pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier semble plus ancien que le firmware de vos pédales.</translation>
     </message>
     <message>
         <source>This file matches the firmware already on your pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier correspond au firmware déjà installé sur vos pédales.</translation>
     </message>
     <message>
         <source>Starting update using: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage de la mise à jour avec : %1</translation>
     </message>
     <message>
         <source>Something went wrong inside the application. Please restart Quilbex Control and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur interne s’est produite dans l’application. Redémarrez Quilbex Control et réessayez.</translation>
     </message>
     <message>
         <source>We couldn&apos;t find your pedals. Please connect them with USB and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de trouver vos pédales. Branchez-les en USB et réessayez.</translation>
     </message>
     <message>
         <source>Your pedals are already in update mode. Continuing with the transfer…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos pédales sont déjà en mode mise à jour. Poursuite du transfert…</translation>
     </message>
     <message>
         <source>Switching your pedals to update mode…</source>
-        <translation type="unfinished"></translation>
+        <translation>Passage de vos pédales en mode mise à jour…</translation>
     </message>
     <message>
         <source>We couldn&apos;t start the update. Please keep the USB cable connected and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer la mise à jour. Laissez le câble USB branché et réessayez.</translation>
     </message>
     <message>
         <source>Couldn&apos;t connect to your pedals in update mode. Try unplugging and reconnecting the USB cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de se connecter à vos pédales en mode mise à jour. Essayez de débrancher puis de rebrancher le câble USB.</translation>
     </message>
     <message>
         <source>Firmware installed. Waiting for your pedals to restart…</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware installé. En attente du redémarrage de vos pédales…</translation>
     </message>
     <message>
         <source>Your pedals are connected again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos pédales sont de nouveau connectées.</translation>
     </message>
     <message>
         <source>Waiting for your pedals to appear in update mode…</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de vos pédales en mode mise à jour…</translation>
     </message>
     <message>
         <source>Update canceled while waiting for update mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour annulée pendant l’attente du mode mise à jour.</translation>
     </message>
     <message>
         <source>Your pedals didn&apos;t enter update mode in time. Unplug the USB cable, plug it back in, and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos pédales ne sont pas passées en mode mise à jour à temps. Débranchez le câble USB, rebranchez-le, puis réessayez.</translation>
     </message>
     <message>
         <source>Preparing the update (%1 KB)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparation de la mise à jour (%1 Ko)…</translation>
     </message>
     <message>
         <source>Your pedals couldn&apos;t accept this firmware file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos pédales n’ont pas pu accepter ce fichier de firmware : %1</translation>
     </message>
     <message>
         <source>The update stopped unexpectedly right after it started. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour s’est arrêtée de façon inattendue juste après son démarrage. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>Installing firmware…</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation du firmware…</translation>
     </message>
     <message>
         <source>Update canceled while installing firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour annulée pendant l’installation du firmware.</translation>
     </message>
     <message>
         <source>The update paused too long without a reply from your pedals. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour est restée bloquée trop longtemps sans réponse de vos pédales. %1</translation>
     </message>
     <message>
         <source>Your pedals reported a problem during the update: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos pédales ont signalé un problème pendant la mise à jour : %1</translation>
     </message>
     <message>
         <source>The update lost sync with your pedals. Please try again from the beginning.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour a perdu la synchronisation avec vos pédales. Veuillez recommencer depuis le début.</translation>
     </message>
     <message>
         <source>The device didn&apos;t confirm the update finished cleanly. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique n’a pas confirmé que la mise à jour s’est terminée correctement. %1</translation>
     </message>
     <message>
         <source>Installing… %1% complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation en cours… %1 %</translation>
     </message>
     <message>
         <source>Looking for your pedals again after the restart…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle recherche de vos pédales après le redémarrage…</translation>
     </message>
     <message>
         <source>The firmware was installed, but we couldn&apos;t reconnect to your pedals in time.
 
 Please unplug the USB cable, plug it back in, then open this page again if needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le firmware a été installé, mais la reconnexion à vos pédales n’a pas abouti à temps.
+
+Débranchez le câble USB, rebranchez-le, puis rouvrez cette page si nécessaire.</translation>
     </message>
     <message>
         <source>Cannot create profiles directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier des profils : %1</translation>
     </message>
     <message>
         <source>Cannot open file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le fichier : %1</translation>
     </message>
     <message>
         <source>Cannot write: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture impossible : %1</translation>
     </message>
     <message>
         <source>Write failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’écriture : %1</translation>
     </message>
     <message>
         <source>File does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’existe pas</translation>
     </message>
     <message>
         <source>Cannot delete: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression impossible : %1</translation>
     </message>
     <message>
         <source>Name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom est vide</translation>
     </message>
     <message>
         <source>Name contains invalid characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom contient des caractères non valides</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Périphérique</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>VID / PID</source>
-        <translation type="unfinished"></translation>
+        <translation>VID / PID</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecter</translation>
     </message>
     <message>
         <source>The pedals were found, but this user may not open them (permission denied). Install the udev rule shipped with Quilbex Control (see the README: Linux device permissions), then unplug and re-plug the pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pédales ont été détectées, mais cet utilisateur n’a pas le droit d’y accéder (permission refusée). Installez la règle udev fournie avec Quilbex Control (voir le README, section « Linux device permissions »), puis débranchez et rebranchez les pédales.</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecté</translation>
     </message>
     <message>
         <source>Quilbex Pedals</source>
-        <translation type="unfinished"></translation>
+        <translation>Quilbex Pedals</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>Quilbex Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Quilbex Control</translation>
     </message>
     <message>
         <source>Pedals</source>
-        <translation type="unfinished"></translation>
+        <translation>Pédales</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Firmware update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour du firmware</translation>
     </message>
     <message>
         <source>A firmware update is in progress.
@@ -243,11 +245,15 @@ Please unplug the USB cable, plug it back in, then open this page again if neede
 If you leave this page now, it may be harder to follow progress or cancel safely.
 
 Would you like to stay on the Update page?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une mise à jour du firmware est en cours.
+
+Si vous quittez cette page maintenant, il sera plus difficile de suivre la progression ou d’annuler en toute sécurité.
+
+Voulez-vous rester sur la page Mise à jour ?</translation>
     </message>
     <message>
         <source>Page: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Page : %1</translation>
     </message>
     <message>
         <source>A firmware update is still running.
@@ -255,316 +261,321 @@ Would you like to stay on the Update page?</source>
 Closing Quilbex Control now could interrupt the update and may leave your pedals in an incomplete state.
 
 Are you sure you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une mise à jour du firmware est toujours en cours.
+
+Fermer Quilbex Control maintenant risque d’interrompre la mise à jour et de laisser vos pédales dans un état incomplet.
+
+Voulez-vous vraiment quitter ?</translation>
     </message>
     <message>
         <source>Not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Non calibrée</translation>
     </message>
     <message>
         <source>Calibration completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration terminée</translation>
     </message>
     <message>
         <source>Calibration failed — press pedal fully</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la calibration — enfoncez la pédale à fond</translation>
     </message>
     <message>
         <source>Raw ADC</source>
-        <translation type="unfinished"></translation>
+        <translation>ADC brut</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <source>Deadzone top</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone morte haute</translation>
     </message>
     <message>
         <source>Deadzone bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone morte basse</translation>
     </message>
     <message>
         <source>Filter / smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre / lissage</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapide</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisse</translation>
     </message>
     <message>
         <source>Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe</translation>
     </message>
     <message>
         <source>Toggle calibration mode (auto-stops in 15 s).
 Press the full pedal travel before stopping.</source>
-        <translation type="unfinished"></translation>
+        <translation>Active ou désactive le mode calibration (arrêt automatique après 15 s).
+Enfoncez la pédale sur toute sa course avant d’arrêter.</translation>
     </message>
     <message>
         <source>Stop Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Start Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrer</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Clear calibration data for this channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les données de calibration de cette pédale</translation>
     </message>
     <message>
         <source>Filter strength: 0 = fastest response, 6 = smoothest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensité du filtre : 0 = réponse la plus rapide, 6 = la plus lisse</translation>
     </message>
     <message>
         <source>Write this column&apos;s deadzone, filter, and curve to the device. Unsaved changes on other columns are not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Applique les zones mortes, le filtre et la courbe de cette colonne au périphérique. Les modifications non appliquées des autres colonnes ne sont pas envoyées.</translation>
     </message>
     <message>
         <source>SAVED</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLIQUÉ</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLIQUER</translation>
     </message>
     <message>
         <source>Linear — linear pedal response</source>
-        <translation type="unfinished"></translation>
+        <translation>Linéaire — réponse linéaire de la pédale</translation>
     </message>
     <message>
         <source>S-Curve — more sensitivity in the middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe en S — plus de sensibilité en milieu de course</translation>
     </message>
     <message>
         <source>Early — more sensitivity at the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Précoce — plus de sensibilité en début de course</translation>
     </message>
     <message>
         <source>Late — more sensitivity at the end</source>
-        <translation type="unfinished"></translation>
+        <translation>Tardive — plus de sensibilité en fin de course</translation>
     </message>
     <message>
         <source>Custom — drag points on the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée — faites glisser les points du graphique</translation>
     </message>
     <message>
         <source>Calibrating... (move pedal full range)  %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration… (parcourez toute la course de la pédale)  %1 s</translation>
     </message>
     <message>
         <source>Throttle</source>
-        <translation type="unfinished"></translation>
+        <translation>Accélérateur</translation>
     </message>
     <message>
         <source>Brake</source>
-        <translation type="unfinished"></translation>
+        <translation>Frein</translation>
     </message>
     <message>
         <source>Clutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Embrayage</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Device connection status</source>
-        <translation type="unfinished"></translation>
+        <translation>État de la connexion du périphérique</translation>
     </message>
     <message>
         <source>Language, theme, and default paths. (Theme remains a placeholder in this version.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue, thème et chemins par défaut. (Le choix du thème n’est pas encore actif dans cette version.)</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <source>Light (placeholder)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clair (provisoire)</translation>
     </message>
     <message>
         <source>Quilbex Pedals profile (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil Quilbex Pedals (*.json);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
     <message>
         <source>Profile has unsaved changes in the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil contient des modifications non enregistrées dans l’éditeur.</translation>
     </message>
     <message>
         <source>Save them to the currently selected profile, discard them, or cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez-les dans le profil sélectionné, ignorez-les ou annulez.</translation>
     </message>
     <message>
         <source>Save profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le profil</translation>
     </message>
     <message>
         <source>Save failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’enregistrement</translation>
     </message>
     <message>
         <source>New profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau profil</translation>
     </message>
     <message>
         <source>Profile name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du profil :</translation>
     </message>
     <message>
         <source>Load profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un profil</translation>
     </message>
     <message>
         <source>Load failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du chargement</translation>
     </message>
     <message>
         <source>Delete profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le profil</translation>
     </message>
     <message>
         <source>At least one profile must remain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au moins un profil doit être conservé.</translation>
     </message>
     <message>
         <source>Permanently delete profile &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer définitivement le profil « %1 » ?</translation>
     </message>
     <message>
         <source>Delete failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la suppression</translation>
     </message>
     <message>
         <source>Rename profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer le profil</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom :</translation>
     </message>
     <message>
         <source>Rename failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du renommage</translation>
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un profil</translation>
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le profil</translation>
     </message>
     <message>
         <source>Cannot overwrite target file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écraser le fichier cible.</translation>
     </message>
     <message>
         <source>Export failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’exportation.</translation>
     </message>
     <message>
         <source>Select a firmware file, check the version information below, and start the update when you are ready. If the file name includes a version such as 2.0.7, we show it here for quick comparison.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez un fichier de firmware, vérifiez les informations de version ci-dessous, puis lancez la mise à jour quand vous êtes prêt. Si le nom du fichier contient une version (par exemple 2.0.7), elle s’affiche ici pour une comparaison rapide.</translation>
     </message>
     <message>
         <source>Current firmware:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware actuel :</translation>
     </message>
     <message>
         <source>Selected file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier sélectionné :</translation>
     </message>
     <message>
         <source>File version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du fichier :</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>État :</translation>
     </message>
     <message>
         <source>Update progress will appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>La progression de la mise à jour s’affichera ici.</translation>
     </message>
     <message>
         <source>Choose firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier de firmware</translation>
     </message>
     <message>
         <source>Start update</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer la mise à jour</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnue</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun)</translation>
     </message>
     <message>
         <source>Choose a firmware file to see how it compares to your pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un fichier de firmware pour le comparer à celui de vos pédales.</translation>
     </message>
     <message>
         <source>Selected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionné : %1</translation>
     </message>
     <message>
         <source>Firmware files (*.bin);;All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de firmware (*.bin);;Tous les fichiers (*.*)</translation>
     </message>
     <message>
         <source>Please choose a firmware file (.bin) first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez d’abord choisir un fichier de firmware (.bin).</translation>
     </message>
     <message>
         <source>The firmware update is about to start.
@@ -572,33 +583,39 @@ Press the full pedal travel before stopping.</source>
 Please keep the USB cable connected and leave this application open until the update finishes.
 
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour du firmware va commencer.
+
+Laissez le câble USB branché et cette application ouverte jusqu’à la fin de la mise à jour.
+
+Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Starting update…</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage de la mise à jour…</translation>
     </message>
     <message>
         <source>Cancel requested. The update will stop as soon as the current step is safe to end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulation demandée. La mise à jour s’arrêtera dès que l’étape en cours pourra être interrompue sans risque.</translation>
     </message>
     <message>
         <source>Update finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour terminée</translation>
     </message>
     <message>
         <source>Your pedals have been updated successfully.
 
 Current firmware version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos pédales ont été mises à jour avec succès.
+
+Version actuelle du firmware : %1</translation>
     </message>
     <message>
         <source>Your pedals have been updated successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos pédales ont été mises à jour avec succès.</translation>
     </message>
     <message>
         <source>Update could not be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour n’a pas pu être terminée</translation>
     </message>
 </context>
 </TS>

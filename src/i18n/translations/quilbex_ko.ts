@@ -5,237 +5,239 @@
     <name>Quilbex</name>
     <message>
         <source>Invalid profile file. This is not a Quilbex Pedals profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>잘못된 프로필 파일입니다. Quilbex Pedals 프로필이 아닙니다.</translation>
     </message>
     <message>
         <source>That file could not be found. Please check the path and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 찾을 수 없습니다. 경로를 확인한 후 다시 시도하세요.</translation>
     </message>
     <message>
         <source>Please choose a firmware file with the .bin extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>확장자가 .bin인 펌웨어 파일을 선택하세요.</translation>
     </message>
     <message>
         <source>We couldn&apos;t open that file. It may be in use or you may not have permission to read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 열 수 없습니다. 다른 프로그램에서 사용 중이거나 읽기 권한이 없을 수 있습니다.</translation>
     </message>
     <message>
         <source>That firmware file appears to be empty. Please export or download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 파일이 비어 있는 것 같습니다. 다시 내보내거나 다운로드하세요.</translation>
     </message>
     <message>
         <source>This firmware file is too large for your pedals (%1 KB). The maximum supported size is %2 KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 펌웨어 파일은 페달에 쓰기에 너무 큽니다(%1 KB). 지원되는 최대 크기는 %2 KB입니다.</translation>
     </message>
     <message>
         <source>We couldn&apos;t read a version from the file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 이름에서 버전을 읽을 수 없습니다.</translation>
     </message>
     <message>
         <source>Connect your pedals to see the current firmware version.</source>
-        <translation type="unfinished"></translation>
+        <translation>현재 펌웨어 버전을 확인하려면 페달을 연결하세요.</translation>
     </message>
     <message>
         <source>A newer firmware version is available in this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 파일에 더 새로운 펌웨어 버전이 들어 있습니다.</translation>
     </message>
     <message>
         <source>This file looks older than the firmware on your pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 파일은 페달의 펌웨어보다 이전 버전으로 보입니다.</translation>
     </message>
     <message>
         <source>This file matches the firmware already on your pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 파일은 페달에 이미 설치된 펌웨어와 같은 버전입니다.</translation>
     </message>
     <message>
         <source>Starting update using: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>다음 파일로 업데이트를 시작합니다: %1</translation>
     </message>
     <message>
         <source>Something went wrong inside the application. Please restart Quilbex Control and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>애플리케이션 내부에서 문제가 발생했습니다. Quilbex Control을 다시 시작한 후 다시 시도하세요.</translation>
     </message>
     <message>
         <source>We couldn&apos;t find your pedals. Please connect them with USB and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>페달을 찾을 수 없습니다. USB로 연결한 후 다시 시도하세요.</translation>
     </message>
     <message>
         <source>Your pedals are already in update mode. Continuing with the transfer…</source>
-        <translation type="unfinished"></translation>
+        <translation>페달이 이미 업데이트 모드입니다. 전송을 계속합니다…</translation>
     </message>
     <message>
         <source>Switching your pedals to update mode…</source>
-        <translation type="unfinished"></translation>
+        <translation>페달을 업데이트 모드로 전환하는 중…</translation>
     </message>
     <message>
         <source>We couldn&apos;t start the update. Please keep the USB cable connected and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트를 시작할 수 없습니다. USB 케이블을 연결한 상태로 다시 시도하세요.</translation>
     </message>
     <message>
         <source>Couldn&apos;t connect to your pedals in update mode. Try unplugging and reconnecting the USB cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트 모드의 페달에 연결할 수 없습니다. USB 케이블을 뽑았다가 다시 연결해 보세요.</translation>
     </message>
     <message>
         <source>Firmware installed. Waiting for your pedals to restart…</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어를 설치했습니다. 페달이 다시 시작되기를 기다리는 중…</translation>
     </message>
     <message>
         <source>Your pedals are connected again.</source>
-        <translation type="unfinished"></translation>
+        <translation>페달이 다시 연결되었습니다.</translation>
     </message>
     <message>
         <source>Waiting for your pedals to appear in update mode…</source>
-        <translation type="unfinished"></translation>
+        <translation>페달이 업데이트 모드로 인식되기를 기다리는 중…</translation>
     </message>
     <message>
         <source>Update canceled while waiting for update mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트 모드 전환을 기다리는 중에 업데이트가 취소되었습니다.</translation>
     </message>
     <message>
         <source>Your pedals didn&apos;t enter update mode in time. Unplug the USB cable, plug it back in, and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>페달이 제시간에 업데이트 모드로 전환되지 않았습니다. USB 케이블을 뽑았다가 다시 꽂은 후 다시 시도하세요.</translation>
     </message>
     <message>
         <source>Preparing the update (%1 KB)…</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트 준비 중(%1 KB)…</translation>
     </message>
     <message>
         <source>Your pedals couldn&apos;t accept this firmware file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>페달이 이 펌웨어 파일을 받아들이지 못했습니다: %1</translation>
     </message>
     <message>
         <source>The update stopped unexpectedly right after it started. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트가 시작 직후 예기치 않게 중단되었습니다. 다시 시도하세요.</translation>
     </message>
     <message>
         <source>Installing firmware…</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 설치 중…</translation>
     </message>
     <message>
         <source>Update canceled while installing firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 설치 중에 업데이트가 취소되었습니다.</translation>
     </message>
     <message>
         <source>The update paused too long without a reply from your pedals. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>페달의 응답이 없어 업데이트가 너무 오래 멈춰 있었습니다. %1</translation>
     </message>
     <message>
         <source>Your pedals reported a problem during the update: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트 중 페달에서 문제를 보고했습니다: %1</translation>
     </message>
     <message>
         <source>The update lost sync with your pedals. Please try again from the beginning.</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트 중 페달과의 동기화가 끊어졌습니다. 처음부터 다시 시도하세요.</translation>
     </message>
     <message>
         <source>The device didn&apos;t confirm the update finished cleanly. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>장치에서 업데이트가 정상적으로 완료되었음을 확인하지 못했습니다. %1</translation>
     </message>
     <message>
         <source>Installing… %1% complete</source>
-        <translation type="unfinished"></translation>
+        <translation>설치 중… %1% 완료</translation>
     </message>
     <message>
         <source>Looking for your pedals again after the restart…</source>
-        <translation type="unfinished"></translation>
+        <translation>재시작 후 페달을 다시 찾는 중…</translation>
     </message>
     <message>
         <source>The firmware was installed, but we couldn&apos;t reconnect to your pedals in time.
 
 Please unplug the USB cable, plug it back in, then open this page again if needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어는 설치되었지만 제시간에 페달에 다시 연결하지 못했습니다.
+
+USB 케이블을 뽑았다가 다시 꽂은 후, 필요하면 이 페이지를 다시 여세요.</translation>
     </message>
     <message>
         <source>Cannot create profiles directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>프로필 폴더를 만들 수 없습니다: %1</translation>
     </message>
     <message>
         <source>Cannot open file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 열 수 없습니다: %1</translation>
     </message>
     <message>
         <source>Cannot write: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>쓸 수 없습니다: %1</translation>
     </message>
     <message>
         <source>Write failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>쓰기 실패: %1</translation>
     </message>
     <message>
         <source>File does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>파일이 존재하지 않습니다</translation>
     </message>
     <message>
         <source>Cannot delete: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제할 수 없습니다: %1</translation>
     </message>
     <message>
         <source>Name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>이름이 비어 있습니다</translation>
     </message>
     <message>
         <source>Name contains invalid characters</source>
-        <translation type="unfinished"></translation>
+        <translation>이름에 사용할 수 없는 문자가 있습니다</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>장치</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>상태</translation>
     </message>
     <message>
         <source>VID / PID</source>
-        <translation type="unfinished"></translation>
+        <translation>VID / PID</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>연결</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>연결 해제</translation>
     </message>
     <message>
         <source>The pedals were found, but this user may not open them (permission denied). Install the udev rule shipped with Quilbex Control (see the README: Linux device permissions), then unplug and re-plug the pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>페달이 감지되었지만 현재 사용자에게 접근 권한이 없습니다(권한 거부). Quilbex Control과 함께 제공되는 udev 규칙을 설치한 후(README의 &quot;Linux device permissions&quot; 항목 참조) 페달을 뽑았다가 다시 연결하세요.</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>연결됨</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>연결 안 됨</translation>
     </message>
     <message>
         <source>Quilbex Pedals</source>
-        <translation type="unfinished"></translation>
+        <translation>Quilbex Pedals</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>준비됨</translation>
     </message>
     <message>
         <source>Quilbex Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Quilbex Control</translation>
     </message>
     <message>
         <source>Pedals</source>
-        <translation type="unfinished"></translation>
+        <translation>페달</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>설정</translation>
     </message>
     <message>
         <source>Firmware update</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 업데이트</translation>
     </message>
     <message>
         <source>A firmware update is in progress.
@@ -243,11 +245,15 @@ Please unplug the USB cable, plug it back in, then open this page again if neede
 If you leave this page now, it may be harder to follow progress or cancel safely.
 
 Would you like to stay on the Update page?</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 업데이트가 진행 중입니다.
+
+지금 이 페이지를 벗어나면 진행 상황을 확인하거나 안전하게 취소하기 어려울 수 있습니다.
+
+업데이트 페이지에 머무르시겠습니까?</translation>
     </message>
     <message>
         <source>Page: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>페이지: %1</translation>
     </message>
     <message>
         <source>A firmware update is still running.
@@ -255,316 +261,321 @@ Would you like to stay on the Update page?</source>
 Closing Quilbex Control now could interrupt the update and may leave your pedals in an incomplete state.
 
 Are you sure you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 업데이트가 아직 진행 중입니다.
+
+지금 Quilbex Control을 닫으면 업데이트가 중단되어 페달이 불완전한 상태로 남을 수 있습니다.
+
+정말 종료하시겠습니까?</translation>
     </message>
     <message>
         <source>Not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>캘리브레이션 안 됨</translation>
     </message>
     <message>
         <source>Calibration completed</source>
-        <translation type="unfinished"></translation>
+        <translation>캘리브레이션 완료</translation>
     </message>
     <message>
         <source>Calibration failed — press pedal fully</source>
-        <translation type="unfinished"></translation>
+        <translation>캘리브레이션 실패 — 페달을 끝까지 밟으세요</translation>
     </message>
     <message>
         <source>Raw ADC</source>
-        <translation type="unfinished"></translation>
+        <translation>원시 ADC</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>출력</translation>
     </message>
     <message>
         <source>Deadzone top</source>
-        <translation type="unfinished"></translation>
+        <translation>상단 데드존</translation>
     </message>
     <message>
         <source>Deadzone bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>하단 데드존</translation>
     </message>
     <message>
         <source>Filter / smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>필터 / 스무딩</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>빠름</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>부드러움</translation>
     </message>
     <message>
         <source>Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>커브</translation>
     </message>
     <message>
         <source>Toggle calibration mode (auto-stops in 15 s).
 Press the full pedal travel before stopping.</source>
-        <translation type="unfinished"></translation>
+        <translation>캘리브레이션 모드를 켜거나 끕니다(15초 후 자동 종료).
+종료하기 전에 페달을 끝까지 밟으세요.</translation>
     </message>
     <message>
         <source>Stop Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>캘리브레이션 중지</translation>
     </message>
     <message>
         <source>Start Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>캘리브레이션 시작</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>초기화</translation>
     </message>
     <message>
         <source>Clear calibration data for this channel</source>
-        <translation type="unfinished"></translation>
+        <translation>이 페달의 캘리브레이션 데이터를 지웁니다</translation>
     </message>
     <message>
         <source>Filter strength: 0 = fastest response, 6 = smoothest</source>
-        <translation type="unfinished"></translation>
+        <translation>필터 강도: 0 = 가장 빠른 응답, 6 = 가장 부드러움</translation>
     </message>
     <message>
         <source>Write this column&apos;s deadzone, filter, and curve to the device. Unsaved changes on other columns are not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 열의 데드존, 필터, 커브 설정을 장치에 저장합니다. 다른 열의 저장하지 않은 변경 사항은 전송되지 않습니다.</translation>
     </message>
     <message>
         <source>SAVED</source>
-        <translation type="unfinished"></translation>
+        <translation>저장됨</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>저장</translation>
     </message>
     <message>
         <source>Linear — linear pedal response</source>
-        <translation type="unfinished"></translation>
+        <translation>선형 — 입력에 비례하는 페달 응답</translation>
     </message>
     <message>
         <source>S-Curve — more sensitivity in the middle</source>
-        <translation type="unfinished"></translation>
+        <translation>S-커브 — 중간 구간의 감도 증가</translation>
     </message>
     <message>
         <source>Early — more sensitivity at the start</source>
-        <translation type="unfinished"></translation>
+        <translation>초반형 — 페달 초반 구간의 감도 증가</translation>
     </message>
     <message>
         <source>Late — more sensitivity at the end</source>
-        <translation type="unfinished"></translation>
+        <translation>후반형 — 페달 후반 구간의 감도 증가</translation>
     </message>
     <message>
         <source>Custom — drag points on the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 지정 — 그래프의 점을 드래그하세요</translation>
     </message>
     <message>
         <source>Calibrating... (move pedal full range)  %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>캘리브레이션 중… (페달을 끝까지 밟았다 떼세요)  %1초</translation>
     </message>
     <message>
         <source>Throttle</source>
-        <translation type="unfinished"></translation>
+        <translation>스로틀</translation>
     </message>
     <message>
         <source>Brake</source>
-        <translation type="unfinished"></translation>
+        <translation>브레이크</translation>
     </message>
     <message>
         <source>Clutch</source>
-        <translation type="unfinished"></translation>
+        <translation>클러치</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>프로필</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>새로 만들기</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>불러오기</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>저장</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>가져오기</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>내보내기</translation>
     </message>
     <message>
         <source>Device connection status</source>
-        <translation type="unfinished"></translation>
+        <translation>장치 연결 상태</translation>
     </message>
     <message>
         <source>Language, theme, and default paths. (Theme remains a placeholder in this version.)</source>
-        <translation type="unfinished"></translation>
+        <translation>언어, 테마, 기본 경로를 설정합니다. (이 버전에서 테마는 아직 준비 중입니다.)</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>언어</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>테마</translation>
     </message>
     <message>
         <source>Light (placeholder)</source>
-        <translation type="unfinished"></translation>
+        <translation>라이트 (준비 중)</translation>
     </message>
     <message>
         <source>Quilbex Pedals profile (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quilbex Pedals 프로필 (*.json);;모든 파일 (*)</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>알 수 없는 오류</translation>
     </message>
     <message>
         <source>Profile has unsaved changes in the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>편집기에 저장하지 않은 프로필 변경 사항이 있습니다.</translation>
     </message>
     <message>
         <source>Save them to the currently selected profile, discard them, or cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>현재 선택한 프로필에 저장하거나, 변경 사항을 버리거나, 취소하세요.</translation>
     </message>
     <message>
         <source>Save profile</source>
-        <translation type="unfinished"></translation>
+        <translation>프로필 저장</translation>
     </message>
     <message>
         <source>Save failed</source>
-        <translation type="unfinished"></translation>
+        <translation>저장 실패</translation>
     </message>
     <message>
         <source>New profile</source>
-        <translation type="unfinished"></translation>
+        <translation>새 프로필</translation>
     </message>
     <message>
         <source>Profile name:</source>
-        <translation type="unfinished"></translation>
+        <translation>프로필 이름:</translation>
     </message>
     <message>
         <source>Load profile</source>
-        <translation type="unfinished"></translation>
+        <translation>프로필 불러오기</translation>
     </message>
     <message>
         <source>Load failed</source>
-        <translation type="unfinished"></translation>
+        <translation>불러오기 실패</translation>
     </message>
     <message>
         <source>Delete profile</source>
-        <translation type="unfinished"></translation>
+        <translation>프로필 삭제</translation>
     </message>
     <message>
         <source>At least one profile must remain.</source>
-        <translation type="unfinished"></translation>
+        <translation>프로필은 하나 이상 남아 있어야 합니다.</translation>
     </message>
     <message>
         <source>Permanently delete profile &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 프로필을 영구적으로 삭제하시겠습니까?</translation>
     </message>
     <message>
         <source>Delete failed</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제 실패</translation>
     </message>
     <message>
         <source>Rename profile</source>
-        <translation type="unfinished"></translation>
+        <translation>프로필 이름 바꾸기</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>새 이름:</translation>
     </message>
     <message>
         <source>Rename failed</source>
-        <translation type="unfinished"></translation>
+        <translation>이름 바꾸기 실패</translation>
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished"></translation>
+        <translation>프로필 가져오기</translation>
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished"></translation>
+        <translation>프로필 내보내기</translation>
     </message>
     <message>
         <source>Cannot overwrite target file.</source>
-        <translation type="unfinished"></translation>
+        <translation>대상 파일을 덮어쓸 수 없습니다.</translation>
     </message>
     <message>
         <source>Export failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>내보내기에 실패했습니다.</translation>
     </message>
     <message>
         <source>Select a firmware file, check the version information below, and start the update when you are ready. If the file name includes a version such as 2.0.7, we show it here for quick comparison.</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 파일을 선택하고 아래의 버전 정보를 확인한 다음, 준비가 되면 업데이트를 시작하세요. 파일 이름에 2.0.7과 같은 버전이 포함되어 있으면 쉽게 비교할 수 있도록 여기에 표시됩니다.</translation>
     </message>
     <message>
         <source>Current firmware:</source>
-        <translation type="unfinished"></translation>
+        <translation>현재 펌웨어:</translation>
     </message>
     <message>
         <source>Selected file:</source>
-        <translation type="unfinished"></translation>
+        <translation>선택한 파일:</translation>
     </message>
     <message>
         <source>File version:</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 버전:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>상태:</translation>
     </message>
     <message>
         <source>Update progress will appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트 진행 상황이 여기에 표시됩니다.</translation>
     </message>
     <message>
         <source>Choose firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 파일 선택</translation>
     </message>
     <message>
         <source>Start update</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트 시작</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>알 수 없음</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(없음)</translation>
     </message>
     <message>
         <source>Choose a firmware file to see how it compares to your pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 파일을 선택하면 페달의 펌웨어와 비교해 보여 줍니다.</translation>
     </message>
     <message>
         <source>Selected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>선택한 파일: %1</translation>
     </message>
     <message>
         <source>Firmware files (*.bin);;All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 파일 (*.bin);;모든 파일 (*.*)</translation>
     </message>
     <message>
         <source>Please choose a firmware file (.bin) first.</source>
-        <translation type="unfinished"></translation>
+        <translation>먼저 펌웨어 파일(.bin)을 선택하세요.</translation>
     </message>
     <message>
         <source>The firmware update is about to start.
@@ -572,33 +583,39 @@ Press the full pedal travel before stopping.</source>
 Please keep the USB cable connected and leave this application open until the update finishes.
 
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 업데이트를 시작합니다.
+
+업데이트가 끝날 때까지 USB 케이블을 분리하지 말고 이 애플리케이션을 닫지 마세요.
+
+계속하시겠습니까?</translation>
     </message>
     <message>
         <source>Starting update…</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트 시작 중…</translation>
     </message>
     <message>
         <source>Cancel requested. The update will stop as soon as the current step is safe to end.</source>
-        <translation type="unfinished"></translation>
+        <translation>취소를 요청했습니다. 현재 단계를 안전하게 마칠 수 있는 시점에 업데이트가 중지됩니다.</translation>
     </message>
     <message>
         <source>Update finished</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트 완료</translation>
     </message>
     <message>
         <source>Your pedals have been updated successfully.
 
 Current firmware version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>페달이 성공적으로 업데이트되었습니다.
+
+현재 펌웨어 버전: %1</translation>
     </message>
     <message>
         <source>Your pedals have been updated successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>페달이 성공적으로 업데이트되었습니다.</translation>
     </message>
     <message>
         <source>Update could not be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트를 완료하지 못했습니다</translation>
     </message>
 </context>
 </TS>
