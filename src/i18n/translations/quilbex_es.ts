@@ -5,237 +5,239 @@
     <name>Quilbex</name>
     <message>
         <source>Invalid profile file. This is not a Quilbex Pedals profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de perfil no válido. No es un perfil de Quilbex Pedals.</translation>
     </message>
     <message>
         <source>That file could not be found. Please check the path and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo. Comprueba la ruta e inténtalo de nuevo.</translation>
     </message>
     <message>
         <source>Please choose a firmware file with the .bin extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un archivo de firmware con la extensión .bin.</translation>
     </message>
     <message>
         <source>We couldn&apos;t open that file. It may be in use or you may not have permission to read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el archivo. Puede que esté en uso o que no tengas permiso para leerlo.</translation>
     </message>
     <message>
         <source>That firmware file appears to be empty. Please export or download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de firmware parece estar vacío. Vuelve a exportarlo o a descargarlo.</translation>
     </message>
     <message>
         <source>This firmware file is too large for your pedals (%1 KB). The maximum supported size is %2 KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo de firmware es demasiado grande para tus pedales (%1 KB). El tamaño máximo admitido es de %2 KB.</translation>
     </message>
     <message>
         <source>We couldn&apos;t read a version from the file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer ninguna versión en el nombre del archivo.</translation>
     </message>
     <message>
         <source>Connect your pedals to see the current firmware version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecta los pedales para ver la versión de firmware actual.</translation>
     </message>
     <message>
         <source>A newer firmware version is available in this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo contiene una versión de firmware más reciente.</translation>
     </message>
     <message>
         <source>This file looks older than the firmware on your pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo parece más antiguo que el firmware de tus pedales.</translation>
     </message>
     <message>
         <source>This file matches the firmware already on your pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo coincide con el firmware que ya tienen tus pedales.</translation>
     </message>
     <message>
         <source>Starting update using: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando la actualización con: %1</translation>
     </message>
     <message>
         <source>Something went wrong inside the application. Please restart Quilbex Control and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error interno en la aplicación. Reinicia Quilbex Control e inténtalo de nuevo.</translation>
     </message>
     <message>
         <source>We couldn&apos;t find your pedals. Please connect them with USB and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron los pedales. Conéctalos por USB e inténtalo de nuevo.</translation>
     </message>
     <message>
         <source>Your pedals are already in update mode. Continuing with the transfer…</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pedales ya están en modo de actualización. Continuando con la transferencia…</translation>
     </message>
     <message>
         <source>Switching your pedals to update mode…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasando los pedales a modo de actualización…</translation>
     </message>
     <message>
         <source>We couldn&apos;t start the update. Please keep the USB cable connected and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la actualización. Mantén el cable USB conectado e inténtalo de nuevo.</translation>
     </message>
     <message>
         <source>Couldn&apos;t connect to your pedals in update mode. Try unplugging and reconnecting the USB cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo conectar con los pedales en modo de actualización. Prueba a desconectar y volver a conectar el cable USB.</translation>
     </message>
     <message>
         <source>Firmware installed. Waiting for your pedals to restart…</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware instalado. Esperando a que los pedales se reinicien…</translation>
     </message>
     <message>
         <source>Your pedals are connected again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pedales vuelven a estar conectados.</translation>
     </message>
     <message>
         <source>Waiting for your pedals to appear in update mode…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando a que los pedales aparezcan en modo de actualización…</translation>
     </message>
     <message>
         <source>Update canceled while waiting for update mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización cancelada mientras se esperaba el modo de actualización.</translation>
     </message>
     <message>
         <source>Your pedals didn&apos;t enter update mode in time. Unplug the USB cable, plug it back in, and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pedales no entraron en modo de actualización a tiempo. Desconecta el cable USB, vuelve a conectarlo e inténtalo de nuevo.</translation>
     </message>
     <message>
         <source>Preparing the update (%1 KB)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparando la actualización (%1 KB)…</translation>
     </message>
     <message>
         <source>Your pedals couldn&apos;t accept this firmware file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pedales no aceptaron este archivo de firmware: %1</translation>
     </message>
     <message>
         <source>The update stopped unexpectedly right after it started. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización se detuvo inesperadamente justo después de empezar. Inténtalo de nuevo.</translation>
     </message>
     <message>
         <source>Installing firmware…</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalando el firmware…</translation>
     </message>
     <message>
         <source>Update canceled while installing firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización cancelada durante la instalación del firmware.</translation>
     </message>
     <message>
         <source>The update paused too long without a reply from your pedals. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización se interrumpió: los pedales tardaron demasiado en responder. %1</translation>
     </message>
     <message>
         <source>Your pedals reported a problem during the update: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pedales informaron de un problema durante la actualización: %1</translation>
     </message>
     <message>
         <source>The update lost sync with your pedals. Please try again from the beginning.</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización perdió la sincronización con los pedales. Vuelve a intentarlo desde el principio.</translation>
     </message>
     <message>
         <source>The device didn&apos;t confirm the update finished cleanly. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo no confirmó que la actualización terminara correctamente. %1</translation>
     </message>
     <message>
         <source>Installing… %1% complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalando… %1 % completado</translation>
     </message>
     <message>
         <source>Looking for your pedals again after the restart…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando de nuevo los pedales tras el reinicio…</translation>
     </message>
     <message>
         <source>The firmware was installed, but we couldn&apos;t reconnect to your pedals in time.
 
 Please unplug the USB cable, plug it back in, then open this page again if needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El firmware se instaló, pero no se pudo volver a conectar con los pedales a tiempo.
+
+Desconecta el cable USB, vuelve a conectarlo y, si es necesario, abre de nuevo esta página.</translation>
     </message>
     <message>
         <source>Cannot create profiles directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta de perfiles: %1</translation>
     </message>
     <message>
         <source>Cannot open file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo: %1</translation>
     </message>
     <message>
         <source>Cannot write: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir: %1</translation>
     </message>
     <message>
         <source>Write failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de escritura: %1</translation>
     </message>
     <message>
         <source>File does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no existe</translation>
     </message>
     <message>
         <source>Cannot delete: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede eliminar: %1</translation>
     </message>
     <message>
         <source>Name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre está vacío</translation>
     </message>
     <message>
         <source>Name contains invalid characters</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre contiene caracteres no válidos</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>VID / PID</source>
-        <translation type="unfinished"></translation>
+        <translation>VID / PID</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectar</translation>
     </message>
     <message>
         <source>The pedals were found, but this user may not open them (permission denied). Install the udev rule shipped with Quilbex Control (see the README: Linux device permissions), then unplug and re-plug the pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se encontraron los pedales, pero este usuario no tiene permiso para abrirlos (permiso denegado). Instala la regla udev incluida con Quilbex Control (consulta el README, sección «Linux device permissions») y luego desconecta y vuelve a conectar los pedales.</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectado</translation>
     </message>
     <message>
         <source>Quilbex Pedals</source>
-        <translation type="unfinished"></translation>
+        <translation>Quilbex Pedals</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Quilbex Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Quilbex Control</translation>
     </message>
     <message>
         <source>Pedals</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedales</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Firmware update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización de firmware</translation>
     </message>
     <message>
         <source>A firmware update is in progress.
@@ -243,11 +245,15 @@ Please unplug the USB cable, plug it back in, then open this page again if neede
 If you leave this page now, it may be harder to follow progress or cancel safely.
 
 Would you like to stay on the Update page?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una actualización de firmware en curso.
+
+Si sales ahora de esta página, te resultará más difícil seguir el progreso o cancelarla de forma segura.
+
+¿Quieres quedarte en la página Actualización?</translation>
     </message>
     <message>
         <source>Page: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Página: %1</translation>
     </message>
     <message>
         <source>A firmware update is still running.
@@ -255,316 +261,321 @@ Would you like to stay on the Update page?</source>
 Closing Quilbex Control now could interrupt the update and may leave your pedals in an incomplete state.
 
 Are you sure you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía hay una actualización de firmware en curso.
+
+Si cierras Quilbex Control ahora, podrías interrumpir la actualización y dejar los pedales en un estado incompleto.
+
+¿Seguro que quieres salir?</translation>
     </message>
     <message>
         <source>Not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin calibrar</translation>
     </message>
     <message>
         <source>Calibration completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibración completada</translation>
     </message>
     <message>
         <source>Calibration failed — press pedal fully</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló la calibración: pisa el pedal a fondo</translation>
     </message>
     <message>
         <source>Raw ADC</source>
-        <translation type="unfinished"></translation>
+        <translation>ADC bruto</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>Deadzone top</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona muerta superior</translation>
     </message>
     <message>
         <source>Deadzone bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona muerta inferior</translation>
     </message>
     <message>
         <source>Filter / smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro / suavizado</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rápido</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Suave</translation>
     </message>
     <message>
         <source>Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva</translation>
     </message>
     <message>
         <source>Toggle calibration mode (auto-stops in 15 s).
 Press the full pedal travel before stopping.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa o desactiva el modo de calibración (se detiene solo a los 15 s).
+Recorre todo el pedal, hasta el fondo, antes de detenerla.</translation>
     </message>
     <message>
         <source>Stop Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Start Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrar</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Clear calibration data for this channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar los datos de calibración de este canal</translation>
     </message>
     <message>
         <source>Filter strength: 0 = fastest response, 6 = smoothest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensidad del filtro: 0 = respuesta más rápida, 6 = más suave</translation>
     </message>
     <message>
         <source>Write this column&apos;s deadzone, filter, and curve to the device. Unsaved changes on other columns are not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en el dispositivo la zona muerta, el filtro y la curva de esta columna. Los cambios sin guardar de las demás columnas no se envían.</translation>
     </message>
     <message>
         <source>SAVED</source>
-        <translation type="unfinished"></translation>
+        <translation>LISTO</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>GUARDAR</translation>
     </message>
     <message>
         <source>Linear — linear pedal response</source>
-        <translation type="unfinished"></translation>
+        <translation>Lineal — respuesta lineal del pedal</translation>
     </message>
     <message>
         <source>S-Curve — more sensitivity in the middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva en S — más sensibilidad en la zona media</translation>
     </message>
     <message>
         <source>Early — more sensitivity at the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicial — más sensibilidad al principio del recorrido</translation>
     </message>
     <message>
         <source>Late — more sensitivity at the end</source>
-        <translation type="unfinished"></translation>
+        <translation>Final — más sensibilidad al final del recorrido</translation>
     </message>
     <message>
         <source>Custom — drag points on the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizada — arrastra los puntos en el gráfico</translation>
     </message>
     <message>
         <source>Calibrating... (move pedal full range)  %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrando… (recorre todo el pedal)  %1 s</translation>
     </message>
     <message>
         <source>Throttle</source>
-        <translation type="unfinished"></translation>
+        <translation>Acelerador</translation>
     </message>
     <message>
         <source>Brake</source>
-        <translation type="unfinished"></translation>
+        <translation>Freno</translation>
     </message>
     <message>
         <source>Clutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Embrague</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Device connection status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de conexión del dispositivo</translation>
     </message>
     <message>
         <source>Language, theme, and default paths. (Theme remains a placeholder in this version.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma, tema y rutas predeterminadas. (En esta versión, el tema aún no se puede cambiar).</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Light (placeholder)</source>
-        <translation type="unfinished"></translation>
+        <translation>Claro (provisional)</translation>
     </message>
     <message>
         <source>Quilbex Pedals profile (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil de Quilbex Pedals (*.json);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
     <message>
         <source>Profile has unsaved changes in the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>El perfil tiene cambios sin guardar en el editor.</translation>
     </message>
     <message>
         <source>Save them to the currently selected profile, discard them, or cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puedes guardarlos en el perfil seleccionado, descartarlos o cancelar.</translation>
     </message>
     <message>
         <source>Save profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar perfil</translation>
     </message>
     <message>
         <source>Save failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al guardar</translation>
     </message>
     <message>
         <source>New profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo perfil</translation>
     </message>
     <message>
         <source>Profile name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del perfil:</translation>
     </message>
     <message>
         <source>Load profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar perfil</translation>
     </message>
     <message>
         <source>Load failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al cargar</translation>
     </message>
     <message>
         <source>Delete profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar perfil</translation>
     </message>
     <message>
         <source>At least one profile must remain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe quedar al menos un perfil.</translation>
     </message>
     <message>
         <source>Permanently delete profile &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar definitivamente el perfil «%1»?</translation>
     </message>
     <message>
         <source>Delete failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al eliminar</translation>
     </message>
     <message>
         <source>Rename profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar nombre del perfil</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre:</translation>
     </message>
     <message>
         <source>Rename failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al cambiar el nombre</translation>
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar perfil</translation>
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar perfil</translation>
     </message>
     <message>
         <source>Cannot overwrite target file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede sobrescribir el archivo de destino.</translation>
     </message>
     <message>
         <source>Export failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al exportar.</translation>
     </message>
     <message>
         <source>Select a firmware file, check the version information below, and start the update when you are ready. If the file name includes a version such as 2.0.7, we show it here for quick comparison.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona un archivo de firmware, revisa la información de versión de abajo e inicia la actualización cuando quieras. Si el nombre del archivo incluye una versión, como 2.0.7, se muestra aquí para compararla rápidamente.</translation>
     </message>
     <message>
         <source>Current firmware:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware actual:</translation>
     </message>
     <message>
         <source>Selected file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo seleccionado:</translation>
     </message>
     <message>
         <source>File version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión del archivo:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado:</translation>
     </message>
     <message>
         <source>Update progress will appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí se mostrará el progreso de la actualización.</translation>
     </message>
     <message>
         <source>Choose firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir archivo de firmware</translation>
     </message>
     <message>
         <source>Start update</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar actualización</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocida</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguno)</translation>
     </message>
     <message>
         <source>Choose a firmware file to see how it compares to your pedals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un archivo de firmware para compararlo con el de tus pedales.</translation>
     </message>
     <message>
         <source>Selected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionado: %1</translation>
     </message>
     <message>
         <source>Firmware files (*.bin);;All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de firmware (*.bin);;Todos los archivos (*.*)</translation>
     </message>
     <message>
         <source>Please choose a firmware file (.bin) first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero elige un archivo de firmware (.bin).</translation>
     </message>
     <message>
         <source>The firmware update is about to start.
@@ -572,33 +583,39 @@ Press the full pedal travel before stopping.</source>
 Please keep the USB cable connected and leave this application open until the update finishes.
 
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización de firmware está a punto de comenzar.
+
+Mantén el cable USB conectado y no cierres esta aplicación hasta que termine la actualización.
+
+¿Quieres continuar?</translation>
     </message>
     <message>
         <source>Starting update…</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando la actualización…</translation>
     </message>
     <message>
         <source>Cancel requested. The update will stop as soon as the current step is safe to end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelación solicitada. La actualización se detendrá en cuanto el paso actual pueda terminar de forma segura.</translation>
     </message>
     <message>
         <source>Update finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización completada</translation>
     </message>
     <message>
         <source>Your pedals have been updated successfully.
 
 Current firmware version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pedales se han actualizado correctamente.
+
+Versión de firmware actual: %1</translation>
     </message>
     <message>
         <source>Your pedals have been updated successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pedales se han actualizado correctamente.</translation>
     </message>
     <message>
         <source>Update could not be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo completar la actualización</translation>
     </message>
 </context>
 </TS>
