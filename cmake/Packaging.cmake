@@ -52,7 +52,8 @@ set(CPACK_PACKAGE_NAME "quilbex-control")
 set(CPACK_PACKAGE_VENDOR "Quilbex")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Configuration tool for the Quilbex Pedals sim-racing pedal set")
-set(CPACK_PACKAGE_DESCRIPTION
+# One string: separate quoted pieces would become a CMake list joined with ";".
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Quilbex Control calibrates and tunes the three pedals of the Quilbex Pedals (deadzones, "
     "smoothing, response curves), keeps named profiles and installs firmware. The package "
     "contains the desktop application, the command-line tool quilbex-cli and a udev rule "

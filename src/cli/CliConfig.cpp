@@ -261,6 +261,12 @@ int runApply(const QStringList& args)
         return ExitDevice;
     applyProfileToConfig(profile, &config);
 
+    // Ctrl+C must not cut the two-chunk write in half; it is honoured before it only.
+    installInterruptHandler();
+    if (interrupted()) {
+        err(QStringLiteral("Canceled; nothing was written."));
+        return ExitDevice;
+    }
     err(QStringLiteral("Writing %1 to the pedals…").arg(path));
     if (!session.app()->protocol->writeFullConfig(&config)) {
         err(QStringLiteral("The pedals did not accept the configuration. Nothing was changed, or the pedals "

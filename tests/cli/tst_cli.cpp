@@ -137,6 +137,32 @@ private Q_SLOTS:
         QCOMPARE(selected, 1);
     }
 
+    void withoutPedalsEveryDeviceCommandFails_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("devices") << QStringList{"devices"};
+        QTest::newRow("info") << QStringList{"info", "--json"};
+        QTest::newRow("monitor") << QStringList{"monitor", "--seconds", "1"};
+        QTest::newRow("backup") << QStringList{"backup", "nothing.json"};
+        QTest::newRow("apply") << QStringList{"apply", "default.json"};
+        QTest::newRow("flash") << QStringList{"flash", "fw-2.0.9.bin", "--yes"};
+    }
+
+    void withoutPedalsEveryDeviceCommandFails()
+    {
+        QFETCH(QStringList, args);
+        // Real hardware: meaningful only where no pedals are attached (as on a build machine).
+        if (run({QStringLiteral("devices")}).exitCode != 1)
+            QSKIP("pedals are attached to this machine");
+        writeFile(path(QStringLiteral("default.json")), profileToJson(makeDefaultProfile(QStringLiteral("d"))));
+        writeFile(path(QStringLiteral("fw-2.0.9.bin")), QByteArray(100, '\x01'));
+        const Run r = run(args);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.out.isEmpty());
+        QVERIFY2(r.err.contains(QStringLiteral("Pedals not found")), qPrintable(r.err));
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("nothing.json"))));
+    }
+
     void applyThenInfoShowsTheProfile()
     {
         const QString state = path(QStringLiteral("apply.state"));
