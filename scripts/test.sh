@@ -23,7 +23,9 @@ else
     quilbex_configure_and_build "$BUILD" -DCMAKE_BUILD_TYPE=Debug -DQUILBEX_SANITIZE=$mode -DQUILBEX_BUILD_BENCH=OFF
     export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
+    # Qt itself is not instrumented: ignore its internals and suppress the hand-offs listed
+    # (with their reasons) in tests/tsan.supp.
+    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1:suppressions=$ROOT/tests/tsan.supp"
 fi
 
 export QT_QPA_PLATFORM=offscreen
