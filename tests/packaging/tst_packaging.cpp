@@ -209,25 +209,6 @@ private Q_SLOTS:
             QVERIFY2(allowed.match(rel).hasMatch(), qPrintable(rel));
         }
     }
-
-    void maintainerScriptsAreValidShell_data()
-    {
-        QTest::addColumn<QString>("script");
-        QTest::newRow("postinst") << QStringLiteral("postinst");
-        QTest::newRow("postrm") << QStringLiteral("postrm");
-    }
-
-    void maintainerScriptsAreValidShell()
-    {
-        QFETCH(QString, script);
-        const QString path = linuxDir() + QStringLiteral("/debian/") + script;
-        QVERIFY(QFileInfo(path).isExecutable());
-        QProcess p;
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(QStringLiteral("sh"), {QStringLiteral("-n"), path});
-        QVERIFY(p.waitForFinished(10000));
-        QVERIFY2(p.exitCode() == 0, qPrintable(QString::fromLocal8Bit(p.readAll())));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPackaging)
