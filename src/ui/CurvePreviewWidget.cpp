@@ -371,6 +371,19 @@ void CurvePreviewWidget::mouseReleaseEvent(QMouseEvent* event)
     QWidget::mouseReleaseEvent(event);
 }
 
+void CurvePreviewWidget::hideEvent(QHideEvent* event)
+{
+    // Hidden mid-drag, the release never arrives; without ending the drag here the
+    // chart would ignore every later setPoints.
+    if (dragging) {
+        dragging = false;
+        dragIndex = -1;
+        releaseMouse();
+        invalidateLayers();
+    }
+    QWidget::hideEvent(event);
+}
+
 void CurvePreviewWidget::leaveEvent(QEvent* event)
 {
     if (!dragging && hoverIndex >= 0) {

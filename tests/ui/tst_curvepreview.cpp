@@ -99,6 +99,21 @@ private Q_SLOTS:
         QCOMPARE(w.curvePoints()[5], qint8(50));
     }
 
+    void hidingEndsADrag()
+    {
+        CurvePreviewWidget w;
+        w.resize(400, 300);
+        w.setPoints(kLinear);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mousePress(&w, Qt::LeftButton, {}, at(w, 6));
+        QVERIFY(w.isDragging());
+        w.hide(); // the release is never seen
+        QVERIFY(!w.isDragging());
+        w.setPoints(presetCurvePoints(3));
+        QCOMPARE(w.curvePoints(), presetCurvePoints(3));
+    }
+
     void dragStepRounding()
     {
         CurvePreviewWidget w;
