@@ -70,7 +70,6 @@ void installInterruptHandler()
 }
 
 bool interrupted() { return g_interrupted != 0; }
-void clearInterrupted() { g_interrupted = 0; }
 
 // ---- CommandLine ----
 

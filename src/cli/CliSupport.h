@@ -38,7 +38,6 @@ void setVerbose(bool verbose);
 // Set by SIGINT/SIGTERM once installInterruptHandler() ran; polled by long-running commands.
 void installInterruptHandler();
 bool interrupted();
-void clearInterrupted();
 
 // Options every command accepts.
 struct GlobalOptions
