@@ -102,7 +102,7 @@ struct Rig
     }
 
     // (b): the coordinator polls every 20 ms as in the application.
-    void measureCpu(const char* label, int seconds)
+    double measureCpu(const char* label, int seconds)
     {
         runFor(300);
         const double c0 = cpuSeconds();
@@ -111,6 +111,7 @@ struct Rig
         runFor(seconds * 1000);
         const double share = (cpuSeconds() - c0) / (double(wall.nsecsElapsed()) / 1e9) * 100.0;
         std::printf("  %-34s %6.2f %% of one core\n", label, share);
+        return share;
     }
 };
 
@@ -146,15 +147,30 @@ int main(int argc, char** argv)
         rig.measureCpu(only.constData(), seconds);
         return 0;
     }
+    double moving[2] = {};
+    double idle[2] = {};
     for (bool naive : {false, true}) {
         rig.setNaive(naive);
         std::printf("%s\n", naive ? "straightforward (charts repainted whole, no layer cache):"
                                   : "as built (layer cache, marker squares only):");
         rig.sim->setMotion(SimulatedPedals::Motion::Sweep);
         rig.measureUpdate("(a) one update, pedals moving", 300);
-        rig.measureCpu("(b) CPU, all three pedals moving", seconds);
+        moving[naive] = rig.measureCpu("(b) CPU, all three pedals moving", seconds);
         rig.sim->setMotion(SimulatedPedals::Motion::Idle);
-        rig.measureCpu("(b) CPU, pedals idle", seconds);
+        idle[naive] = rig.measureCpu("(b) CPU, pedals idle", seconds);
     }
+
+    // What polling and the virtual pedals cost without the page, to tell the page's share.
+    rig.setNaive(false);
+    QObject::disconnect(rig.app.runtime.get(), nullptr, &rig.page, nullptr);
+    rig.page.hide();
+    std::printf("without the page (coordinator, virtual pedals, event loop):\n");
+    rig.sim->setMotion(SimulatedPedals::Motion::Sweep);
+    const double baseMoving = rig.measureCpu("(b) CPU, all three pedals moving", seconds);
+    rig.sim->setMotion(SimulatedPedals::Motion::Idle);
+    const double baseIdle = rig.measureCpu("(b) CPU, pedals idle", seconds);
+    std::printf("page's share (total minus the run without the page):\n");
+    std::printf("  as built:        moving %5.2f %%, idle %5.2f %%\n", moving[0] - baseMoving, idle[0] - baseIdle);
+    std::printf("  straightforward: moving %5.2f %%, idle %5.2f %%\n", moving[1] - baseMoving, idle[1] - baseIdle);
     return 0;
 }

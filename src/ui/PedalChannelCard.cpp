@@ -8,6 +8,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
@@ -44,6 +46,54 @@ const char* const kSavedStyle =
     "QPushButton:disabled { background:#27ae60; color:white; }";
 
 std::array<PedalChannelCard*, 3> g_cards{};
+
+// The live bars change on every telemetry report. A bar with rounded corners is not
+// opaque, so Qt would repaint the card frames behind it each time; when the parent has
+// a flat background the bar paints that colour under itself and is marked opaque.
+class LiveValueBar : public QProgressBar
+{
+public:
+    using QProgressBar::QProgressBar;
+
+protected:
+    bool event(QEvent* e) override
+    {
+        const bool result = QProgressBar::event(e);
+        // Polishing (style sheets) resets the attribute; set it again afterwards.
+        if (e->type() == QEvent::Polish || e->type() == QEvent::ParentChange)
+            updateBackdrop();
+        return result;
+    }
+    void changeEvent(QEvent* e) override
+    {
+        QProgressBar::changeEvent(e);
+        if (e->type() == QEvent::StyleChange || e->type() == QEvent::PaletteChange)
+            updateBackdrop();
+    }
+    void paintEvent(QPaintEvent* e) override
+    {
+        if (backdrop.isValid()) {
+            QPainter p(this);
+            p.fillRect(e->rect(), backdrop);
+        }
+        QProgressBar::paintEvent(e);
+    }
+
+private:
+    void updateBackdrop()
+    {
+        QColor color;
+        if (const QWidget* parent = parentWidget()) {
+            const QBrush& brush = parent->palette().brush(parent->backgroundRole());
+            if (brush.style() == Qt::SolidPattern && brush.isOpaque())
+                color = brush.color();
+        }
+        backdrop = color;
+        setAttribute(Qt::WA_OpaquePaintEvent, color.isValid());
+    }
+
+    QColor backdrop;
+};
 
 // How PedalCardLayer (core library) reaches the columns.
 class CardRegistry : public ICardRegistry
@@ -228,7 +278,7 @@ void PedalChannelCard::buildUi()
         label->setObjectName(QStringLiteral("sectionLabel"));
         label->setFixedWidth(58);
         row->addWidget(label);
-        bar = new QProgressBar(upperCard);
+        bar = new LiveValueBar(upperCard);
         bar->setObjectName(QStringLiteral("pedalValueBar"));
         bar->setRange(-32767, 32767);
         bar->setValue(0);

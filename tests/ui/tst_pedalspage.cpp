@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -154,6 +155,39 @@ private Q_SLOTS:
         QCOMPARE(bar(page.card(0), 0)->format(), QStringLiteral("%v"));
         QCOMPARE(bar(page.card(0), 0)->value(), 2000);
         QVERIFY(page.preview(0)->isMarkerVisible());
+    }
+
+    // The live bars paint the frame colour under their rounded corners themselves; with
+    // the application style sheet the corner must look exactly like the frame next to it.
+    void barCornersMatchTheFrame()
+    {
+        QFile qss(QStringLiteral(":/styles/app.qss"));
+        QVERIFY(qss.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(qss.readAll()));
+        {
+            Application app{Application::TransportFactory()};
+            calibrate(*app.config);
+            PedalsPage page(&app);
+            page.resize(1280, 780);
+            page.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&page));
+            app.runtime->raw = {1500, 2500, 3000};
+            app.runtime->out = {-20000, 100, 30000};
+            Q_EMIT app.runtime->dataChanged();
+            QCoreApplication::processEvents();
+            for (int i = 0; i < 3; ++i) {
+                PedalChannelCard* card = page.card(i);
+                const QImage img = card->grab().toImage();
+                for (int row = 0; row < 2; ++row) {
+                    QProgressBar* b = bar(card, row);
+                    const QPoint corner = b->mapTo(card, QPoint(0, 0));
+                    const QColor frame = img.pixelColor(corner + QPoint(-3, 0));
+                    QCOMPARE(img.pixelColor(corner), frame);
+                    QCOMPARE(img.pixelColor(b->mapTo(card, QPoint(b->width() - 1, b->height() - 1))), frame);
+                }
+            }
+        }
+        qApp->setStyleSheet(QString());
     }
 
     void configChangeRefreshesCharts()
