@@ -169,7 +169,7 @@ Desconecta el cable USB, vuelve a conectarlo y, si es necesario, abre de nuevo e
     </message>
     <message>
         <source>Cannot delete: %1</source>
-        <translation>No se puede eliminar: %1</translation>
+        <translation>No se puede borrar: %1</translation>
     </message>
     <message>
         <source>Name is empty</source>
@@ -339,7 +339,7 @@ Recorre todo el pedal, hasta el fondo, antes de detenerla.</translation>
     </message>
     <message>
         <source>Write this column&apos;s deadzone, filter, and curve to the device. Unsaved changes on other columns are not sent.</source>
-        <translation>Guardar en el dispositivo la zona muerta, el filtro y la curva de esta columna. Los cambios sin guardar de las demás columnas no se envían.</translation>
+        <translation>Enviar al dispositivo la zona muerta, el filtro y la curva de esta columna. Los cambios sin guardar de las demás columnas no se envían.</translation>
     </message>
     <message>
         <source>SAVED</source>
@@ -347,7 +347,7 @@ Recorre todo el pedal, hasta el fondo, antes de detenerla.</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation>GUARDAR</translation>
+        <translation>ENVIAR</translation>
     </message>
     <message>
         <source>Linear — linear pedal response</source>
@@ -395,7 +395,7 @@ Recorre todo el pedal, hasta el fondo, antes de detenerla.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation>Eliminar</translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Load</source>
@@ -475,7 +475,7 @@ Recorre todo el pedal, hasta el fondo, antes de detenerla.</translation>
     </message>
     <message>
         <source>Delete profile</source>
-        <translation>Eliminar perfil</translation>
+        <translation>Borrar perfil</translation>
     </message>
     <message>
         <source>At least one profile must remain.</source>
@@ -483,11 +483,11 @@ Recorre todo el pedal, hasta el fondo, antes de detenerla.</translation>
     </message>
     <message>
         <source>Permanently delete profile &quot;%1&quot;?</source>
-        <translation>¿Eliminar definitivamente el perfil «%1»?</translation>
+        <translation>¿Borrar definitivamente el perfil «%1»?</translation>
     </message>
     <message>
         <source>Delete failed</source>
-        <translation>Error al eliminar</translation>
+        <translation>Error al borrar</translation>
     </message>
     <message>
         <source>Rename profile</source>

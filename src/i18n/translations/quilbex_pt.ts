@@ -277,7 +277,7 @@ Tem certeza de que deseja sair?</translation>
     </message>
     <message>
         <source>Calibration failed — press pedal fully</source>
-        <translation>Falha na calibração — pressione o pedal até o fim</translation>
+        <translation>Falha na calibração — pise o pedal até o fim</translation>
     </message>
     <message>
         <source>Raw ADC</source>
@@ -315,7 +315,7 @@ Tem certeza de que deseja sair?</translation>
         <source>Toggle calibration mode (auto-stops in 15 s).
 Press the full pedal travel before stopping.</source>
         <translation>Ativa ou desativa o modo de calibração (para sozinho após 15 s).
-Percorra todo o curso do pedal antes de parar.</translation>
+Pise o pedal até o fim do curso antes de parar.</translation>
     </message>
     <message>
         <source>Stop Calibration</source>
@@ -371,7 +371,7 @@ Percorra todo o curso do pedal antes de parar.</translation>
     </message>
     <message>
         <source>Calibrating... (move pedal full range)  %1 s</source>
-        <translation>Calibrando… (percorra todo o curso do pedal)  %1 s</translation>
+        <translation>Calibrando… (percorra todo o curso)  %1 s</translation>
     </message>
     <message>
         <source>Throttle</source>
@@ -399,7 +399,7 @@ Percorra todo o curso do pedal antes de parar.</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation>Carregar</translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save</source>
@@ -467,11 +467,11 @@ Percorra todo o curso do pedal antes de parar.</translation>
     </message>
     <message>
         <source>Load profile</source>
-        <translation>Carregar perfil</translation>
+        <translation>Abrir perfil</translation>
     </message>
     <message>
         <source>Load failed</source>
-        <translation>Falha ao carregar</translation>
+        <translation>Falha ao abrir</translation>
     </message>
     <message>
         <source>Delete profile</source>

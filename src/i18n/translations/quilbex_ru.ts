@@ -277,11 +277,11 @@ Are you sure you want to quit?</source>
     </message>
     <message>
         <source>Calibration failed — press pedal fully</source>
-        <translation>Ошибка калибровки — выжмите педаль до упора</translation>
+        <translation>Сбой калибровки — выжмите педаль до упора</translation>
     </message>
     <message>
         <source>Raw ADC</source>
-        <translation>АЦП (сырое)</translation>
+        <translation>АЦП</translation>
     </message>
     <message>
         <source>Output</source>
@@ -339,15 +339,15 @@ Press the full pedal travel before stopping.</source>
     </message>
     <message>
         <source>Write this column&apos;s deadzone, filter, and curve to the device. Unsaved changes on other columns are not sent.</source>
-        <translation>Записать в устройство мёртвые зоны, фильтр и кривую этой колонки. Несохранённые изменения в других колонках не отправляются.</translation>
+        <translation>Сохранить в устройстве мёртвые зоны, фильтр и кривую этой колонки. Несохранённые изменения в других колонках не отправляются.</translation>
     </message>
     <message>
         <source>SAVED</source>
-        <translation>ГОТОВО</translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation>ЗАПИСЬ</translation>
+        <translation>СОХР.</translation>
     </message>
     <message>
         <source>Linear — linear pedal response</source>
@@ -371,7 +371,7 @@ Press the full pedal travel before stopping.</source>
     </message>
     <message>
         <source>Calibrating... (move pedal full range)  %1 s</source>
-        <translation>Калибровка… (пройдите педалью весь ход)  %1 с</translation>
+        <translation>Калибровка… (весь ход педали)  %1 с</translation>
     </message>
     <message>
         <source>Throttle</source>
