@@ -315,7 +315,7 @@ Si cierras Quilbex Control ahora, podrías interrumpir la actualización y dejar
         <source>Toggle calibration mode (auto-stops in 15 s).
 Press the full pedal travel before stopping.</source>
         <translation>Activa o desactiva el modo de calibración (se detiene solo a los 15 s).
-Recorre todo el pedal, hasta el fondo, antes de detenerla.</translation>
+Pisa el pedal a fondo y suéltalo antes de detenerla.</translation>
     </message>
     <message>
         <source>Stop Calibration</source>
@@ -371,7 +371,7 @@ Recorre todo el pedal, hasta el fondo, antes de detenerla.</translation>
     </message>
     <message>
         <source>Calibrating... (move pedal full range)  %1 s</source>
-        <translation>Calibrando… (recorre todo el pedal)  %1 s</translation>
+        <translation>Calibrando… (pisa a fondo y suelta)  %1 s</translation>
     </message>
     <message>
         <source>Throttle</source>
