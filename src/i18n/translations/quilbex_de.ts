@@ -319,7 +319,7 @@ Treten Sie das Pedal vor dem Beenden einmal über den gesamten Pedalweg durch.</
     </message>
     <message>
         <source>Stop Calibration</source>
-        <translation>Kalibrierung beenden</translation>
+        <translation>Stoppen</translation>
     </message>
     <message>
         <source>Start Calibration</source>
@@ -327,7 +327,7 @@ Treten Sie das Pedal vor dem Beenden einmal über den gesamten Pedalweg durch.</
     </message>
     <message>
         <source>Reset</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Clear calibration data for this channel</source>
@@ -339,15 +339,15 @@ Treten Sie das Pedal vor dem Beenden einmal über den gesamten Pedalweg durch.</
     </message>
     <message>
         <source>Write this column&apos;s deadzone, filter, and curve to the device. Unsaved changes on other columns are not sent.</source>
-        <translation>Totzonen, Filter und Kurve dieser Spalte auf das Gerät schreiben. Nicht gesicherte Änderungen in anderen Spalten werden nicht übertragen.</translation>
+        <translation>Totzonen, Filter und Kurve dieser Spalte auf das Gerät schreiben. Nicht geschriebene Änderungen in anderen Spalten werden nicht übertragen.</translation>
     </message>
     <message>
         <source>SAVED</source>
-        <translation>GESICHERT</translation>
+        <translation>✓ OK</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation>SICHERN</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Linear — linear pedal response</source>
@@ -403,15 +403,15 @@ Treten Sie das Pedal vor dem Beenden einmal über den gesamten Pedalweg durch.</
     </message>
     <message>
         <source>Save</source>
-        <translation>Speichern</translation>
+        <translation>Sichern</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation>Importieren</translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation>Exportieren</translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Device connection status</source>

@@ -339,15 +339,15 @@ Enfoncez la pédale sur toute sa course avant d’arrêter.</translation>
     </message>
     <message>
         <source>Write this column&apos;s deadzone, filter, and curve to the device. Unsaved changes on other columns are not sent.</source>
-        <translation>Applique les zones mortes, le filtre et la courbe de cette colonne au périphérique. Les modifications non appliquées des autres colonnes ne sont pas envoyées.</translation>
+        <translation>Écrit les zones mortes, le filtre et la courbe de cette colonne dans le périphérique. Les modifications non écrites des autres colonnes ne sont pas envoyées.</translation>
     </message>
     <message>
         <source>SAVED</source>
-        <translation>APPLIQUÉ</translation>
+        <translation>ÉCRIT</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation>APPLIQUER</translation>
+        <translation>ÉCRIRE</translation>
     </message>
     <message>
         <source>Linear — linear pedal response</source>
@@ -391,11 +391,11 @@ Enfoncez la pédale sur toute sa course avant d’arrêter.</translation>
     </message>
     <message>
         <source>New</source>
-        <translation>Nouveau</translation>
+        <translation>Créer</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation>Supprimer</translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Load</source>
@@ -403,15 +403,15 @@ Enfoncez la pédale sur toute sa course avant d’arrêter.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation>Enregistrer</translation>
+        <translation>Enreg.</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation>Importer</translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation>Exporter</translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Device connection status</source>
