@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Installing… %1% complete</source>
-        <translation>Installation… %1 % abgeschlossen</translation>
+        <translation>Installation… %1&#xa0;% abgeschlossen</translation>
     </message>
     <message>
         <source>Looking for your pedals again after the restart…</source>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>This firmware file is too large for your pedals (%1 KB). The maximum supported size is %2 KB.</source>
-        <translation>Ce fichier de firmware est trop volumineux pour vos pédales (%1 Ko). La taille maximale prise en charge est de %2 Ko.</translation>
+        <translation>Ce fichier de firmware est trop volumineux pour vos pédales (%1&#xa0;Ko). La taille maximale prise en charge est de %2&#xa0;Ko.</translation>
     </message>
     <message>
         <source>We couldn&apos;t read a version from the file name.</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Starting update using: %1</source>
-        <translation>Démarrage de la mise à jour avec : %1</translation>
+        <translation>Démarrage de la mise à jour avec&#xa0;: %1</translation>
     </message>
     <message>
         <source>Something went wrong inside the application. Please restart Quilbex Control and try again.</source>
@@ -97,11 +97,11 @@
     </message>
     <message>
         <source>Preparing the update (%1 KB)…</source>
-        <translation>Préparation de la mise à jour (%1 Ko)…</translation>
+        <translation>Préparation de la mise à jour (%1&#xa0;Ko)…</translation>
     </message>
     <message>
         <source>Your pedals couldn&apos;t accept this firmware file: %1</source>
-        <translation>Vos pédales n’ont pas pu accepter ce fichier de firmware : %1</translation>
+        <translation>Vos pédales n’ont pas pu accepter ce fichier de firmware&#xa0;: %1</translation>
     </message>
     <message>
         <source>The update stopped unexpectedly right after it started. Please try again.</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Your pedals reported a problem during the update: %1</source>
-        <translation>Vos pédales ont signalé un problème pendant la mise à jour : %1</translation>
+        <translation>Vos pédales ont signalé un problème pendant la mise à jour&#xa0;: %1</translation>
     </message>
     <message>
         <source>The update lost sync with your pedals. Please try again from the beginning.</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Installing… %1% complete</source>
-        <translation>Installation en cours… %1 %</translation>
+        <translation>Installation en cours… %1&#xa0;%</translation>
     </message>
     <message>
         <source>Looking for your pedals again after the restart…</source>
@@ -149,19 +149,19 @@ Débranchez le câble USB, rebranchez-le, puis rouvrez cette page si nécessaire
     </message>
     <message>
         <source>Cannot create profiles directory: %1</source>
-        <translation>Impossible de créer le dossier des profils : %1</translation>
+        <translation>Impossible de créer le dossier des profils&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cannot open file: %1</source>
-        <translation>Impossible d’ouvrir le fichier : %1</translation>
+        <translation>Impossible d’ouvrir le fichier&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cannot write: %1</source>
-        <translation>Écriture impossible : %1</translation>
+        <translation>Écriture impossible&#xa0;: %1</translation>
     </message>
     <message>
         <source>Write failed: %1</source>
-        <translation>Échec de l’écriture : %1</translation>
+        <translation>Échec de l’écriture&#xa0;: %1</translation>
     </message>
     <message>
         <source>File does not exist</source>
@@ -169,7 +169,7 @@ Débranchez le câble USB, rebranchez-le, puis rouvrez cette page si nécessaire
     </message>
     <message>
         <source>Cannot delete: %1</source>
-        <translation>Suppression impossible : %1</translation>
+        <translation>Suppression impossible&#xa0;: %1</translation>
     </message>
     <message>
         <source>Name is empty</source>
@@ -201,7 +201,7 @@ Débranchez le câble USB, rebranchez-le, puis rouvrez cette page si nécessaire
     </message>
     <message>
         <source>The pedals were found, but this user may not open them (permission denied). Install the udev rule shipped with Quilbex Control (see the README: Linux device permissions), then unplug and re-plug the pedals.</source>
-        <translation>Les pédales ont été détectées, mais cet utilisateur n’a pas le droit d’y accéder (permission refusée). Installez la règle udev fournie avec Quilbex Control (voir le README, section « Linux device permissions »), puis débranchez et rebranchez les pédales.</translation>
+        <translation>Les pédales ont été détectées, mais cet utilisateur n’a pas le droit d’y accéder (permission refusée). Installez la règle udev fournie avec Quilbex Control (voir le README, section «&#xa0;Linux device permissions&#xa0;»), puis débranchez et rebranchez les pédales.</translation>
     </message>
     <message>
         <source>Connected</source>
@@ -249,11 +249,11 @@ Would you like to stay on the Update page?</source>
 
 Si vous quittez cette page maintenant, il sera plus difficile de suivre la progression ou d’annuler en toute sécurité.
 
-Voulez-vous rester sur la page Mise à jour ?</translation>
+Voulez-vous rester sur la page Mise à jour&#xa0;?</translation>
     </message>
     <message>
         <source>Page: %1</source>
-        <translation>Page : %1</translation>
+        <translation>Page&#xa0;: %1</translation>
     </message>
     <message>
         <source>A firmware update is still running.
@@ -265,7 +265,7 @@ Are you sure you want to quit?</source>
 
 Fermer Quilbex Control maintenant risque d’interrompre la mise à jour et de laisser vos pédales dans un état incomplet.
 
-Voulez-vous vraiment quitter ?</translation>
+Voulez-vous vraiment quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Not calibrated</source>
@@ -314,7 +314,7 @@ Voulez-vous vraiment quitter ?</translation>
     <message>
         <source>Toggle calibration mode (auto-stops in 15 s).
 Press the full pedal travel before stopping.</source>
-        <translation>Active ou désactive le mode calibration (arrêt automatique après 15 s).
+        <translation>Active ou désactive le mode calibration (arrêt automatique après 15&#xa0;s).
 Enfoncez la pédale sur toute sa course avant d’arrêter.</translation>
     </message>
     <message>
@@ -335,7 +335,7 @@ Enfoncez la pédale sur toute sa course avant d’arrêter.</translation>
     </message>
     <message>
         <source>Filter strength: 0 = fastest response, 6 = smoothest</source>
-        <translation>Intensité du filtre : 0 = réponse la plus rapide, 6 = la plus lisse</translation>
+        <translation>Intensité du filtre&#xa0;: 0 = réponse la plus rapide, 6 = la plus lisse</translation>
     </message>
     <message>
         <source>Write this column&apos;s deadzone, filter, and curve to the device. Unsaved changes on other columns are not sent.</source>
@@ -371,7 +371,7 @@ Enfoncez la pédale sur toute sa course avant d’arrêter.</translation>
     </message>
     <message>
         <source>Calibrating... (move pedal full range)  %1 s</source>
-        <translation>Calibration… (parcourez toute la course de la pédale)  %1 s</translation>
+        <translation>Calibration… (parcourez toute la course de la pédale)  %1&#xa0;s</translation>
     </message>
     <message>
         <source>Throttle</source>
@@ -463,7 +463,7 @@ Enfoncez la pédale sur toute sa course avant d’arrêter.</translation>
     </message>
     <message>
         <source>Profile name:</source>
-        <translation>Nom du profil :</translation>
+        <translation>Nom du profil&#xa0;:</translation>
     </message>
     <message>
         <source>Load profile</source>
@@ -483,7 +483,7 @@ Enfoncez la pédale sur toute sa course avant d’arrêter.</translation>
     </message>
     <message>
         <source>Permanently delete profile &quot;%1&quot;?</source>
-        <translation>Supprimer définitivement le profil « %1 » ?</translation>
+        <translation>Supprimer définitivement le profil «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Delete failed</source>
@@ -495,7 +495,7 @@ Enfoncez la pédale sur toute sa course avant d’arrêter.</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation>Nouveau nom :</translation>
+        <translation>Nouveau nom&#xa0;:</translation>
     </message>
     <message>
         <source>Rename failed</source>
@@ -523,19 +523,19 @@ Enfoncez la pédale sur toute sa course avant d’arrêter.</translation>
     </message>
     <message>
         <source>Current firmware:</source>
-        <translation>Firmware actuel :</translation>
+        <translation>Firmware actuel&#xa0;:</translation>
     </message>
     <message>
         <source>Selected file:</source>
-        <translation>Fichier sélectionné :</translation>
+        <translation>Fichier sélectionné&#xa0;:</translation>
     </message>
     <message>
         <source>File version:</source>
-        <translation>Version du fichier :</translation>
+        <translation>Version du fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation>État :</translation>
+        <translation>État&#xa0;:</translation>
     </message>
     <message>
         <source>Update progress will appear here.</source>
@@ -567,7 +567,7 @@ Enfoncez la pédale sur toute sa course avant d’arrêter.</translation>
     </message>
     <message>
         <source>Selected: %1</source>
-        <translation>Sélectionné : %1</translation>
+        <translation>Sélectionné&#xa0;: %1</translation>
     </message>
     <message>
         <source>Firmware files (*.bin);;All files (*.*)</source>
@@ -587,7 +587,7 @@ Do you want to continue?</source>
 
 Laissez le câble USB branché et cette application ouverte jusqu’à la fin de la mise à jour.
 
-Voulez-vous continuer ?</translation>
+Voulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Starting update…</source>
@@ -607,7 +607,7 @@ Voulez-vous continuer ?</translation>
 Current firmware version: %1</source>
         <translation>Vos pédales ont été mises à jour avec succès.
 
-Version actuelle du firmware : %1</translation>
+Version actuelle du firmware&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your pedals have been updated successfully.</source>
