@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>This firmware file is too large for your pedals (%1 KB). The maximum supported size is %2 KB.</source>
-        <translation>이 펌웨어 파일은 페달에 쓰기에 너무 큽니다(%1 KB). 지원되는 최대 크기는 %2 KB입니다.</translation>
+        <translation>이 펌웨어 파일은 페달에 설치하기에는 너무 큽니다(%1 KB). 지원되는 최대 크기는 %2 KB입니다.</translation>
     </message>
     <message>
         <source>We couldn&apos;t read a version from the file name.</source>
