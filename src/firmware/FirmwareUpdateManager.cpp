@@ -152,6 +152,11 @@ void UpdateRun::run()
     } else {
         log(QCoreApplication::translate("Quilbex", "Switching your pedals to update mode…"));
         if (!m_env.protocol->enterUpdateMode()) {
+            // A failed write usually means the pedals are gone; hand the link back closed
+            // and disconnected so the coordinator does not keep showing them as connected
+            // while it scans. Pedals that are still there are reopened by the next scan.
+            m_env.transport->close();
+            invoke("markDisconnectedSnapshot");
             resume();
             fail(QCoreApplication::translate(
                 "Quilbex", "We couldn't start the update. Please keep the USB cable connected and try again."));
