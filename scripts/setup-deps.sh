@@ -7,7 +7,7 @@ packages=(
     g++ cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev libhidapi-dev
-    fonts-dejavu-core fonts-noto-core fonts-noto-cjk
+    fonts-dejavu-core fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji
     desktop-file-utils appstream librsvg2-bin
 )
 if [[ $# -gt 0 ]]; then

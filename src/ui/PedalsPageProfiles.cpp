@@ -40,15 +40,27 @@ QString orFallback(const QString& error, const QString& fallback)
     return error.isEmpty() ? fallback : error;
 }
 
+// At least 94 px wide, and never narrower than its text: longer translations widen the
+// bar (the page scrolls) instead of being cut off.
+class ProfileBarButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+    QSize minimumSizeHint() const override
+    {
+        const QSize hint = sizeHint();
+        return QSize(qMax(94, hint.width()), qMax(28, QPushButton::minimumSizeHint().height()));
+    }
+};
+
 QPushButton* makeProfileButton(QWidget* parent, const QString& iconName)
 {
-    auto* button = new QPushButton(parent);
+    auto* button = new ProfileBarButton(parent);
     button->setProperty("flat", true);
     button->setProperty("profileToolBarBtn", true);
     button->setIcon(QIcon(QStringLiteral(":/icons/profile/%1.svg").arg(iconName)));
     button->setIconSize(QSize(16, 16));
     button->setMinimumHeight(28);
-    button->setMinimumWidth(94);
     button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     return button;
 }
