@@ -1,0 +1,176 @@
+// The whole application on the virtual pedals, built as main builds it (debug log, style sheet,
+// widget hooks, language, main window on the Pedals page), shown offscreen, pedals sweeping
+// and reporting at 1000 Hz. Measures:
+//   - resident memory (VmRSS) once start-up is done and the pedals are connected, and again
+//     after the live phase;
+//   - the process's CPU share in every 10 s window of the live phase;
+//   - the age of the reading on screen: for every 20 ms poll, the time from the moment the
+//     pedals sent the report it applied until the window's next repaint has been flushed,
+//     and separately the age at the read itself.
+// Run in a scratch working directory (the debug log goes there) with a fresh HOME.
+//
+// Usage: bench_app_live [live seconds, default 60]
+// Prints one "key value" line per figure.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTextStream>
+#include <QtTest>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "app/Application.h"
+#include "app/DebugLog.h"
+#include "coordination/DeviceConfigModel.h"
+#include "coordination/SessionCoordinator.h"
+#include "device/sim/SimulatedPedals.h"
+#include "i18n/LanguageManager.h"
+#include "ui/MainWindow.h"
+#include "ui/WidgetHooks.h"
+
+namespace {
+
+long vmRssKb()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+double cpuSeconds()
+{
+    rusage ru{};
+    getrusage(RUSAGE_SELF, &ru);
+    return double(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) + double(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1e6;
+}
+
+double percentile(std::vector<double> v, double p)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, size_t(double(v.size()) * p))];
+}
+
+// Sees every repaint request of every window: the moment one has been handled, what the
+// widgets show is on the (offscreen) screen.
+class TimingApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
+
+    SimulatedPedals* sim = nullptr;
+    bool recording = false;
+    qint64 pendingReportNs = -1; // send time of the report applied by the last poll
+    std::vector<double> readAgesMs;
+    std::vector<double> screenAgesMs;
+    int polls = 0;
+
+    void onPolled()
+    {
+        if (!recording || !sim)
+            return;
+        ++polls;
+        pendingReportNs = sim->lastReadTimestampNs();
+        readAgesMs.push_back(double(sim->clockNs() - pendingReportNs) / 1e6);
+    }
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        const bool repaint = event->type() == QEvent::UpdateRequest;
+        const bool result = QApplication::notify(receiver, event);
+        if (repaint && pendingReportNs >= 0 && sim) {
+            screenAgesMs.push_back(double(sim->clockNs() - pendingReportNs) / 1e6);
+            pendingReportNs = -1;
+        }
+        return result;
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    openDebugLog();
+    const int liveSeconds = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 60;
+
+    TimingApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quilbex Control"));
+    QApplication::setOrganizationName(QStringLiteral("Quilbex"));
+    QFile styleFile(QStringLiteral(":/styles/app.qss"));
+    if (styleFile.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        QTextStream stream(&styleFile);
+        app.setStyleSheet(stream.readAll());
+    }
+    installWidgetHooks();
+
+    SimulatedPedals* sim = nullptr;
+    auto application = std::make_unique<Application>([&sim] {
+        auto p = std::make_unique<SimulatedPedals>();
+        sim = p.get();
+        return std::unique_ptr<IHidTransport>(std::move(p));
+    });
+    if (application->languageManager)
+        application->languageManager->initFromSettings();
+    auto window = std::make_unique<MainWindow>(application.get()); // opens on the Pedals page
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get())
+        || !QTest::qWaitFor([&] { return application->linkState->connected && application->coordinator->isPolling(); },
+                            10000)
+        || !sim) {
+        std::fprintf(stderr, "virtual pedals did not connect\n");
+        return 1;
+    }
+    sim->setTelemetryRateHz(1000);
+    sim->setMotion(SimulatedPedals::Motion::Sweep);
+    QTest::qWait(500); // the first polls' extra log lines and the initial layout
+    const long rssStart = vmRssKb();
+
+    app.sim = sim;
+    QObject::connect(application->runtime.get(), &PedalRuntimeState::dataChanged, &app,
+                     [&app] { app.onPolled(); });
+    app.recording = true;
+
+    std::vector<double> cpuShares;
+    const int window10s = std::min(10, liveSeconds);
+    for (int elapsed = 0; elapsed < liveSeconds; elapsed += window10s) {
+        const int span = std::min(window10s, liveSeconds - elapsed);
+        const double c0 = cpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        QTest::qWait(span * 1000);
+        cpuShares.push_back((cpuSeconds() - c0) / (double(wall.nsecsElapsed()) / 1e9) * 100.0);
+        std::fprintf(stderr, "  live %3d s: CPU %.2f %%\n", elapsed + span, cpuShares.back());
+    }
+    app.recording = false;
+    const long rssLive = vmRssKb();
+
+    std::printf("live_seconds %d\n", liveSeconds);
+    std::printf("rss_start_kb %ld\n", rssStart);
+    std::printf("rss_live_kb %ld\n", rssLive);
+    std::printf("cpu_windows %zu\n", cpuShares.size());
+    std::printf("cpu_share_median %.2f\n", percentile(cpuShares, 0.5));
+    std::printf("cpu_share_worst %.2f\n", percentile(cpuShares, 1.0));
+    std::printf("polls %d\n", app.polls);
+    std::printf("repaints %zu\n", app.screenAgesMs.size());
+    std::printf("age_read_median_ms %.2f\n", percentile(app.readAgesMs, 0.5));
+    std::printf("age_read_worst_ms %.2f\n", percentile(app.readAgesMs, 1.0));
+    std::printf("age_screen_median_ms %.2f\n", percentile(app.screenAgesMs, 0.5));
+    std::printf("age_screen_p99_ms %.2f\n", percentile(app.screenAgesMs, 0.99));
+    std::printf("age_screen_worst_ms %.2f\n", percentile(app.screenAgesMs, 1.0));
+
+    closeDebugLog();
+    window.reset();
+    application.reset();
+    return 0;
+}
