@@ -1,0 +1,221 @@
+#!/usr/bin/env bash
+# Builds in release mode and prints one table of measured figures (median of several runs
+# where that makes sense). Only the table goes to stdout; progress goes to stderr.
+#
+#   scripts/bench.sh           full run (about 6 minutes on an idle machine)
+#   scripts/bench.sh --quick   fewer runs and a 10 s live phase instead of 60 s
+#
+# Environment: QUILBEX_BENCH_BUILD_DIR (default build-release in the source tree).
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+quick=0
+for arg in "$@"; do
+    case "$arg" in
+        --quick) quick=1 ;;
+        -h|--help) sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+        *) echo "bench: unknown argument: $arg" >&2; exit 2 ;;
+    esac
+done
+
+# The table is written to the original stdout; everything else to stderr.
+exec 3>&1 1>&2
+
+if [[ $quick -eq 1 ]]; then
+    startup_runs=3; live_seconds=10; live_page_runs=1; roundtrip_runs=3; firmware_runs=1
+else
+    startup_runs=7; live_seconds=60; live_page_runs=3; roundtrip_runs=5; firmware_runs=3
+fi
+
+"$ROOT/scripts/setup-deps.sh"
+BUILD="${QUILBEX_BENCH_BUILD_DIR:-$ROOT/build-release}"
+echo "bench: building (release) in $BUILD" >&2
+cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILBEX_BUILD_TESTS=OFF \
+    -DQUILBEX_BUILD_BENCH=ON >/dev/null
+cmake --build "$BUILD" --parallel "$(nproc)" --target quilbex-control bench_startup bench_app_live \
+    bench_pedals_live bench_config_roundtrip bench_firmware_transfer
+APP="$BUILD/src/app/quilbex-control"
+[[ -x "$APP" ]] || APP="$(find "$BUILD" -name quilbex-control -type f -perm -u+x | head -n 1)"
+BENCH="$BUILD/bench"
+[[ -x "$BENCH/bench_startup" ]] || BENCH="$(dirname "$(find "$BUILD" -name bench_startup -type f | head -n 1)")"
+
+SCRATCH="$(mktemp -d "${TMPDIR:-/tmp}/quilbex-bench.XXXXXX")"
+trap 'rm -rf "$SCRATCH"' EXIT
+
+# A home of its own: working directory (for quilbex_debug.log), HOME and XDG directories.
+new_home() {
+    local dir
+    dir="$(mktemp -d "$SCRATCH/home.XXXXXX")"
+    mkdir -p "$dir/data" "$dir/config" "$dir/cache" "$dir/runtime"
+    chmod 700 "$dir/runtime"
+    echo "$dir"
+}
+
+# Runs a command inside a home, offscreen.
+in_home() {
+    local dir="$1"; shift
+    (cd "$dir" && env HOME="$dir" XDG_DATA_HOME="$dir/data" XDG_CONFIG_HOME="$dir/config" \
+        XDG_CACHE_HOME="$dir/cache" XDG_RUNTIME_DIR="$dir/runtime" QT_QPA_PLATFORM=offscreen "$@")
+}
+
+# One run: "wall_ms cpu_ms" (process start to exit; user + system time of the process).
+time_run() {
+    (
+        local t0 t1
+        t0=$EPOCHREALTIME
+        "$@" >/dev/null 2>"$SCRATCH/last.err" || {
+            echo "bench: failed: $*" >&2; tail -n 20 "$SCRATCH/last.err" >&2; exit 1
+        }
+        t1=$EPOCHREALTIME
+        times >"$SCRATCH/times.txt" # second line: this subshell's children, i.e. the run
+        awk -v a="${t0/,/.}" -v b="${t1/,/.}" 'NR == 2 {
+            split($1, u, /[ms]/); split($2, s, /[ms]/)
+            printf "%.1f %.1f\n", (b - a) * 1000, (u[1] * 60 + u[2] + s[1] * 60 + s[2]) * 1000 }' "$SCRATCH/times.txt"
+    )
+}
+
+# Median and maximum of the numbers in one column (default 1): "median max".
+stats() {
+    awk -v c="${1:-1}" '{ print $c }' | sort -g | awk '{ v[NR] = $1 } END {
+        if (NR == 0) { print "n/a n/a"; exit }
+        printf "%s %s\n", v[int((NR + 1) / 2)], v[NR] }'
+}
+
+# The value of "key value" in a file.
+val() { awk -v k="$2" '$1 == k { print $2; exit }' "$1"; }
+
+# Runs a benchmark executable in a new home: stdout to the given file, its diagnostics kept
+# aside and shown only when it fails. Its own progress lines (two leading spaces) pass through.
+run_bench() {
+    local out="$1"; shift
+    if ! in_home "$(new_home)" "$@" >"$out" 2>"$out.err"; then
+        echo "bench: failed: $*" >&2
+        tail -n 30 "$out.err" >&2
+        exit 1
+    fi
+    grep '^  ' "$out.err" >&2 || true
+}
+
+# --- start-up --------------------------------------------------------------------------
+# "fresh" (every run in a new home, as on first start) or "seeded", then the command.
+startup_series() {
+    local mode="$1"; shift
+    local seeded="" i
+    if [[ "$mode" == seeded ]]; then
+        seeded="$(new_home)"
+        in_home_time "$seeded" "$@" >/dev/null # seeds the profiles directory
+    fi
+    in_home_time "$(new_home)" "$@" >/dev/null # warms the page cache; not counted
+    for ((i = 0; i < startup_runs; ++i)); do
+        local home="${seeded:-$(new_home)}"
+        in_home_time "$home" "$@"
+    done
+}
+in_home_time() {
+    local dir="$1"; shift
+    (cd "$dir" && export HOME="$dir" XDG_DATA_HOME="$dir/data" XDG_CONFIG_HOME="$dir/config" \
+        XDG_CACHE_HOME="$dir/cache" XDG_RUNTIME_DIR="$dir/runtime" QT_QPA_PLATFORM=offscreen \
+        QUILBEX_EXIT_AFTER_SHOW=1 && time_run "$@")
+}
+
+echo "bench: start-up, $startup_runs runs each" >&2
+startup_series fresh "$APP" --simulate >"$SCRATCH/su_first.txt"
+startup_series seeded "$APP" --simulate >"$SCRATCH/su_seed.txt"
+startup_series fresh "$BENCH/bench_startup" >"$SCRATCH/su_empty.txt"
+# Where the time goes, for the reader of the progress output (not part of the table).
+in_home "$(new_home)" "$BENCH/bench_startup" --phases >&2 2>/dev/null || true
+for v in first seed empty; do
+    read -r "su_${v}_med" "su_${v}_max" < <(stats 1 <"$SCRATCH/su_$v.txt")
+    read -r "su_${v}_cpu" _ < <(stats 2 <"$SCRATCH/su_$v.txt")
+done
+
+# --- whole application live: memory, CPU share, reading age -----------------------------
+echo "bench: application live on the virtual pedals for ${live_seconds} s" >&2
+live_out="$SCRATCH/app_live.txt"
+run_bench "$live_out" "$BENCH/bench_app_live" "$live_seconds"
+
+# --- GUI-thread cost of one live update (Pedals page alone) ------------------------------
+echo "bench: Pedals page update cost, $live_page_runs runs" >&2
+: >"$SCRATCH/update_built.txt"; : >"$SCRATCH/update_naive.txt"; : >"$SCRATCH/update_p90.txt"
+for ((i = 0; i < live_page_runs; ++i)); do
+    out="$SCRATCH/pedals_live_$i.txt"
+    run_bench "$out" "$BENCH/bench_pedals_live" 1
+    # First "(a)" line: as built; second: charts repainted whole, for comparison.
+    awk '/\(a\) one update/ { for (f = 1; f <= NF; ++f) if ($f == "median") { print $(f + 1); break } }' "$out" \
+        | sed -n 1p >>"$SCRATCH/update_built.txt"
+    awk '/\(a\) one update/ { for (f = 1; f <= NF; ++f) if ($f == "median") { print $(f + 1); break } }' "$out" \
+        | sed -n 2p >>"$SCRATCH/update_naive.txt"
+    awk '/\(a\) one update/ { for (f = 1; f <= NF; ++f) if ($f == "p90") { print $(f + 1); break } }' "$out" \
+        | sed -n 1p >>"$SCRATCH/update_p90.txt"
+done
+read -r upd_med _ < <(stats <"$SCRATCH/update_built.txt")
+read -r upd_naive _ < <(stats <"$SCRATCH/update_naive.txt")
+read -r upd_p90 _ < <(stats <"$SCRATCH/update_p90.txt")
+
+# --- configuration round trip ---------------------------------------------------------
+echo "bench: configuration write round trip, $roundtrip_runs runs" >&2
+rt_out="$SCRATCH/roundtrip.txt"
+run_bench "$rt_out" "$BENCH/bench_config_roundtrip" "$roundtrip_runs"
+
+# --- firmware transfer ----------------------------------------------------------------
+echo "bench: firmware transfer, $firmware_runs runs" >&2
+: >"$SCRATCH/fw_transfer.txt"
+fw_floor=""; fw_reports=""
+for ((i = 0; i < firmware_runs; ++i)); do
+    out="$SCRATCH/fw_$i.txt"
+    run_bench "$out" "$BENCH/bench_firmware_transfer"
+    awk -F: '/transfer phase/ { gsub(/[^0-9.]/, "", $NF); print $NF }' "$out" >>"$SCRATCH/fw_transfer.txt"
+    fw_floor="$(awk -F: '/device-side floor/ { gsub(/[^0-9.]/, "", $NF); print $NF }' "$out")"
+    fw_reports="$(awk '/^firmware transfer:/ { for (f = 1; f <= NF; ++f) if ($f ~ /^reports/) print $(f - 1) }' "$out")"
+done
+read -r fw_med fw_max < <(stats <"$SCRATCH/fw_transfer.txt")
+
+# --- table ----------------------------------------------------------------------------
+runs() { if [[ $1 -eq 1 ]]; then echo "1 run"; else echo "$1 runs"; fi; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
+mb() { awk -v k="$1" 'BEGIN { if (k > 0) printf "%.1f MB", k / 1024; else print "n/a" }'; }
+
+rss_start="$(val "$live_out" rss_start_kb)"
+rss_live="$(val "$live_out" rss_live_kb)"
+rss_growth="$(awk -v a="$rss_start" -v b="$rss_live" 'BEGIN { if (a > 0) printf "%+.1f %%", (b - a) * 100 / a; else print "n/a" }')"
+cpu_windows="$(val "$live_out" cpu_windows)"
+live_ran="$(val "$live_out" live_seconds)"
+load="$(cut -d' ' -f1-3 /proc/loadavg)"
+mode="full"; [[ $quick -eq 1 ]] && mode="quick"
+
+{
+    printf 'Quilbex Control benchmarks (%s run, release build, offscreen, virtual pedals)\n' "$mode"
+    printf 'load average at the end: %s on %s cores\n\n' "$load" "$(nproc)"
+    printf '| %-50s | %-14s | %-38s | %-34s |\n' "figure" "median" "worst / other" "target"
+    printf '|%s|%s|%s|%s|\n' "$(printf -- '-%.0s' {1..52})" "$(printf -- '-%.0s' {1..16})" \
+        "$(printf -- '-%.0s' {1..40})" "$(printf -- '-%.0s' {1..36})"
+    row() { printf '| %-50s | %-14s | %-38s | %-34s |\n' "$@"; }
+    row "start-up to first window, first start ($(runs "$startup_runs"))" "$su_first_med ms" \
+        "worst $su_first_max; CPU $su_first_cpu ms" \
+        "<= 2x empty: $(ratio "$su_first_med" "$su_empty_med")x (CPU $(ratio "$su_first_cpu" "$su_empty_cpu")x)"
+    row "start-up to first window, profiles present" "$su_seed_med ms" \
+        "worst $su_seed_max; CPU $su_seed_cpu ms" \
+        "<= 2x empty: $(ratio "$su_seed_med" "$su_empty_med")x (CPU $(ratio "$su_seed_cpu" "$su_empty_cpu")x)"
+    row "start-up of an empty Qt window (baseline)" "$su_empty_med ms" \
+        "worst $su_empty_max; CPU $su_empty_cpu ms" "reference"
+    row "resident memory after start-up (1 run)" "$(mb "$rss_start")" "" "reference"
+    row "resident memory after ${live_ran} s live (1 run)" "$(mb "$rss_live")" "growth $rss_growth" \
+        "no growth (<= +5 %)"
+    row "GUI-thread cost of one live update ($(runs "$live_page_runs"))" "$upd_med us" \
+        "p90 $upd_p90 us; whole-chart $upd_naive us" "<= 2000 us (10 % of a poll)"
+    row "CPU share over 10 s live ($cpu_windows windows)" "$(val "$live_out" cpu_share_median) %" \
+        "worst $(val "$live_out" cpu_share_worst) %" "<= 10 % of one core"
+    row "age of the reading on screen, 1000 Hz reports" "$(val "$live_out" age_screen_median_ms) ms" \
+        "worst $(val "$live_out" age_screen_worst_ms) ms, p99 $(val "$live_out" age_screen_p99_ms)" \
+        "<= 20 ms (one poll)"
+    row "  of which age at the read" "$(val "$live_out" age_read_median_ms) ms" \
+        "worst $(val "$live_out" age_read_worst_ms) ms" "<= 1 ms (report interval)"
+    row "config round trip minus restart ($(runs "$(val "$rt_out" runs)"))" \
+        "$(val "$rt_out" roundtrip_minus_restart_median_ms) ms" \
+        "worst $(val "$rt_out" roundtrip_minus_restart_worst_ms); restart $(val "$rt_out" restart_ms) ms" \
+        "<= 500 ms (one scan interval)"
+    row "  write / until reopened / read back" "$(val "$rt_out" write_median_ms) ms" \
+        "$(val "$rt_out" until_reopened_median_ms) / $(val "$rt_out" read_back_median_ms) ms" ""
+    row "55,296-byte firmware transfer ($(runs "$firmware_runs"))" "$fw_med ms" \
+        "worst $fw_max ms; $(ratio "$fw_med" "$fw_floor")x floor" "floor ${fw_floor} ms ($fw_reports replies)"
+} >&3
