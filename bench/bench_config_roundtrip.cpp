@@ -10,6 +10,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QtTest>
 
 #include <algorithm>
@@ -59,18 +61,24 @@ int main(int argc, char** argv)
     QElapsedTimer clock;
     qint64 connectedNs = -1;
     qint64 readBackNs = -1;
+    // Waits in the application's own kind of event loop: QTest::qWaitFor would sleep between
+    // passes and let the scan timer fire late.
+    QEventLoop loop;
     QObject::connect(app.coordinator.get(), &SessionCoordinator::deviceConnectedChanged, [&](bool on) {
         if (on)
             connectedNs = clock.nsecsElapsed();
     });
     QObject::connect(app.config.get(), &DeviceConfigModel::configChanged, [&] {
-        if (connectedNs >= 0 && readBackNs < 0)
+        if (connectedNs >= 0 && readBackNs < 0) {
             readBackNs = clock.nsecsElapsed();
+            loop.quit();
+        }
     });
 
     std::vector<double> totals, writes, waits, reads;
     for (int run = 0; run < runs; ++run) {
-        QTest::qWait(200); // polling as usual between saves
+        QTimer::singleShot(200, &loop, &QEventLoop::quit); // polling as usual between saves
+        loop.exec();
         const quint8 deadTop = quint8(3 + (run % 2 == 0 ? 2 : 1));
         app.config->deadTop[0] = deadTop;
         const int restartsBefore = sim->restartCount();
@@ -79,7 +87,13 @@ int main(int argc, char** argv)
         clock.start();
         app.coordinator->requestWriteConfig(); // blocks for the two chunks
         const qint64 writtenNs = clock.nsecsElapsed();
-        if (!QTest::qWaitFor([&] { return readBackNs >= 0; }, 15000)) {
+        QTimer timeout;
+        timeout.setSingleShot(true);
+        QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+        timeout.start(15000);
+        if (readBackNs < 0)
+            loop.exec();
+        if (readBackNs < 0) {
             std::fprintf(stderr, "run %d: no read-back after the write\n", run + 1);
             return 1;
         }
