@@ -147,7 +147,7 @@ void setBarValue(QProgressBar* bar, int value)
         bar->setUpdatesEnabled(true); // schedules the update
 }
 
-QString tr_(const char* text)
+QString translatedKey(const char* text)
 {
     return QCoreApplication::translate("Quilbex", text);
 }
@@ -381,7 +381,7 @@ void PedalChannelCard::buildUi()
 
     saveButton = new QPushButton(lowerCard);
     saveButton->setObjectName(QStringLiteral("pedalParamsSaveBtn"));
-    saveButton->setText(tr_("SAVE"));
+    saveButton->setText(QCoreApplication::translate("Quilbex", "SAVE"));
     saveButton->setFixedHeight(24);
     saveButton->setMinimumWidth(50);
     saveButton->setMaximumWidth(72);
@@ -439,13 +439,13 @@ void PedalChannelCard::retranslateUi()
         QString title;
         switch (hostIndex) {
         case 0:
-            title = tr_("Throttle");
+            title = QCoreApplication::translate("Quilbex", "Throttle");
             break;
         case 1:
-            title = tr_("Brake");
+            title = QCoreApplication::translate("Quilbex", "Brake");
             break;
         case 2:
-            title = tr_("Clutch");
+            title = QCoreApplication::translate("Quilbex", "Clutch");
             break;
         default:
             break;
@@ -502,7 +502,7 @@ void PedalChannelCard::retranslateUi()
     if (calibrating)
         showCountdown();
     else if (statusLabel)
-        statusLabel->setText(tr_(calibrationStatus.toUtf8().constData()));
+        statusLabel->setText(translatedKey(calibrationStatus.toUtf8().constData()));
 }
 
 void PedalChannelCard::changeEvent(QEvent* event)
@@ -626,7 +626,7 @@ void PedalChannelCard::showCalibrationStatus()
 {
     if (!statusLabel)
         return;
-    statusLabel->setText(tr_(calibrationStatus.toUtf8().constData()));
+    statusLabel->setText(translatedKey(calibrationStatus.toUtf8().constData()));
     setStatusStyle(statusStyleFor(calibrationStatus));
 }
 

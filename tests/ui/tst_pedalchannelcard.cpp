@@ -78,32 +78,6 @@ class TestPedalChannelCard : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void widgetTree()
-    {
-        Rig rig;
-        PedalChannelCard card(1, &rig.app);
-        for (const char* name : {"pedalUpperCard", "pedalLowerCard"})
-            QVERIFY(card.findChild<QFrame*>(QLatin1String(name)));
-        QVERIFY(label(card, "brakeKgValue"));
-        QCOMPARE(label(card, "brakeKgValue")->text(), QStringLiteral("--"));
-        QVERIFY(label(card, "calReadOnly"));
-        QCOMPARE(label(card, "calReadOnly")->text(), QStringLiteral("Not calibrated"));
-        QVERIFY(button(card, "calibrateBtn")->isCheckable());
-        QVERIFY(!button(card, "pedalParamsSaveBtn")->isEnabled());
-        QCOMPARE(button(card, "pedalParamsSaveBtn")->text(), QStringLiteral("SAVE"));
-        const auto bars = card.findChildren<QProgressBar*>(QStringLiteral("pedalValueBar"));
-        QCOMPARE(bars.size(), 2);
-        QCOMPARE(bars[0]->minimum(), -32767);
-        QCOMPARE(bars[0]->format(), QStringLiteral("—"));
-        const auto presets = card.findChildren<CurvePresetButton*>();
-        QCOMPARE(presets.size(), 5);
-        QVERIFY(presets[0]->isChecked());
-        QCOMPARE(presets[4]->toolTip(), QStringLiteral("Custom — drag points on the chart"));
-
-        PedalChannelCard throttle(0, &rig.app);
-        QVERIFY(!label(throttle, "brakeKgValue"));
-    }
-
     void registry()
     {
         Rig rig;
@@ -278,14 +252,6 @@ private Q_SLOTS:
         QTRY_VERIFY(!card.isSavedFlashActive());
         QCOMPARE(save->text(), QStringLiteral("SAVE"));
         QVERIFY(!save->isEnabled()); // clean now
-
-        // An edit during a flash ends it at once.
-        PedalChannelCard::markSaved(2);
-        card.findChild<QSlider*>()->setValue(4);
-        QVERIFY(!card.isSavedFlashActive());
-        QCOMPARE(save->text(), QStringLiteral("SAVE"));
-        QVERIFY(save->isEnabled());
-        QCOMPARE(int(model.filter[2]), 4);
     }
 
     void presetClick()
@@ -388,15 +354,10 @@ private Q_SLOTS:
             QStringLiteral("========== [THROTTLE-WRITE-EVIDENCE] UI vs Model vs Wire(cfg 油门=wire[2]) ==========");
         QCOMPARE(lines.count(header), 3);
         QCOMPARE(lines.count(QStringLiteral("========== [THROTTLE-WRITE-EVIDENCE] 结束 ==========")), 2);
-        auto count = [](const QString& part) {
-            int n = 0;
-            for (const QString& l : lines)
-                n += l.contains(part) ? 1 : 0;
-            return n;
-        };
-        QCOMPARE(count(QStringLiteral("UI 油门卡片未注册（Pedals 页未创建？）— 无法读 SpinBox/Slider")), 1);
-        QCOMPARE(count(QStringLiteral("(rt=null)")), 1);
-        QCOMPARE(count(QStringLiteral("cfg=null — skip")), 1);
+        const QString all = lines.join(QLatin1Char('\n'));
+        QCOMPARE(all.count(QStringLiteral("UI 油门卡片未注册（Pedals 页未创建？）— 无法读 SpinBox/Slider")), 1);
+        QCOMPARE(all.count(QStringLiteral("(rt=null)")), 1);
+        QCOMPARE(all.count(QStringLiteral("cfg=null — skip")), 1);
     }
 };
 

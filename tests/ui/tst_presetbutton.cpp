@@ -35,16 +35,6 @@ class TestPresetButton : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void geometry()
-    {
-        CurvePresetButton b(2);
-        QVERIFY(b.isCheckable());
-        QCOMPARE(b.size(), QSize(52, 38));
-        QCOMPARE(b.sizeHint(), QSize(52, 38));
-        QCOMPARE(b.minimumSizeHint(), QSize(44, 32));
-        QCOMPARE(b.cursor().shape(), Qt::PointingHandCursor);
-    }
-
     void coloursByState_data()
     {
         QTest::addColumn<bool>("checked");
@@ -123,15 +113,6 @@ private Q_SLOTS:
         QCOMPARE(QColor(img.pixel(offStroke)), fill);
     }
 
-    void unknownKindDrawsNoIcon()
-    {
-        CurvePresetButton b(7);
-        const QImage img = render(b);
-        const QColor fill("#222a3a");
-        for (int y = 9; y < 30; ++y)
-            for (int x = 9; x < 43; ++x)
-                QCOMPARE(QColor(img.pixel(x, y)), fill);
-    }
 };
 
 QTEST_MAIN(TestPresetButton)
