@@ -234,11 +234,16 @@ void CurvePreviewWidget::paintMarker(QPainter& p) const
     if (!markerVisible)
         return;
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setClipRect(plotRect());
+    // Clipping to the plot only matters on charts too small for the marker; a clip on
+    // top of the update region makes every live repaint slower.
+    const bool clip = !plotRect().contains(markerDirtyRect());
+    if (clip)
+        p.setClipRect(plotRect());
     p.setPen(QPen(QColor(0xe8, 0xea, 0xef), 1.8));
     p.setBrush(QColor(0xff, 0xd6, 0x6b));
     p.drawEllipse(markerPosition(), 4.0, 4.0);
-    p.setClipping(false);
+    if (clip)
+        p.setClipping(false);
 }
 
 void CurvePreviewWidget::paintEvent(QPaintEvent*)
