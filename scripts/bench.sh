@@ -207,9 +207,9 @@ mode="full"; [[ $quick -eq 1 ]] && mode="quick"
         "worst $(val "$live_out" cpu_share_worst) %" "<= 10 % of one core"
     row "age of the reading on screen, 1000 Hz reports" "$(val "$live_out" age_screen_median_ms) ms" \
         "worst $(val "$live_out" age_screen_worst_ms) ms, p99 $(val "$live_out" age_screen_p99_ms)" \
-        "<= 20 ms (one poll)"
+        "worst <= 20 ms (one poll)"
     row "  of which age at the read" "$(val "$live_out" age_read_median_ms) ms" \
-        "worst $(val "$live_out" age_read_worst_ms) ms" "<= 1 ms (report interval)"
+        "worst $(val "$live_out" age_read_worst_ms) ms" "median <= 1 ms (report interval)"
     row "config round trip minus restart ($(runs "$(val "$rt_out" runs)"))" \
         "$(val "$rt_out" roundtrip_minus_restart_median_ms) ms" \
         "worst $(val "$rt_out" roundtrip_minus_restart_worst_ms); restart $(val "$rt_out" restart_ms) ms" \
