@@ -2,8 +2,8 @@
 # Builds in release mode and prints one table of measured figures (median of several runs
 # where that makes sense). Only the table goes to stdout; progress goes to stderr.
 #
-#   scripts/bench.sh           full run (about 6 minutes on an idle machine)
-#   scripts/bench.sh --quick   fewer runs and a 10 s live phase instead of 60 s
+#   scripts/bench.sh           full run (about 3 minutes once built)
+#   scripts/bench.sh --quick   fewer runs and a 10 s live phase instead of 60 s (about 1 minute)
 #
 # Environment: QUILBEX_BENCH_BUILD_DIR (default build-release in the source tree).
 set -euo pipefail
