@@ -13,7 +13,7 @@ quick=0
 for arg in "$@"; do
     case "$arg" in
         --quick) quick=1 ;;
-        -h|--help) sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+        -h|--help) sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
         *) echo "bench: unknown argument: $arg" >&2; exit 2 ;;
     esac
 done
