@@ -86,6 +86,8 @@ private Q_SLOTS:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // At least 250 px, and never narrower than the column's controls need.
+    QSize minimumSizeHint() const override;
 
 private:
     void buildUi();

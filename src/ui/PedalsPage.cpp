@@ -67,7 +67,7 @@ PedalsPage::PedalsPage(Application* app, QWidget* parent)
         column->setSpacing(0);
         column->setContentsMargins(0, 0, 0, 0);
         auto* card = new PedalChannelCard(i, application, content);
-        card->setMinimumWidth(250);
+        // The card's own minimum: 250 px, or more when its translated controls need it.
         card->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::MinimumExpanding);
         cards[size_t(i)] = card;
         QFrame* chartFrame = buildCurvePreviewCard(i, card);
