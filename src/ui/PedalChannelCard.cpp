@@ -27,6 +27,17 @@
 
 namespace {
 
+// 50..72 px wide as the column allows, but never narrower than its (translated) text.
+class SaveButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+    QSize minimumSizeHint() const override
+    {
+        return QSize(std::clamp(sizeHint().width(), 50, 72), QPushButton::minimumSizeHint().height());
+    }
+};
+
 // Untranslated status keys; the label shows their translation.
 const char* const kStatusNotCalibrated = QT_TRANSLATE_NOOP("Quilbex", "Not calibrated");
 const char* const kStatusCompleted = QT_TRANSLATE_NOOP("Quilbex", "Calibration completed");
@@ -47,18 +58,20 @@ const char* const kSavedStyle =
 
 std::array<PedalChannelCard*, 3> g_cards{};
 
-// The live bars change on every telemetry report. A bar with rounded corners is not
-// opaque, so Qt would repaint the card frames behind it each time; when the parent has
-// a flat background the bar paints that colour under itself and is marked opaque.
-class LiveValueBar : public QProgressBar
+// The live bars and the brake readout change with every telemetry report. Widgets with
+// rounded or transparent edges are not opaque, so Qt would repaint the card frames behind
+// them each time; when the parent has a flat background the widget paints that colour
+// under itself and is marked opaque.
+template <class Base>
+class FlatBackdrop : public Base
 {
 public:
-    using QProgressBar::QProgressBar;
+    using Base::Base;
 
 protected:
     bool event(QEvent* e) override
     {
-        const bool result = QProgressBar::event(e);
+        const bool result = Base::event(e);
         // Polishing (style sheets) resets the attribute; set it again afterwards.
         if (e->type() == QEvent::Polish || e->type() == QEvent::ParentChange)
             updateBackdrop();
@@ -66,7 +79,7 @@ protected:
     }
     void changeEvent(QEvent* e) override
     {
-        QProgressBar::changeEvent(e);
+        Base::changeEvent(e);
         if (e->type() == QEvent::StyleChange || e->type() == QEvent::PaletteChange)
             updateBackdrop();
     }
@@ -76,24 +89,28 @@ protected:
             QPainter p(this);
             p.fillRect(e->rect(), backdrop);
         }
-        QProgressBar::paintEvent(e);
+        Base::paintEvent(e);
     }
 
 private:
     void updateBackdrop()
     {
         QColor color;
-        if (const QWidget* parent = parentWidget()) {
+        if (QWidget* parent = this->parentWidget()) {
+            parent->ensurePolished(); // its style sheet sets the colour we copy
             const QBrush& brush = parent->palette().brush(parent->backgroundRole());
             if (brush.style() == Qt::SolidPattern && brush.isOpaque())
                 color = brush.color();
         }
         backdrop = color;
-        setAttribute(Qt::WA_OpaquePaintEvent, color.isValid());
+        this->setAttribute(Qt::WA_OpaquePaintEvent, color.isValid());
     }
 
     QColor backdrop;
 };
+
+using LiveValueBar = FlatBackdrop<QProgressBar>;
+using LiveLabel = FlatBackdrop<QLabel>;
 
 // How PedalCardLayer (core library) reaches the columns.
 class CardRegistry : public ICardRegistry
@@ -177,6 +194,11 @@ PedalChannelCard::PedalChannelCard(int hostIndex_, Application* application_, QW
     refreshSaveButton();
 }
 
+QSize PedalChannelCard::minimumSizeHint() const
+{
+    return QWidget::minimumSizeHint().expandedTo(QSize(250, 0));
+}
+
 PedalChannelCard::~PedalChannelCard()
 {
     if (validIndex() && g_cards[size_t(hostIndex)] == this)
@@ -231,7 +253,7 @@ void PedalChannelCard::buildUi()
     titleLabel->setObjectName(QStringLiteral("pedalCardTitle"));
     header->addWidget(titleLabel);
     if (hostIndex == 1) {
-        brakeKgLabel = new QLabel(QStringLiteral("--"), upperCard);
+        brakeKgLabel = new LiveLabel(QStringLiteral("--"), upperCard);
         brakeKgLabel->setObjectName(QStringLiteral("brakeKgValue"));
         brakeKgLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         brakeKgLabel->setStyleSheet(QStringLiteral("font-size:13px; font-weight:700; margin-left:6px;"));
@@ -379,11 +401,10 @@ void PedalChannelCard::buildUi()
     presetRow->addStretch();
     presetRow->addSpacing(10);
 
-    saveButton = new QPushButton(lowerCard);
+    saveButton = new SaveButton(lowerCard);
     saveButton->setObjectName(QStringLiteral("pedalParamsSaveBtn"));
     saveButton->setText(QCoreApplication::translate("Quilbex", "SAVE"));
     saveButton->setFixedHeight(24);
-    saveButton->setMinimumWidth(50);
     saveButton->setMaximumWidth(72);
     saveButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     saveButton->setEnabled(false);

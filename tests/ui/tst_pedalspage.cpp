@@ -148,8 +148,8 @@ private Q_SLOTS:
         QVERIFY(page.preview(0)->isMarkerVisible());
     }
 
-    // The live bars paint the frame colour under their rounded corners themselves; with
-    // the application style sheet the corner must look exactly like the frame next to it.
+    // The live bars and the brake readout paint the frame colour under themselves; with
+    // the application style sheet their edges must look exactly like the frame next to them.
     void barCornersMatchTheFrame()
     {
         QFile qss(QStringLiteral(":/styles/app.qss"));
@@ -175,6 +175,11 @@ private Q_SLOTS:
                     const QColor frame = img.pixelColor(corner + QPoint(-3, 0));
                     QCOMPARE(img.pixelColor(corner), frame);
                     QCOMPARE(img.pixelColor(b->mapTo(card, QPoint(b->width() - 1, b->height() - 1))), frame);
+                }
+                if (QLabel* kg = card->findChild<QLabel*>(QStringLiteral("brakeKgValue"))) {
+                    const QColor frame = img.pixelColor(bar(card, 0)->mapTo(card, QPoint(-3, 0)));
+                    QCOMPARE(img.pixelColor(kg->mapTo(card, QPoint(0, 0))), frame);
+                    QCOMPARE(img.pixelColor(kg->mapTo(card, QPoint(kg->width() - 1, 0))), frame);
                 }
             }
         }
