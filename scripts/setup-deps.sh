@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-    libgl-dev libhidapi-dev
+    libgl-dev libhidapi-dev qt6-translations-l10n
     fonts-dejavu-core fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji
     desktop-file-utils appstream librsvg2-bin
 )

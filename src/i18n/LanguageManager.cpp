@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QSettings>
 #include <QStringList>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 #include <utility>
@@ -79,12 +80,14 @@ QString LanguageManager::canonicalCode(const QString& code)
 
 void LanguageManager::removeInstalledTranslator()
 {
-    if (!m_translator)
-        return;
-    if (QCoreApplication::instance())
-        QCoreApplication::removeTranslator(m_translator);
-    delete m_translator;
-    m_translator = nullptr;
+    for (QTranslator** t : {&m_qtTranslator, &m_translator}) {
+        if (!*t)
+            continue;
+        if (QCoreApplication::instance())
+            QCoreApplication::removeTranslator(*t);
+        delete *t;
+        *t = nullptr;
+    }
 }
 
 bool LanguageManager::loadTranslation(const QString& code)
@@ -102,6 +105,19 @@ bool LanguageManager::loadTranslation(const QString& code)
     }
     QCoreApplication::installTranslator(translator);
     m_translator = translator;
+
+    // Standard buttons of message boxes and dialogs ("Yes", "Cancel", ...) come from Qt's
+    // own catalog; without one they simply stay English.
+    if (code != QLatin1String("en")) {
+        auto* qtTranslator = new QTranslator(this);
+        if (qtTranslator->load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(qtTranslator);
+            m_qtTranslator = qtTranslator;
+        } else {
+            delete qtTranslator;
+        }
+    }
     return true;
 }
 

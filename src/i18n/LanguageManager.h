@@ -49,5 +49,7 @@ private:
     void removeInstalledTranslator();
 
     QTranslator* m_translator = nullptr;
+    // Qt's own texts (standard dialog buttons) from the system's Qt catalogs, when present.
+    QTranslator* m_qtTranslator = nullptr;
     QString m_current = QStringLiteral("en");
 };

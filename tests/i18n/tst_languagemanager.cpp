@@ -1,3 +1,5 @@
+#include <QLibraryInfo>
+#include <QFile>
 #include <QApplication>
 #include <QLocale>
 #include <QSettings>
@@ -190,6 +192,18 @@ private Q_SLOTS:
         }
         QCOMPARE(QCoreApplication::translate("Quilbex", "Settings"), QStringLiteral("fallback:Settings"));
         QCoreApplication::removeTranslator(&fallback);
+    }
+
+    // Standard dialog buttons follow the chosen language, and go back to English with it.
+    void qtStandardTextsFollowTheLanguage()
+    {
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
+            QSKIP("Qt's own catalogs are not installed");
+        LanguageManager manager;
+        manager.setLanguage(QStringLiteral("de"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+        manager.setLanguage(QStringLiteral("en"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     }
 };
 
