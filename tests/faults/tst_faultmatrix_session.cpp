@@ -103,6 +103,8 @@ private Q_SLOTS:
 
     void matrix_data();
     void matrix();
+    void pedalsStayAwayAfterWrite_data();
+    void pedalsStayAwayAfterWrite();
 
 private:
     ProfileFiles m_profiles;
@@ -248,6 +250,40 @@ void TestFaultMatrixSession::matrix()
     rig.coord()->requestReadConfig();
     QCOMPARE(rig.model(), rig.sim->flashBlock());
     QVERIFY(rig.consistent());
+    QVERIFY(m_profiles.intact());
+}
+
+void TestFaultMatrixSession::pedalsStayAwayAfterWrite_data()
+{
+    QTest::addColumn<Exchange>("exchange");
+    QTest::newRow("write all") << Exchange::WriteConfig;
+    QTest::newRow("write pedal") << Exchange::WritePedal;
+}
+
+// A write that succeeded but whose restart never ends: the link stays marked connected while
+// the coordinator scans, and nothing polls a device that is not there.
+void TestFaultMatrixSession::pedalsStayAwayAfterWrite()
+{
+    QFETCH(Exchange, exchange);
+    Rig rig;
+    rig.coord()->requestConnect();
+    QVERIFY(rig.coord()->isPolling());
+    rig.sim->setStayAwayAfterRestart(true);
+    if (exchange == Exchange::WriteConfig)
+        rig.coord()->requestWriteConfig();
+    else
+        rig.coord()->requestWritePedalParams(2);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.sim->restartCount(), 1, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(g_log.count(QStringLiteral("[Scan] device not found")) >= 2, 5000);
+    QVERIFY(rig.coord()->isScanning());
+    QVERIFY(!rig.coord()->isPolling());
+    QVERIFY(rig.connected());
+
+    rig.sim->setStayAwayAfterRestart(false);
+    rig.sim->plug();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.coord()->isPolling() && rig.connected(), 5000);
+    QVERIFY(rig.consistent());
+    QCOMPARE(rig.model(), rig.sim->flashBlock());
     QVERIFY(m_profiles.intact());
 }
 
