@@ -347,7 +347,7 @@ Treten Sie das Pedal vor dem Beenden einmal über den gesamten Pedalweg durch.</
     </message>
     <message>
         <source>SAVE</source>
-        <translation>OK</translation>
+        <translation>SICHERN</translation>
     </message>
     <message>
         <source>Linear — linear pedal response</source>
