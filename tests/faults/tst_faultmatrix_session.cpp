@@ -32,6 +32,9 @@ constexpr int kReadWaitMs = 2 * QuilbexProtocolV1::kReadAttempts * QuilbexProtoc
 constexpr int kWriteWaitMs = 2 * QuilbexProtocolV1::kAckAttempts * QuilbexProtocolV1::kReplyTimeoutMs;
 // Scheduling slack on a loaded machine; a hang is far beyond it.
 constexpr int kSlackMs = 1500;
+// A stall of a few milliseconds (sanitizer builds, a busy machine) lets a 1000 Hz feed queue
+// enough reports ahead of a reply to use up the read attempts of a healthy exchange.
+constexpr int kTelemetryRateHz = 100;
 
 struct Rig
 {
@@ -43,6 +46,7 @@ struct Rig
             return std::unique_ptr<IHidTransport>(std::move(p));
         });
         sim->setRestartDelayMs(50);
+        sim->setTelemetryRateHz(kTelemetryRateHz);
         page = std::make_unique<PedalsPage>(app.get());
     }
     ~Rig()
@@ -66,7 +70,7 @@ struct Rig
         sim->setDropReplies(false);
         sim->setShortReplies(0);
         sim->setRejectConfigCrc(false);
-        sim->setTelemetryRateHz(SimulatedPedals::kDefaultTelemetryRateHz);
+        sim->setTelemetryRateHz(kTelemetryRateHz);
         sim->wrongReplyIds = false;
         sim->swallowWrites = false;
     }
