@@ -81,7 +81,8 @@ bool CurveProfileJsonStore::ensureDefaultProfiles(const QString& dir, QString* e
 {
     if (!QDir().mkpath(dir))
         return fail(error, QCoreApplication::translate("Quilbex", "Cannot create profiles directory: %1").arg(dir));
-    if (!listProfiles(dir).isEmpty())
+    // The same files listProfiles would list; their names are enough, so none is parsed here.
+    if (!QDir(dir).entryList({QStringLiteral("*.json")}, QDir::Files).isEmpty())
         return true;
 
     const CurveProfile defaults = makeDefaultProfile(QStringLiteral("Default"));
