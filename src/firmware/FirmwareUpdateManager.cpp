@@ -32,6 +32,34 @@ struct FirmwareUpdateManager::Shared
     FirmwareUpdateTiming timing;
 };
 
+// Runs the coordinator's probe on the coordinator's thread and hands the answer to the worker
+// through an atomic. A blocking call's own return slot is written there and read here with only
+// Qt's internal semaphore in between, which thread checkers cannot see.
+class ProbeRelay : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ProbeRelay(QObject* coordinator) : m_coordinator(coordinator)
+    {
+        if (coordinator)
+            moveToThread(coordinator->thread());
+    }
+
+    std::atomic<bool> connected{false};
+
+public Q_SLOTS:
+    void probe()
+    {
+        bool result = false;
+        const bool called = QMetaObject::invokeMethod(m_coordinator, "probeUsbConnectOnce", Qt::DirectConnection,
+                                                      Q_RETURN_ARG(bool, result));
+        connected.store(called && result);
+    }
+
+private:
+    QObject* m_coordinator;
+};
+
 namespace {
 
 using Shared = FirmwareUpdateManager::Shared;
@@ -41,8 +69,8 @@ class UpdateRun
 {
 public:
     UpdateRun(std::shared_ptr<Shared> shared, const FirmwareUpdateEnvironment& env,
-              const FirmwareUpdateTiming& timing, const QByteArray& bytes, const QString& path)
-        : m_shared(std::move(shared)), m_env(env), m_timing(timing), m_bytes(bytes), m_path(path)
+              const FirmwareUpdateTiming& timing, const QByteArray& bytes, const QString& path, ProbeRelay* relay)
+        : m_shared(std::move(shared)), m_env(env), m_timing(timing), m_bytes(bytes), m_path(path), m_relay(relay)
     {
     }
 
@@ -121,6 +149,7 @@ private:
     FirmwareUpdateTiming m_timing;
     QByteArray m_bytes;
     QString m_path;
+    ProbeRelay* m_relay;
 };
 
 void UpdateRun::run()
@@ -292,10 +321,9 @@ bool UpdateRun::waitForReconnect()
 {
     log(QCoreApplication::translate("Quilbex", "Looking for your pedals again after the restart…"));
     for (int attempt = 1; attempt <= m_timing.reconnectAttempts; ++attempt) {
-        bool connected = false;
-        const bool called = QMetaObject::invokeMethod(m_env.coordinator, "probeUsbConnectOnce",
-                                                      Qt::BlockingQueuedConnection, Q_RETURN_ARG(bool, connected));
-        if (called && connected)
+        m_relay->connected.store(false);
+        const bool called = QMetaObject::invokeMethod(m_relay, "probe", Qt::BlockingQueuedConnection);
+        if (called && m_relay->connected.load())
             return true;
         QThread::msleep(ulong(qMax(0, m_timing.reconnectIntervalMs)));
     }
@@ -317,7 +345,8 @@ class FirmwareUpdateManagerThread : public QThread
 public:
     FirmwareUpdateManagerThread(std::shared_ptr<Shared> shared, const FirmwareUpdateEnvironment& env,
                                 const QByteArray& bytes, const QString& path)
-        : m_shared(std::move(shared)), m_env(env), m_bytes(bytes), m_path(path)
+        : m_shared(std::move(shared)), m_env(env), m_bytes(bytes), m_path(path),
+          m_relay(std::make_unique<ProbeRelay>(env.coordinator))
     {
         m_timing = m_shared->timing;
         ++g_liveWorkers;
@@ -329,7 +358,7 @@ protected:
     {
         if (!m_shared)
             return;
-        UpdateRun(m_shared, m_env, m_timing, m_bytes, m_path).run();
+        UpdateRun(m_shared, m_env, m_timing, m_bytes, m_path, m_relay.get()).run();
     }
 
 private:
@@ -338,6 +367,8 @@ private:
     FirmwareUpdateTiming m_timing;
     QByteArray m_bytes;
     QString m_path;
+    // Deleted with the thread object, on the thread that owns it.
+    std::unique_ptr<ProbeRelay> m_relay;
 };
 
 namespace {
@@ -462,3 +493,5 @@ void FirmwareUpdateManager::onWorkerFinished()
         m_env.status->state.store(UpgradeStatus::Idle);
     refreshBusy();
 }
+
+#include "FirmwareUpdateManager.moc"
