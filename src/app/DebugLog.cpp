@@ -3,12 +3,15 @@
 #include <QDateTime>
 #include <QFile>
 
-#include <atomic>
 #include <cstdio>
+#include <mutex>
 
 namespace {
-// Process-wide log file; null when closed. Atomic because the update worker logs too.
-std::atomic<FILE*> g_logFile{nullptr};
+// Process-wide log file; null when closed. The update worker logs too, and the file is
+// closed at the end of main while that worker may still be writing: the lock keeps a
+// line from going to a file that is being closed.
+FILE* g_logFile = nullptr;
+std::mutex g_logMutex;
 } // namespace
 
 const char* debugLogLevel(QtMsgType type)
@@ -30,35 +33,40 @@ bool openDebugLog(const QString& path)
     FILE* file = std::fopen(QFile::encodeName(path).constData(), "w");
     if (!file)
         return false;
-    FILE* previous = g_logFile.exchange(file);
-    if (previous)
-        std::fclose(previous);
+    {
+        const std::lock_guard<std::mutex> lock(g_logMutex);
+        if (g_logFile)
+            std::fclose(g_logFile);
+        g_logFile = file;
+    }
     qInstallMessageHandler(debugLogHandler);
     return true;
 }
 
 void closeDebugLog()
 {
-    FILE* file = g_logFile.exchange(nullptr);
-    if (file)
-        std::fclose(file);
+    const std::lock_guard<std::mutex> lock(g_logMutex);
+    if (g_logFile)
+        std::fclose(g_logFile);
+    g_logFile = nullptr;
 }
 
 bool isDebugLogOpen()
 {
-    return g_logFile.load() != nullptr;
+    const std::lock_guard<std::mutex> lock(g_logMutex);
+    return g_logFile != nullptr;
 }
 
 void debugLogHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     Q_UNUSED(context);
-    FILE* file = g_logFile.load();
-    if (!file)
-        return;
     const QByteArray time = QDateTime::currentDateTime().toString(QStringLiteral("hh:mm:ss.zzz")).toLocal8Bit();
     const QByteArray text = message.toLocal8Bit();
-    // One formatted write per line: stdio locks the stream for the call, so lines from
-    // the update worker never interleave with the GUI thread's.
+    // One formatted write per line, flushed at once.
+    const std::lock_guard<std::mutex> lock(g_logMutex);
+    if (!g_logFile)
+        return;
+    FILE* file = g_logFile;
     std::fprintf(file, "[%s][%s] %s\n", time.constData(), debugLogLevel(type), text.constData());
     std::fflush(file);
 }

@@ -1,4 +1,5 @@
 #include <QFile>
+#include <atomic>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
@@ -109,6 +110,29 @@ private Q_SLOTS:
         const QRegularExpression re(
             QStringLiteral("^\\[[0-9:.]{12}\\]\\[DBG\\] (worker|gui) line \\d+ with some padding text to make it longer$"));
         for (const QString& line : l)
+            QVERIFY2(re.match(line).hasMatch(), qPrintable(line));
+    }
+
+    // The update worker may still log while main closes the file at exit.
+    void closingWhileAnotherThreadLogs()
+    {
+        QVERIFY(openDebugLog(logPath()));
+        std::atomic<bool> stop{false};
+        QThread* worker = QThread::create([&stop] {
+            while (!stop.load())
+                qDebug("worker still logging");
+        });
+        worker->start();
+        for (int i = 0; i < 50; ++i) {
+            closeDebugLog();
+            QVERIFY(openDebugLog(logPath()));
+        }
+        closeDebugLog();
+        stop = true;
+        QVERIFY(worker->wait(10000));
+        delete worker;
+        const QRegularExpression re(QStringLiteral("^\\[[0-9:.]{12}\\]\\[DBG\\] worker still logging$"));
+        for (const QString& line : lines())
             QVERIFY2(re.match(line).hasMatch(), qPrintable(line));
     }
 };
