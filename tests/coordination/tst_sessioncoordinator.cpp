@@ -9,23 +9,9 @@
 #include "coordination/SessionCoordinator.h"
 #include "device/IQuilbexProtocol.h"
 #include "support/AttachableTransport.h"
+#include "support/LogCapture.h"
 
 namespace {
-
-QStringList g_log;
-
-void captureHandler(QtMsgType, const QMessageLogContext&, const QString& message)
-{
-    g_log.append(message);
-}
-
-int countLines(const QString& prefix)
-{
-    int n = 0;
-    for (const QString& line : std::as_const(g_log))
-        n += line.startsWith(prefix) ? 1 : 0;
-    return n;
-}
 
 // Scripted protocol: configuration reads and writes succeed while the transport is open
 // unless told otherwise; telemetry results can be queued.

@@ -12,23 +12,9 @@
 #include "curves/CurveMath.h"
 #include "device/ConfigBlock.h"
 #include "device/sim/SimulatedPedals.h"
+#include "support/LogCapture.h"
 
 namespace {
-
-QStringList g_log;
-
-void captureHandler(QtMsgType, const QMessageLogContext&, const QString& message)
-{
-    g_log.append(message);
-}
-
-int countLines(const QString& prefix)
-{
-    int n = 0;
-    for (const QString& line : std::as_const(g_log))
-        n += line.startsWith(prefix) ? 1 : 0;
-    return n;
-}
 
 // Plays the three pedal columns.
 class Cards : public ICardRegistry

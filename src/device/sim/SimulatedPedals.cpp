@@ -86,18 +86,6 @@ quint16 le16At(const QByteArray& report, int index)
     return quint16(byteAt(report, index) | (quint16(byteAt(report, index + 1)) << 8));
 }
 
-int selectInterface(const QList<HidInterfaceInfo>& list, quint16 vid, quint16 pid, bool filter)
-{
-    for (int i = 0; i < list.size(); ++i) {
-        const HidInterfaceInfo& info = list.at(i);
-        if (info.vendorId != vid || info.productId != pid)
-            continue;
-        if (!filter || info.usagePage >= 0xFF00)
-            return i;
-    }
-    return -1;
-}
-
 // "QBXVER=a.b.c" inside an image names its version; fields beyond the word's bits are invalid.
 bool parseImageVersion(const QByteArray& image, quint16* word)
 {
@@ -637,7 +625,7 @@ QString SimulatedPedals::findDevice()
     const qint64 t = d->now();
     d->advance(t);
     const QList<HidInterfaceInfo> list = d->presentInterfaces(t);
-    const int index = selectInterface(list, d->vid, d->pid, d->vendorPageFilter);
+    const int index = selectHidInterface(list, d->vid, d->pid, d->vendorPageFilter);
     return index >= 0 ? list.at(index).path : QString();
 }
 
