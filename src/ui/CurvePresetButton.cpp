@@ -5,7 +5,7 @@
 #include <QPainterPath>
 
 CurvePresetButton::CurvePresetButton(int kind_, QWidget* parent)
-    : QAbstractButton(parent), kind(kind_)
+    : QAbstractButton(parent), m_kind(kind_)
 {
     setCheckable(true);
     setCursor(Qt::PointingHandCursor);
@@ -24,14 +24,14 @@ QSize CurvePresetButton::minimumSizeHint() const
 
 void CurvePresetButton::enterEvent(QEnterEvent* event)
 {
-    hovered = true;
+    m_hovered = true;
     update();
     QAbstractButton::enterEvent(event);
 }
 
 void CurvePresetButton::leaveEvent(QEvent* event)
 {
-    hovered = false;
+    m_hovered = false;
     update();
     QAbstractButton::leaveEvent(event);
 }
@@ -49,7 +49,7 @@ void CurvePresetButton::paintEvent(QPaintEvent*)
         fill = QColor(0x3d, 0x8b, 0xff);
         border = QColor(0x2f, 0x7a, 0xe6);
         icon = Qt::white;
-    } else if (hovered) {
+    } else if (m_hovered) {
         fill = QColor(0x2a, 0x35, 0x50);
         border = QColor(0x3d, 0x8b, 0xff);
         icon = QColor(0x6e, 0xb8, 0xff);
@@ -68,7 +68,7 @@ void CurvePresetButton::paintEvent(QPaintEvent*)
 
     QPainterPath path(QPointF(x, y + ih));
     const QPointF end(x + iw, y);
-    switch (kind) {
+    switch (m_kind) {
     case 0:
         path.lineTo(end);
         break;

@@ -11,8 +11,8 @@ class CurvePresetButton : public QAbstractButton
 public:
     explicit CurvePresetButton(int kind, QWidget* parent = nullptr);
 
-    int curveKind() const { return kind; }
-    bool isHovered() const { return hovered; }
+    int curveKind() const { return m_kind; }
+    bool isHovered() const { return m_hovered; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -23,6 +23,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    int kind = 0;
-    bool hovered = false;
+    int m_kind = 0;
+    bool m_hovered = false;
 };

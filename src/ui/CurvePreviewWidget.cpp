@@ -58,15 +58,15 @@ QRectF CurvePreviewWidget::innerRect() const
 QPointF CurvePreviewWidget::pointPosition(int index) const
 {
     const QRectF in = innerRect();
-    const double p = std::clamp(int(points[size_t(std::clamp(index, 0, 10))]), 0, 100);
+    const double p = std::clamp(int(m_points[size_t(std::clamp(index, 0, 10))]), 0, 100);
     return QPointF(in.left() + (index / 10.0) * in.width(), in.top() + in.height() - (p / 100.0) * in.height());
 }
 
 QPointF CurvePreviewWidget::markerPosition() const
 {
     const QRectF in = innerRect();
-    return QPointF(in.left() + (clampPercent(markerX) / 100.0) * in.width(),
-                   in.top() + in.height() - (clampPercent(markerY) / 100.0) * in.height());
+    return QPointF(in.left() + (clampPercent(m_markerX) / 100.0) * in.width(),
+                   in.top() + in.height() - (clampPercent(m_markerY) / 100.0) * in.height());
 }
 
 int CurvePreviewWidget::hitTest(const QPoint& pos) const
@@ -87,35 +87,35 @@ int CurvePreviewWidget::hitTest(const QPoint& pos) const
 
 void CurvePreviewWidget::setLayerCacheEnabled(bool enabled)
 {
-    layerCacheEnabled = enabled;
+    m_layerCacheEnabled = enabled;
     invalidateLayers();
 }
 
 void CurvePreviewWidget::invalidateLayers()
 {
-    layersValid = false;
-    layers = QImage();
+    m_layersValid = false;
+    m_layers = QImage();
     update();
 }
 
 void CurvePreviewWidget::setPoints(const CurvePoints& newPoints)
 {
     // The user's drag owns the points until release.
-    if (dragging)
+    if (m_dragging)
         return;
     CurvePoints p = newPoints;
     p[0] = 0;
     p[10] = 100;
-    if (p == points)
+    if (p == m_points)
         return;
-    points = p;
+    m_points = p;
     invalidateLayers();
 }
 
 void CurvePreviewWidget::setCurveColor(const QColor& color)
 {
-    if (color.isValid() && color != curveColor) {
-        curveColor = color;
+    if (color.isValid() && color != m_curveColor) {
+        m_curveColor = color;
         invalidateLayers();
     }
     update();
@@ -123,7 +123,7 @@ void CurvePreviewWidget::setCurveColor(const QColor& color)
 
 QRect CurvePreviewWidget::markerDirtyRect() const
 {
-    if (!markerVisible)
+    if (!m_markerVisible)
         return QRect();
     const QPointF c = markerPosition();
     return QRect(qFloor(c.x()) - kMarkerReach, qFloor(c.y()) - kMarkerReach, 2 * kMarkerReach + 2,
@@ -135,21 +135,21 @@ void CurvePreviewWidget::setLiveMarker(qint16 raw, qint16 output, bool calibrate
 {
     const double x = pedalInputPercent(raw, calibrated, calMin, calMax, deadTop, deadBot);
     const double y = axisToPercent(output);
-    if (markerVisible && x == markerX && y == markerY)
+    if (m_markerVisible && x == m_markerX && y == m_markerY)
         return; // idle pedal: nothing to repaint
     const QRect before = markerDirtyRect();
-    markerX = x;
-    markerY = y;
-    markerVisible = true;
+    m_markerX = x;
+    m_markerY = y;
+    m_markerVisible = true;
     update(before.united(markerDirtyRect()));
 }
 
 void CurvePreviewWidget::hideLiveMarker()
 {
-    if (!markerVisible)
+    if (!m_markerVisible)
         return;
     const QRect before = markerDirtyRect();
-    markerVisible = false;
+    m_markerVisible = false;
     update(before);
 }
 
@@ -195,7 +195,7 @@ void CurvePreviewWidget::paintLayers(QPainter& p) const
     std::array<QPointF, DeviceConfigModel::kCurvePoints> pts;
     for (int i = 0; i < DeviceConfigModel::kCurvePoints; ++i)
         pts[size_t(i)] = pointPosition(i);
-    p.setPen(QPen(curveColor, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(m_curveColor, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPolyline(pts.data(), int(pts.size()));
 
@@ -203,24 +203,24 @@ void CurvePreviewWidget::paintLayers(QPainter& p) const
     for (int i = 0; i < DeviceConfigModel::kCurvePoints; ++i) {
         double radius = 5.2;
         double penWidth = 1.2;
-        QColor penColor = curveColor;
+        QColor penColor = m_curveColor;
         const bool endPoint = i == 0 || i == 10;
         if (endPoint) {
             radius = 3.6;
-        } else if (dragging && i == dragIndex) {
+        } else if (m_dragging && i == m_dragIndex) {
             radius = 7.2;
             penWidth = 2.2;
-            penColor = curveColor.darker(115);
-        } else if (!dragging && i == hoverIndex) {
+            penColor = m_curveColor.darker(115);
+        } else if (!m_dragging && i == m_hoverIndex) {
             radius = 6.0;
             penWidth = 1.8;
-            penColor = curveColor.darker(108);
+            penColor = m_curveColor.darker(108);
         }
         p.setPen(QPen(penColor, penWidth, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
         p.setBrush(handleFill);
         p.drawEllipse(pts[size_t(i)], radius, radius);
-        if (!endPoint && dragging && i == dragIndex) {
-            p.setPen(QPen(curveColor.lighter(120), 1.0));
+        if (!endPoint && m_dragging && i == m_dragIndex) {
+            p.setPen(QPen(m_curveColor.lighter(120), 1.0));
             p.setBrush(Qt::NoBrush);
             p.drawEllipse(pts[size_t(i)], radius + 2.5, radius + 2.5);
         }
@@ -231,7 +231,7 @@ void CurvePreviewWidget::paintLayers(QPainter& p) const
 
 void CurvePreviewWidget::paintMarker(QPainter& p) const
 {
-    if (!markerVisible)
+    if (!m_markerVisible)
         return;
     p.setRenderHint(QPainter::Antialiasing, true);
     // Clipping to the plot only matters on charts too small for the marker; a clip on
@@ -249,25 +249,25 @@ void CurvePreviewWidget::paintMarker(QPainter& p) const
 void CurvePreviewWidget::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (!layerCacheEnabled) {
+    if (!m_layerCacheEnabled) {
         paintLayers(p);
         paintMarker(p);
         return;
     }
     const qreal dpr = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * dpr).toSize();
-    if (!layersValid || layers.size() != pixels || layers.devicePixelRatio() != dpr) {
-        layers = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        layers.setDevicePixelRatio(dpr);
-        layers.fill(Qt::transparent);
-        QPainter lp(&layers);
+    if (!m_layersValid || m_layers.size() != pixels || m_layers.devicePixelRatio() != dpr) {
+        m_layers = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        m_layers.setDevicePixelRatio(dpr);
+        m_layers.fill(Qt::transparent);
+        QPainter lp(&m_layers);
         paintLayers(lp);
         lp.end();
-        layersValid = true;
+        m_layersValid = true;
     }
     // The painter is clipped to the update region, so a marker move copies only its
     // old and new squares.
-    p.drawImage(QPointF(0, 0), layers);
+    p.drawImage(QPointF(0, 0), m_layers);
     paintMarker(p);
 }
 
@@ -305,22 +305,22 @@ void CurvePreviewWidget::changeEvent(QEvent* event)
 void CurvePreviewWidget::dragStep(const QPoint& pos)
 {
     const QRectF in = innerRect();
-    if (dragIndex < 1 || dragIndex > 9 || !(in.height() > 1.0))
+    if (m_dragIndex < 1 || m_dragIndex > 9 || !(in.height() > 1.0))
         return;
     const double raw = (in.top() + in.height() - pos.y()) / in.height() * 100.0;
     const int v = std::clamp(int(std::round(raw)), 0, 100); // std::round: halves away from zero
-    if (v == points[size_t(dragIndex)])
+    if (v == m_points[size_t(m_dragIndex)])
         return;
-    points[size_t(dragIndex)] = qint8(v);
-    points[0] = 0;
-    points[10] = 100;
+    m_points[size_t(m_dragIndex)] = qint8(v);
+    m_points[0] = 0;
+    m_points[10] = 100;
     invalidateLayers();
-    Q_EMIT curveEditedByUser(points);
+    Q_EMIT curveEditedByUser(m_points);
 }
 
 void CurvePreviewWidget::updateHoverCursor()
 {
-    if (hoverIndex >= 0)
+    if (m_hoverIndex >= 0)
         setCursor(Qt::SizeVerCursor);
     else
         unsetCursor();
@@ -332,8 +332,8 @@ void CurvePreviewWidget::mousePressEvent(QMouseEvent* event)
         const QPoint pos = event->position().toPoint();
         const int hit = hitTest(pos);
         if (hit >= 0) {
-            dragIndex = hit;
-            dragging = true;
+            m_dragIndex = hit;
+            m_dragging = true;
             grabMouse();
             invalidateLayers();
             dragStep(pos);
@@ -347,14 +347,14 @@ void CurvePreviewWidget::mousePressEvent(QMouseEvent* event)
 void CurvePreviewWidget::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
-    if (dragging && dragIndex >= 1 && dragIndex <= 9) {
+    if (m_dragging && m_dragIndex >= 1 && m_dragIndex <= 9) {
         dragStep(pos);
         event->accept();
         return;
     }
     const int hit = hitTest(pos);
-    if (hit != hoverIndex) {
-        hoverIndex = hit;
+    if (hit != m_hoverIndex) {
+        m_hoverIndex = hit;
         updateHoverCursor();
         invalidateLayers();
     }
@@ -363,11 +363,11 @@ void CurvePreviewWidget::mouseMoveEvent(QMouseEvent* event)
 
 void CurvePreviewWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && dragging) {
-        dragging = false;
-        dragIndex = -1;
+    if (event->button() == Qt::LeftButton && m_dragging) {
+        m_dragging = false;
+        m_dragIndex = -1;
         releaseMouse();
-        hoverIndex = hitTest(event->position().toPoint());
+        m_hoverIndex = hitTest(event->position().toPoint());
         updateHoverCursor();
         invalidateLayers();
         event->accept();
@@ -380,9 +380,9 @@ void CurvePreviewWidget::hideEvent(QHideEvent* event)
 {
     // Hidden mid-drag, the release never arrives; without ending the drag here the
     // chart would ignore every later setPoints.
-    if (dragging) {
-        dragging = false;
-        dragIndex = -1;
+    if (m_dragging) {
+        m_dragging = false;
+        m_dragIndex = -1;
         releaseMouse();
         invalidateLayers();
     }
@@ -391,8 +391,8 @@ void CurvePreviewWidget::hideEvent(QHideEvent* event)
 
 void CurvePreviewWidget::leaveEvent(QEvent* event)
 {
-    if (!dragging && hoverIndex >= 0) {
-        hoverIndex = -1;
+    if (!m_dragging && m_hoverIndex >= 0) {
+        m_hoverIndex = -1;
         unsetCursor();
         invalidateLayers();
     }

@@ -23,13 +23,13 @@ public:
 
     QSize minimumSizeHint() const override;
 
-    const CurvePoints& curvePoints() const { return points; }
-    QColor color() const { return curveColor; }
-    bool isMarkerVisible() const { return markerVisible; }
-    double markerInputPercent() const { return markerX; }
-    double markerOutputPercent() const { return markerY; }
-    bool isDragging() const { return dragging; }
-    int hoveredPoint() const { return hoverIndex; }
+    const CurvePoints& curvePoints() const { return m_points; }
+    QColor color() const { return m_curveColor; }
+    bool isMarkerVisible() const { return m_markerVisible; }
+    double markerInputPercent() const { return m_markerX; }
+    double markerOutputPercent() const { return m_markerY; }
+    bool isDragging() const { return m_dragging; }
+    int hoveredPoint() const { return m_hoverIndex; }
 
     QRect plotRect() const;
     QRectF innerRect() const;
@@ -64,16 +64,16 @@ private:
     void paintMarker(QPainter& p) const;
     QRect markerDirtyRect() const;
 
-    CurvePoints points{};
-    QColor curveColor{0x2d, 0x7d, 0xff};
-    bool markerVisible = false;
-    double markerX = 0.0;
-    double markerY = 0.0;
-    bool dragging = false;
-    int dragIndex = -1;
-    int hoverIndex = -1;
+    CurvePoints m_points{};
+    QColor m_curveColor{0x2d, 0x7d, 0xff};
+    bool m_markerVisible = false;
+    double m_markerX = 0.0;
+    double m_markerY = 0.0;
+    bool m_dragging = false;
+    int m_dragIndex = -1;
+    int m_hoverIndex = -1;
 
-    bool layerCacheEnabled = true;
-    bool layersValid = false;
-    QImage layers;
+    bool m_layerCacheEnabled = true;
+    bool m_layersValid = false;
+    QImage m_layers;
 };

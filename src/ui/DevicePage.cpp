@@ -13,7 +13,7 @@
 #include "coordination/SessionCoordinator.h"
 
 DevicePage::DevicePage(Application* application, QWidget* parent)
-    : QWidget(parent), application(application)
+    : QWidget(parent), m_application(application)
 {
     setObjectName(QStringLiteral("pageDevice"));
 
@@ -21,9 +21,9 @@ DevicePage::DevicePage(Application* application, QWidget* parent)
     layout->setContentsMargins(20, 16, 20, 16);
     layout->setSpacing(12);
 
-    titleLabel = new QLabel(this);
-    titleLabel->setObjectName(QStringLiteral("pageTitle"));
-    layout->addWidget(titleLabel);
+    m_titleLabel = new QLabel(this);
+    m_titleLabel->setObjectName(QStringLiteral("pageTitle"));
+    layout->addWidget(m_titleLabel);
 
     auto* card = new QFrame(this);
     card->setObjectName(QStringLiteral("placeholderCard"));
@@ -36,40 +36,40 @@ DevicePage::DevicePage(Application* application, QWidget* parent)
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(8);
 
-    statusCaption = new QLabel(card);
-    statusValue = new QLabel(card);
-    statusValue->setStyleSheet(QStringLiteral("color:#9e9e9e;"));
-    deviceCaption = new QLabel(card);
-    deviceValue = new QLabel(QStringLiteral("—"), card);
-    vidPidCaption = new QLabel(card);
-    vidPidValue = new QLabel(QStringLiteral("7864 / 5801"), card);
-    grid->addWidget(statusCaption, 0, 0);
-    grid->addWidget(statusValue, 0, 1);
-    grid->addWidget(deviceCaption, 1, 0);
-    grid->addWidget(deviceValue, 1, 1);
-    grid->addWidget(vidPidCaption, 2, 0);
-    grid->addWidget(vidPidValue, 2, 1);
+    m_statusCaption = new QLabel(card);
+    m_statusValue = new QLabel(card);
+    m_statusValue->setStyleSheet(QStringLiteral("color:#9e9e9e;"));
+    m_deviceCaption = new QLabel(card);
+    m_deviceValue = new QLabel(QStringLiteral("—"), card);
+    m_vidPidCaption = new QLabel(card);
+    m_vidPidValue = new QLabel(QStringLiteral("7864 / 5801"), card);
+    grid->addWidget(m_statusCaption, 0, 0);
+    grid->addWidget(m_statusValue, 0, 1);
+    grid->addWidget(m_deviceCaption, 1, 0);
+    grid->addWidget(m_deviceValue, 1, 1);
+    grid->addWidget(m_vidPidCaption, 2, 0);
+    grid->addWidget(m_vidPidValue, 2, 1);
     cardLayout->addLayout(grid);
 
-    permissionHint = new QLabel(card);
-    permissionHint->setObjectName(QStringLiteral("devicePermissionHint"));
-    permissionHint->setWordWrap(true);
-    permissionHint->setStyleSheet(QStringLiteral("color:#f39c12;"));
-    permissionHint->setVisible(false);
-    cardLayout->addWidget(permissionHint);
+    m_permissionHint = new QLabel(card);
+    m_permissionHint->setObjectName(QStringLiteral("devicePermissionHint"));
+    m_permissionHint->setWordWrap(true);
+    m_permissionHint->setStyleSheet(QStringLiteral("color:#f39c12;"));
+    m_permissionHint->setVisible(false);
+    cardLayout->addWidget(m_permissionHint);
 
     SessionCoordinator* coordinator = application ? application->coordinator.get() : nullptr;
 
     auto* buttons = new QHBoxLayout();
-    connectBtn = new QPushButton(card);
-    disconnectBtn = new QPushButton(card);
-    disconnectBtn->setProperty("flat", true);
+    m_connectBtn = new QPushButton(card);
+    m_disconnectBtn = new QPushButton(card);
+    m_disconnectBtn->setProperty("flat", true);
     if (coordinator) {
-        connect(connectBtn, &QPushButton::clicked, coordinator, &SessionCoordinator::requestConnect);
-        connect(disconnectBtn, &QPushButton::clicked, coordinator, &SessionCoordinator::requestDisconnect);
+        connect(m_connectBtn, &QPushButton::clicked, coordinator, &SessionCoordinator::requestConnect);
+        connect(m_disconnectBtn, &QPushButton::clicked, coordinator, &SessionCoordinator::requestDisconnect);
     }
-    buttons->addWidget(connectBtn);
-    buttons->addWidget(disconnectBtn);
+    buttons->addWidget(m_connectBtn);
+    buttons->addWidget(m_disconnectBtn);
     buttons->addStretch();
     cardLayout->addLayout(buttons);
 
@@ -89,26 +89,26 @@ DevicePage::DevicePage(Application* application, QWidget* parent)
 
 void DevicePage::retranslateUi()
 {
-    if (titleLabel)
-        titleLabel->setText(QStringLiteral("<h2>%1</h2>").arg(QCoreApplication::translate("Quilbex", "Device")));
-    if (statusCaption)
-        statusCaption->setText(QCoreApplication::translate("Quilbex", "Status"));
-    if (deviceCaption)
-        deviceCaption->setText(QCoreApplication::translate("Quilbex", "Device"));
-    if (vidPidCaption)
-        vidPidCaption->setText(QCoreApplication::translate("Quilbex", "VID / PID"));
-    if (connectBtn)
-        connectBtn->setText(QCoreApplication::translate("Quilbex", "Connect"));
-    if (disconnectBtn)
-        disconnectBtn->setText(QCoreApplication::translate("Quilbex", "Disconnect"));
-    if (permissionHint)
-        permissionHint->setText(QCoreApplication::translate(
+    if (m_titleLabel)
+        m_titleLabel->setText(QStringLiteral("<h2>%1</h2>").arg(QCoreApplication::translate("Quilbex", "Device")));
+    if (m_statusCaption)
+        m_statusCaption->setText(QCoreApplication::translate("Quilbex", "Status"));
+    if (m_deviceCaption)
+        m_deviceCaption->setText(QCoreApplication::translate("Quilbex", "Device"));
+    if (m_vidPidCaption)
+        m_vidPidCaption->setText(QCoreApplication::translate("Quilbex", "VID / PID"));
+    if (m_connectBtn)
+        m_connectBtn->setText(QCoreApplication::translate("Quilbex", "Connect"));
+    if (m_disconnectBtn)
+        m_disconnectBtn->setText(QCoreApplication::translate("Quilbex", "Disconnect"));
+    if (m_permissionHint)
+        m_permissionHint->setText(QCoreApplication::translate(
             "Quilbex",
             "The pedals were found, but this user may not open them (permission denied). Install the udev rule "
             "shipped with Quilbex Control (see the README: Linux device permissions), then unplug and re-plug the "
             "pedals."));
-    if (application && application->linkState)
-        onConnectionChanged(application->linkState->connected);
+    if (m_application && m_application->linkState)
+        onConnectionChanged(m_application->linkState->connected);
 }
 
 void DevicePage::changeEvent(QEvent* event)
@@ -120,21 +120,21 @@ void DevicePage::changeEvent(QEvent* event)
 
 void DevicePage::onConnectionChanged(bool connected)
 {
-    if (statusValue) {
-        statusValue->setText(connected ? QCoreApplication::translate("Quilbex", "Connected")
+    if (m_statusValue) {
+        m_statusValue->setText(connected ? QCoreApplication::translate("Quilbex", "Connected")
                                        : QCoreApplication::translate("Quilbex", "Disconnected"));
-        statusValue->setStyleSheet(connected ? QStringLiteral("color:#27ae60; font-weight:600;")
+        m_statusValue->setStyleSheet(connected ? QStringLiteral("color:#27ae60; font-weight:600;")
                                              : QStringLiteral("color:#9e9e9e;"));
     }
-    if (deviceValue)
-        deviceValue->setText(connected ? QCoreApplication::translate("Quilbex", "Quilbex Pedals")
+    if (m_deviceValue)
+        m_deviceValue->setText(connected ? QCoreApplication::translate("Quilbex", "Quilbex Pedals")
                                        : QStringLiteral("—"));
-    if (connectBtn)
-        connectBtn->setEnabled(!connected);
+    if (m_connectBtn)
+        m_connectBtn->setEnabled(!connected);
 }
 
 void DevicePage::onPermissionProblem(bool denied)
 {
-    if (permissionHint)
-        permissionHint->setVisible(denied);
+    if (m_permissionHint)
+        m_permissionHint->setVisible(denied);
 }

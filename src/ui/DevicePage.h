@@ -24,15 +24,15 @@ private Q_SLOTS:
 private:
     void onPermissionProblem(bool denied);
 
-    Application* application = nullptr;
-    QLabel* titleLabel = nullptr;
-    QLabel* statusCaption = nullptr;
-    QLabel* statusValue = nullptr;
-    QLabel* deviceCaption = nullptr;
-    QLabel* deviceValue = nullptr;
-    QLabel* vidPidCaption = nullptr;
-    QLabel* vidPidValue = nullptr;
-    QPushButton* connectBtn = nullptr;
-    QPushButton* disconnectBtn = nullptr;
-    QLabel* permissionHint = nullptr;
+    Application* m_application = nullptr;
+    QLabel* m_titleLabel = nullptr;
+    QLabel* m_statusCaption = nullptr;
+    QLabel* m_statusValue = nullptr;
+    QLabel* m_deviceCaption = nullptr;
+    QLabel* m_deviceValue = nullptr;
+    QLabel* m_vidPidCaption = nullptr;
+    QLabel* m_vidPidValue = nullptr;
+    QPushButton* m_connectBtn = nullptr;
+    QPushButton* m_disconnectBtn = nullptr;
+    QLabel* m_permissionHint = nullptr;
 };

@@ -22,9 +22,9 @@
 #include "ui/WidgetHooks.h"
 
 MainWindow::MainWindow(Application* application, QWidget* parent)
-    : QMainWindow(parent), application(application)
+    : QMainWindow(parent), m_application(application)
 {
-    navIcons = {QString(QChar(0xD83D)) + QChar(0xDCBB),   // U+1F4BB personal computer
+    m_navIcons = {QString(QChar(0xD83D)) + QChar(0xDCBB),   // U+1F4BB personal computer
                 QString(QChar(0xD83C)) + QChar(0xDF9B),   // U+1F39B control knobs
                 QString(QChar(0xD83D)) + QChar(0xDD04),   // U+1F504 anticlockwise arrows
                 QString(QChar(0x2699))};                  // U+2699 gear
@@ -51,14 +51,14 @@ void MainWindow::setupUi()
     centralLayout->setSpacing(0);
     centralLayout->setContentsMargins(0, 0, 0, 0);
 
-    navFrame = new QFrame(central);
-    navFrame->setObjectName(QStringLiteral("navFrame"));
-    navFrame->setFixedWidth(200);
-    auto* navLayout = new QVBoxLayout(navFrame);
+    m_navFrame = new QFrame(central);
+    m_navFrame->setObjectName(QStringLiteral("navFrame"));
+    m_navFrame->setFixedWidth(200);
+    auto* navLayout = new QVBoxLayout(m_navFrame);
     navLayout->setContentsMargins(0, 0, 0, 0);
     navLayout->setSpacing(0);
 
-    auto* header = new QWidget(navFrame);
+    auto* header = new QWidget(m_navFrame);
     header->setFixedHeight(64);
     auto* headerLayout = new QHBoxLayout(header);
     headerLayout->setContentsMargins(14, 8, 14, 8);
@@ -77,46 +77,46 @@ void MainWindow::setupUi()
     headerLayout->addStretch();
     navLayout->addWidget(header);
 
-    auto* separator = new QFrame(navFrame);
+    auto* separator = new QFrame(m_navFrame);
     separator->setFixedHeight(1);
     separator->setStyleSheet(QStringLiteral("background:#2a3060;"));
     navLayout->addWidget(separator);
 
-    navList = new QListWidget(navFrame);
-    navList->setObjectName(QStringLiteral("navList"));
-    navList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    navList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    navList->setSpacing(2);
+    m_navList = new QListWidget(m_navFrame);
+    m_navList->setObjectName(QStringLiteral("navList"));
+    m_navList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_navList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_navList->setSpacing(2);
     for (int i = 0; i < 4; ++i) {
-        auto* item = new QListWidgetItem(navList);
+        auto* item = new QListWidgetItem(m_navList);
         item->setData(Qt::SizeHintRole, QSize(180, 42));
     }
-    navLayout->addWidget(navList, 1);
+    navLayout->addWidget(m_navList, 1);
 
     const QString version = QCoreApplication::applicationVersion();
-    versionLabel = new QLabel(version.isEmpty() ? QStringLiteral("v3.0.0-dev") : version, navFrame);
-    versionLabel->setObjectName(QStringLiteral("navVersionLabel"));
-    navLayout->addWidget(versionLabel);
+    m_versionLabel = new QLabel(version.isEmpty() ? QStringLiteral("v3.0.0-dev") : version, m_navFrame);
+    m_versionLabel->setObjectName(QStringLiteral("navVersionLabel"));
+    navLayout->addWidget(m_versionLabel);
 
-    pageStack = new QStackedWidget(central);
-    pageStack->setObjectName(QStringLiteral("pageStack"));
-    pageStack->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    devicePage = new DevicePage(application, pageStack);
-    pedalsPage = new PedalsPage(application, pageStack);
-    updatePage = new UpdatePage(application, pageStack);
-    settingsPage = new SettingsPage(application, pageStack);
-    pageStack->addWidget(devicePage);
-    pageStack->addWidget(pedalsPage);
-    pageStack->addWidget(updatePage);
-    pageStack->addWidget(settingsPage);
+    m_pageStack = new QStackedWidget(central);
+    m_pageStack->setObjectName(QStringLiteral("pageStack"));
+    m_pageStack->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_devicePage = new DevicePage(m_application, m_pageStack);
+    m_pedalsPage = new PedalsPage(m_application, m_pageStack);
+    m_updatePage = new UpdatePage(m_application, m_pageStack);
+    m_settingsPage = new SettingsPage(m_application, m_pageStack);
+    m_pageStack->addWidget(m_devicePage);
+    m_pageStack->addWidget(m_pedalsPage);
+    m_pageStack->addWidget(m_updatePage);
+    m_pageStack->addWidget(m_settingsPage);
 
-    centralLayout->addWidget(navFrame, 0);
-    centralLayout->addWidget(pageStack, 1);
+    centralLayout->addWidget(m_navFrame, 0);
+    centralLayout->addWidget(m_pageStack, 1);
     setCentralWidget(central);
 
-    connect(navList, &QListWidget::currentRowChanged, this, &MainWindow::onNavRowChanged);
+    connect(m_navList, &QListWidget::currentRowChanged, this, &MainWindow::onNavRowChanged);
 
-    navList->setCurrentRow(1);
+    m_navList->setCurrentRow(1);
     retranslateUi();
 }
 
@@ -130,24 +130,24 @@ void MainWindow::retranslateUi()
         QCoreApplication::translate("Quilbex", "Update"),
         QCoreApplication::translate("Quilbex", "Settings"),
     };
-    if (navList) {
+    if (m_navList) {
         for (int row = 0; row < 4; ++row) {
-            if (QListWidgetItem* item = navList->item(row))
-                item->setText(QStringLiteral("%1  %2").arg(navIcons[size_t(row)], labels[row]));
+            if (QListWidgetItem* item = m_navList->item(row))
+                item->setText(QStringLiteral("%1  %2").arg(m_navIcons[size_t(row)], labels[row]));
         }
     }
 
-    if (devicePage)
-        devicePage->retranslateUi();
-    if (pedalsPage)
-        pedalsPage->retranslateUi();
-    if (updatePage)
-        updatePage->retranslateUi();
-    if (settingsPage)
-        settingsPage->retranslateUi();
+    if (m_devicePage)
+        m_devicePage->retranslateUi();
+    if (m_pedalsPage)
+        m_pedalsPage->retranslateUi();
+    if (m_updatePage)
+        m_updatePage->retranslateUi();
+    if (m_settingsPage)
+        m_settingsPage->retranslateUi();
 
-    if (navList) {
-        const int row = navList->currentRow();
+    if (m_navList) {
+        const int row = m_navList->currentRow();
         if (row >= 0 && row <= 3)
             onNavRowChanged(row);
     }
@@ -155,7 +155,7 @@ void MainWindow::retranslateUi()
 
 bool MainWindow::updateBusy() const
 {
-    return application && application->coordinator && application->coordinator->isUpgradeBusy();
+    return m_application && m_application->coordinator && m_application->coordinator->isUpgradeBusy();
 }
 
 void MainWindow::onNavRowChanged(int row)
@@ -169,30 +169,30 @@ void MainWindow::onNavRowChanged(int row)
                                         "the Update page?"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         if (answer == QMessageBox::Yes) {
-            if (navList) {
-                const bool wasBlocked = navList->blockSignals(true);
-                navList->setCurrentRow(kUpdateRow);
-                navList->blockSignals(wasBlocked);
+            if (m_navList) {
+                const bool wasBlocked = m_navList->blockSignals(true);
+                m_navList->setCurrentRow(kUpdateRow);
+                m_navList->blockSignals(wasBlocked);
             }
             // Asked again after a language change while another page is shown: the
             // selected row is Update now, so the page shown must be too.
-            if (pageStack && pageStack->currentIndex() != kUpdateRow && kUpdateRow < pageStack->count())
+            if (m_pageStack && m_pageStack->currentIndex() != kUpdateRow && kUpdateRow < m_pageStack->count())
                 showPage(kUpdateRow);
             return;
         }
     }
 
-    if (!pageStack || row < 0 || row >= pageStack->count())
+    if (!m_pageStack || row < 0 || row >= m_pageStack->count())
         return;
     showPage(row);
 }
 
 void MainWindow::showPage(int row)
 {
-    pageStack->setCurrentIndex(row);
+    m_pageStack->setCurrentIndex(row);
 
-    if (navList) {
-        if (QListWidgetItem* item = navList->item(row)) {
+    if (m_navList) {
+        if (QListWidgetItem* item = m_navList->item(row)) {
             const QString text = item->text();
             QString name = text.section(QStringLiteral("  "), 1, -1);
             if (name.isEmpty())

@@ -37,14 +37,14 @@ private:
     void applyDarkTitleBar();
     bool updateBusy() const;
 
-    Application* application = nullptr;
-    QFrame* navFrame = nullptr;
-    QListWidget* navList = nullptr;
-    QStackedWidget* pageStack = nullptr;
-    QLabel* versionLabel = nullptr;
-    DevicePage* devicePage = nullptr;
-    PedalsPage* pedalsPage = nullptr;
-    UpdatePage* updatePage = nullptr;
-    SettingsPage* settingsPage = nullptr;
-    std::array<QString, 4> navIcons;
+    Application* m_application = nullptr;
+    QFrame* m_navFrame = nullptr;
+    QListWidget* m_navList = nullptr;
+    QStackedWidget* m_pageStack = nullptr;
+    QLabel* m_versionLabel = nullptr;
+    DevicePage* m_devicePage = nullptr;
+    PedalsPage* m_pedalsPage = nullptr;
+    UpdatePage* m_updatePage = nullptr;
+    SettingsPage* m_settingsPage = nullptr;
+    std::array<QString, 4> m_navIcons;
 };

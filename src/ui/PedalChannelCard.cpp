@@ -85,9 +85,9 @@ protected:
     }
     void paintEvent(QPaintEvent* e) override
     {
-        if (backdrop.isValid()) {
+        if (m_backdrop.isValid()) {
             QPainter p(this);
-            p.fillRect(e->rect(), backdrop);
+            p.fillRect(e->rect(), m_backdrop);
         }
         Base::paintEvent(e);
     }
@@ -102,11 +102,11 @@ private:
             if (brush.style() == Qt::SolidPattern && brush.isOpaque())
                 color = brush.color();
         }
-        backdrop = color;
+        m_backdrop = color;
         this->setAttribute(Qt::WA_OpaquePaintEvent, color.isValid());
     }
 
-    QColor backdrop;
+    QColor m_backdrop;
 };
 
 using LiveValueBar = FlatBackdrop<QProgressBar>;
@@ -181,14 +181,14 @@ QString statusStyleFor(const QString& key)
 } // namespace
 
 
-PedalChannelCard::PedalChannelCard(int hostIndex_, Application* application_, QWidget* parent)
-    : QWidget(parent), hostIndex(hostIndex_), application(application_),
-      calibrationStatus(QString::fromUtf8(kStatusNotCalibrated))
+PedalChannelCard::PedalChannelCard(int hostIndex, Application* application, QWidget* parent)
+    : QWidget(parent), m_hostIndex(hostIndex), m_application(application),
+      m_calibrationStatus(QString::fromUtf8(kStatusNotCalibrated))
 {
     buildUi();
     retranslateUi();
     if (validIndex()) {
-        g_cards[size_t(hostIndex)] = this;
+        g_cards[size_t(m_hostIndex)] = this;
         PedalCardLayer::setRegistry(&g_registry);
     }
     refreshSaveButton();
@@ -201,8 +201,8 @@ QSize PedalChannelCard::minimumSizeHint() const
 
 PedalChannelCard::~PedalChannelCard()
 {
-    if (validIndex() && g_cards[size_t(hostIndex)] == this)
-        g_cards[size_t(hostIndex)] = nullptr;
+    if (validIndex() && g_cards[size_t(m_hostIndex)] == this)
+        g_cards[size_t(m_hostIndex)] = nullptr;
 }
 
 PedalChannelCard* PedalChannelCard::registeredCard(int hostIndex)
@@ -226,68 +226,68 @@ QColor PedalChannelCard::pedalColor(int hostIndex)
 
 DeviceConfigModel* PedalChannelCard::model() const
 {
-    return application ? application->config.get() : nullptr;
+    return m_application ? m_application->config.get() : nullptr;
 }
 
 void PedalChannelCard::buildUi()
 {
-    const QString colorName = pedalColor(hostIndex).name();
+    const QString colorName = pedalColor(m_hostIndex).name();
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
 
-    upperCard = new QFrame(this);
-    upperCard->setObjectName(QStringLiteral("pedalUpperCard"));
-    auto* upper = new QVBoxLayout(upperCard);
+    m_upperCard = new QFrame(this);
+    m_upperCard->setObjectName(QStringLiteral("pedalUpperCard"));
+    auto* upper = new QVBoxLayout(m_upperCard);
     upper->setContentsMargins(14, 10, 14, 10);
     upper->setSpacing(6);
 
     auto* header = new QHBoxLayout;
     header->setSpacing(8);
-    auto* stripe = new QFrame(upperCard);
+    auto* stripe = new QFrame(m_upperCard);
     stripe->setFixedSize(4, 22);
     stripe->setStyleSheet(QStringLiteral("background:%1; border-radius:2px;").arg(colorName));
     header->addWidget(stripe);
-    titleLabel = new QLabel(upperCard);
-    titleLabel->setObjectName(QStringLiteral("pedalCardTitle"));
-    header->addWidget(titleLabel);
-    if (hostIndex == 1) {
-        brakeKgLabel = new LiveLabel(QStringLiteral("--"), upperCard);
-        brakeKgLabel->setObjectName(QStringLiteral("brakeKgValue"));
-        brakeKgLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        brakeKgLabel->setStyleSheet(QStringLiteral("font-size:13px; font-weight:700; margin-left:6px;"));
+    m_titleLabel = new QLabel(m_upperCard);
+    m_titleLabel->setObjectName(QStringLiteral("pedalCardTitle"));
+    header->addWidget(m_titleLabel);
+    if (m_hostIndex == 1) {
+        m_brakeKgLabel = new LiveLabel(QStringLiteral("--"), m_upperCard);
+        m_brakeKgLabel->setObjectName(QStringLiteral("brakeKgValue"));
+        m_brakeKgLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_brakeKgLabel->setStyleSheet(QStringLiteral("font-size:13px; font-weight:700; margin-left:6px;"));
         fitBrakeLabel();
-        header->addWidget(brakeKgLabel);
+        header->addWidget(m_brakeKgLabel);
     }
     header->addStretch();
 
-    calibrateButton = new QPushButton(upperCard);
-    calibrateButton->setObjectName(QStringLiteral("calibrateBtn"));
-    calibrateButton->setCheckable(true);
-    calibrateButton->setFixedHeight(24);
-    calibrateButton->setStyleSheet(QStringLiteral(
+    m_calibrateButton = new QPushButton(m_upperCard);
+    m_calibrateButton->setObjectName(QStringLiteral("calibrateBtn"));
+    m_calibrateButton->setCheckable(true);
+    m_calibrateButton->setFixedHeight(24);
+    m_calibrateButton->setStyleSheet(QStringLiteral(
         "QPushButton { background:#f39c12; color:white; border:none; border-radius:4px; padding:4px 10px; "
         "font-weight:600; font-size:11px; }"
         "QPushButton:hover { background:#e67e22; }"
         "QPushButton:checked { background:#e74c3c; }"
         "QPushButton:checked:hover { background:#c0392b; }"));
-    connect(calibrateButton, &QPushButton::toggled, this, &PedalChannelCard::onCalibrateBtnToggled);
-    header->addWidget(calibrateButton);
+    connect(m_calibrateButton, &QPushButton::toggled, this, &PedalChannelCard::onCalibrateBtnToggled);
+    header->addWidget(m_calibrateButton);
 
-    resetButton = new QPushButton(upperCard);
-    resetButton->setObjectName(QStringLiteral("calResetBtn"));
-    resetButton->setFixedHeight(24);
-    resetButton->setStyleSheet(QStringLiteral(
+    m_resetButton = new QPushButton(m_upperCard);
+    m_resetButton->setObjectName(QStringLiteral("calResetBtn"));
+    m_resetButton->setFixedHeight(24);
+    m_resetButton->setStyleSheet(QStringLiteral(
         "QPushButton { background:transparent; color:#f39c12; border:1.5px solid #f39c12; border-radius:4px; "
         "padding:4px 8px; font-size:11px; }"
         "QPushButton:hover { background:rgba(243,156,18,0.12); }"
         "QPushButton:disabled { color:#ccc; border-color:#ccc; }"));
-    connect(resetButton, &QPushButton::clicked, this, [this] { onCalibrationReset(); });
-    header->addWidget(resetButton);
+    connect(m_resetButton, &QPushButton::clicked, this, [this] { onCalibrationReset(); });
+    header->addWidget(m_resetButton);
     upper->addLayout(header);
 
-    auto* separator = new QFrame(upperCard);
+    auto* separator = new QFrame(m_upperCard);
     separator->setFixedHeight(1);
     separator->setStyleSheet(QStringLiteral("background:#eaecf4;"));
     upper->addWidget(separator);
@@ -296,11 +296,11 @@ void PedalChannelCard::buildUi()
         auto* row = new QHBoxLayout;
         row->setContentsMargins(0, 0, 0, 0);
         row->setSpacing(8);
-        label = new QLabel(upperCard);
+        label = new QLabel(m_upperCard);
         label->setObjectName(QStringLiteral("sectionLabel"));
         label->setFixedWidth(58);
         row->addWidget(label);
-        bar = new LiveValueBar(upperCard);
+        bar = new LiveValueBar(m_upperCard);
         bar->setObjectName(QStringLiteral("pedalValueBar"));
         bar->setRange(-32767, 32767);
         bar->setValue(0);
@@ -310,33 +310,33 @@ void PedalChannelCard::buildUi()
         row->addWidget(bar, 1);
         upper->addLayout(row);
     };
-    makeBarRow(rawLabel, rawBar);
-    makeBarRow(outputLabel, outputBar);
-    outputBar->setStyleSheet(
+    makeBarRow(m_rawLabel, m_rawBar);
+    makeBarRow(m_outputLabel, m_outputBar);
+    m_outputBar->setStyleSheet(
         QStringLiteral("QProgressBar::chunk { background-color:%1; border-radius:3px; }").arg(colorName));
 
     upper->addSpacing(4);
-    statusLabel = new QLabel(upperCard);
-    statusLabel->setObjectName(QStringLiteral("calReadOnly"));
-    statusLabel->setWordWrap(true);
-    setStatusStyle(statusStyleFor(calibrationStatus));
-    upper->addWidget(statusLabel);
+    m_statusLabel = new QLabel(m_upperCard);
+    m_statusLabel->setObjectName(QStringLiteral("calReadOnly"));
+    m_statusLabel->setWordWrap(true);
+    setStatusStyle(statusStyleFor(m_calibrationStatus));
+    upper->addWidget(m_statusLabel);
 
-    outer->addWidget(upperCard);
+    outer->addWidget(m_upperCard);
     outer->addSpacing(8);
 
-    lowerCard = new QFrame(this);
-    lowerCard->setObjectName(QStringLiteral("pedalLowerCard"));
-    lowerLayout = new QVBoxLayout(lowerCard);
-    lowerLayout->setContentsMargins(14, 10, 14, 10);
-    lowerLayout->setSpacing(6);
+    m_lowerCard = new QFrame(this);
+    m_lowerCard->setObjectName(QStringLiteral("pedalLowerCard"));
+    m_lowerLayout = new QVBoxLayout(m_lowerCard);
+    m_lowerLayout->setContentsMargins(14, 10, 14, 10);
+    m_lowerLayout->setSpacing(6);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(6);
     grid->setColumnStretch(1, 1);
     auto makeSpin = [this]() {
-        auto* spin = new QSpinBox(lowerCard);
+        auto* spin = new QSpinBox(m_lowerCard);
         spin->setRange(0, 50);
         spin->setValue(0);
         spin->setSuffix(QStringLiteral(" %"));
@@ -345,120 +345,120 @@ void PedalChannelCard::buildUi()
         connect(spin, &QSpinBox::valueChanged, this, &PedalChannelCard::onPedalDeadFilterCurveUiChanged);
         return spin;
     };
-    deadzoneTopLabel = new QLabel(lowerCard);
-    deadzoneTopSpin = makeSpin();
-    deadzoneBottomLabel = new QLabel(lowerCard);
-    deadzoneBottomSpin = makeSpin();
-    grid->addWidget(deadzoneTopLabel, 0, 0);
-    grid->addWidget(deadzoneTopSpin, 0, 1, Qt::AlignRight);
-    grid->addWidget(deadzoneBottomLabel, 1, 0);
-    grid->addWidget(deadzoneBottomSpin, 1, 1, Qt::AlignRight);
-    lowerLayout->addLayout(grid);
+    m_deadzoneTopLabel = new QLabel(m_lowerCard);
+    m_deadzoneTopSpin = makeSpin();
+    m_deadzoneBottomLabel = new QLabel(m_lowerCard);
+    m_deadzoneBottomSpin = makeSpin();
+    grid->addWidget(m_deadzoneTopLabel, 0, 0);
+    grid->addWidget(m_deadzoneTopSpin, 0, 1, Qt::AlignRight);
+    grid->addWidget(m_deadzoneBottomLabel, 1, 0);
+    grid->addWidget(m_deadzoneBottomSpin, 1, 1, Qt::AlignRight);
+    m_lowerLayout->addLayout(grid);
 
-    filterLabel = new QLabel(lowerCard);
-    filterLabel->setObjectName(QStringLiteral("sectionLabel"));
-    lowerLayout->addWidget(filterLabel);
+    m_filterLabel = new QLabel(m_lowerCard);
+    m_filterLabel->setObjectName(QStringLiteral("sectionLabel"));
+    m_lowerLayout->addWidget(m_filterLabel);
 
     auto* filterRow = new QHBoxLayout;
     filterRow->setContentsMargins(0, 0, 0, 0);
     filterRow->setSpacing(6);
     const QString smallGrey = QStringLiteral("font-size:10px; color:#888;");
-    fastLabel = new QLabel(lowerCard);
-    fastLabel->setStyleSheet(smallGrey);
-    filterRow->addWidget(fastLabel);
-    filterSlider = new QSlider(Qt::Horizontal, lowerCard);
-    filterSlider->setRange(0, 6);
-    filterSlider->setValue(0);
-    filterSlider->setSingleStep(1);
-    filterSlider->setPageStep(1);
-    filterSlider->setTickPosition(QSlider::TicksBelow);
-    filterSlider->setTickInterval(1);
-    filterSlider->setFixedHeight(32);
-    connect(filterSlider, &QSlider::valueChanged, this, &PedalChannelCard::onPedalDeadFilterCurveUiChanged);
-    filterRow->addWidget(filterSlider, 1);
-    smoothLabel = new QLabel(lowerCard);
-    smoothLabel->setStyleSheet(smallGrey);
-    filterRow->addWidget(smoothLabel);
-    lowerLayout->addLayout(filterRow);
+    m_fastLabel = new QLabel(m_lowerCard);
+    m_fastLabel->setStyleSheet(smallGrey);
+    filterRow->addWidget(m_fastLabel);
+    m_filterSlider = new QSlider(Qt::Horizontal, m_lowerCard);
+    m_filterSlider->setRange(0, 6);
+    m_filterSlider->setValue(0);
+    m_filterSlider->setSingleStep(1);
+    m_filterSlider->setPageStep(1);
+    m_filterSlider->setTickPosition(QSlider::TicksBelow);
+    m_filterSlider->setTickInterval(1);
+    m_filterSlider->setFixedHeight(32);
+    connect(m_filterSlider, &QSlider::valueChanged, this, &PedalChannelCard::onPedalDeadFilterCurveUiChanged);
+    filterRow->addWidget(m_filterSlider, 1);
+    m_smoothLabel = new QLabel(m_lowerCard);
+    m_smoothLabel->setStyleSheet(smallGrey);
+    filterRow->addWidget(m_smoothLabel);
+    m_lowerLayout->addLayout(filterRow);
 
-    curveLabel = new QLabel(lowerCard);
-    curveLabel->setObjectName(QStringLiteral("sectionLabel"));
-    lowerLayout->addWidget(curveLabel);
+    m_curveLabel = new QLabel(m_lowerCard);
+    m_curveLabel->setObjectName(QStringLiteral("sectionLabel"));
+    m_lowerLayout->addWidget(m_curveLabel);
 
     auto* presetRow = new QHBoxLayout;
     presetRow->setSpacing(6);
     presetRow->setContentsMargins(0, 0, 18, 0);
-    presetGroup = new QButtonGroup(this);
-    presetGroup->setExclusive(true);
+    m_presetGroup = new QButtonGroup(this);
+    m_presetGroup->setExclusive(true);
     for (int k = 0; k < 5; ++k) {
-        auto* button = new CurvePresetButton(k, lowerCard);
-        presetGroup->addButton(button, k);
-        presetButtons[size_t(k)] = button;
+        auto* button = new CurvePresetButton(k, m_lowerCard);
+        m_presetGroup->addButton(button, k);
+        m_presetButtons[size_t(k)] = button;
         connect(button, &CurvePresetButton::clicked, this, [this, k] { onPresetClicked(k); });
         presetRow->addWidget(button);
     }
-    presetButtons[0]->setChecked(true);
+    m_presetButtons[0]->setChecked(true);
     presetRow->addStretch();
     presetRow->addSpacing(10);
 
-    saveButton = new SaveButton(lowerCard);
-    saveButton->setObjectName(QStringLiteral("pedalParamsSaveBtn"));
-    saveButton->setText(QCoreApplication::translate("Quilbex", "SAVE"));
-    saveButton->setFixedHeight(24);
-    saveButton->setMaximumWidth(72);
-    saveButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    saveButton->setEnabled(false);
+    m_saveButton = new SaveButton(m_lowerCard);
+    m_saveButton->setObjectName(QStringLiteral("pedalParamsSaveBtn"));
+    m_saveButton->setText(QCoreApplication::translate("Quilbex", "SAVE"));
+    m_saveButton->setFixedHeight(24);
+    m_saveButton->setMaximumWidth(72);
+    m_saveButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_saveButton->setEnabled(false);
     setSaveStyle(QString::fromLatin1(kSaveTemplate).arg(colorName));
-    connect(saveButton, &QPushButton::clicked, this, [this] {
-        if (application && application->coordinator)
-            application->coordinator->requestWritePedalParams(hostIndex);
+    connect(m_saveButton, &QPushButton::clicked, this, [this] {
+        if (m_application && m_application->coordinator)
+            m_application->coordinator->requestWritePedalParams(m_hostIndex);
     });
-    presetRow->addWidget(saveButton, 0, Qt::AlignVCenter);
-    lowerLayout->addLayout(presetRow);
+    presetRow->addWidget(m_saveButton, 0, Qt::AlignVCenter);
+    m_lowerLayout->addLayout(presetRow);
 
-    outer->addWidget(lowerCard, 1);
+    outer->addWidget(m_lowerCard, 1);
 
-    calibrationTimer = new QTimer(this);
-    calibrationTimer->setSingleShot(true);
-    calibrationTimer->setInterval(15000);
-    connect(calibrationTimer, &QTimer::timeout, this, &PedalChannelCard::onCalibrationTimeout);
-    countdownTimer = new QTimer(this);
-    countdownTimer->setInterval(1000);
-    connect(countdownTimer, &QTimer::timeout, this, &PedalChannelCard::onCountdownTick);
-    saveFlashTimer = new QTimer(this);
-    saveFlashTimer->setSingleShot(true);
-    connect(saveFlashTimer, &QTimer::timeout, this, &PedalChannelCard::onSaveFlashFinished);
+    m_calibrationTimer = new QTimer(this);
+    m_calibrationTimer->setSingleShot(true);
+    m_calibrationTimer->setInterval(15000);
+    connect(m_calibrationTimer, &QTimer::timeout, this, &PedalChannelCard::onCalibrationTimeout);
+    m_countdownTimer = new QTimer(this);
+    m_countdownTimer->setInterval(1000);
+    connect(m_countdownTimer, &QTimer::timeout, this, &PedalChannelCard::onCountdownTick);
+    m_saveFlashTimer = new QTimer(this);
+    m_saveFlashTimer->setSingleShot(true);
+    connect(m_saveFlashTimer, &QTimer::timeout, this, &PedalChannelCard::onSaveFlashFinished);
 }
 
-void PedalChannelCard::setTimerIntervals(int calibrationMs, int countdownMs, int saveFlashMs_)
+void PedalChannelCard::setTimerIntervals(int calibrationMs, int countdownMs, int saveFlashMs)
 {
-    if (calibrationTimer)
-        calibrationTimer->setInterval(std::max(0, calibrationMs));
-    if (countdownTimer)
-        countdownTimer->setInterval(std::max(0, countdownMs));
-    saveFlashMs = std::max(0, saveFlashMs_);
+    if (m_calibrationTimer)
+        m_calibrationTimer->setInterval(std::max(0, calibrationMs));
+    if (m_countdownTimer)
+        m_countdownTimer->setInterval(std::max(0, countdownMs));
+    m_saveFlashMs = std::max(0, saveFlashMs);
 }
 
 int PedalChannelCard::deadzoneTopValue() const
 {
-    return deadzoneTopSpin ? deadzoneTopSpin->value() : -1;
+    return m_deadzoneTopSpin ? m_deadzoneTopSpin->value() : -1;
 }
 
 int PedalChannelCard::deadzoneBottomValue() const
 {
-    return deadzoneBottomSpin ? deadzoneBottomSpin->value() : -1;
+    return m_deadzoneBottomSpin ? m_deadzoneBottomSpin->value() : -1;
 }
 
 int PedalChannelCard::filterValue() const
 {
-    return filterSlider ? filterSlider->value() : -1;
+    return m_filterSlider ? m_filterSlider->value() : -1;
 }
 
 void PedalChannelCard::retranslateUi()
 {
-    if (titleLabel) {
+    if (m_titleLabel) {
         QString title;
-        switch (hostIndex) {
+        switch (m_hostIndex) {
         case 0:
             title = QCoreApplication::translate("Quilbex", "Throttle");
             break;
@@ -471,42 +471,42 @@ void PedalChannelCard::retranslateUi()
         default:
             break;
         }
-        titleLabel->setText(QStringLiteral("<span style='font-size:15px; font-weight:700;'>%1</span>").arg(title));
+        m_titleLabel->setText(QStringLiteral("<span style='font-size:15px; font-weight:700;'>%1</span>").arg(title));
     }
-    if (rawLabel)
-        rawLabel->setText(QCoreApplication::translate("Quilbex", "Raw ADC"));
-    if (outputLabel)
-        outputLabel->setText(QCoreApplication::translate("Quilbex", "Output"));
-    if (deadzoneTopLabel)
-        deadzoneTopLabel->setText(QCoreApplication::translate("Quilbex", "Deadzone top"));
-    if (deadzoneBottomLabel)
-        deadzoneBottomLabel->setText(QCoreApplication::translate("Quilbex", "Deadzone bottom"));
-    if (filterLabel)
-        filterLabel->setText(QCoreApplication::translate("Quilbex", "Filter / smooth"));
-    if (fastLabel)
-        fastLabel->setText(QCoreApplication::translate("Quilbex", "Fast"));
-    if (smoothLabel)
-        smoothLabel->setText(QCoreApplication::translate("Quilbex", "Smooth"));
-    if (curveLabel)
-        curveLabel->setText(QCoreApplication::translate("Quilbex", "Curve"));
-    if (calibrateButton) {
-        calibrateButton->setToolTip(QCoreApplication::translate(
+    if (m_rawLabel)
+        m_rawLabel->setText(QCoreApplication::translate("Quilbex", "Raw ADC"));
+    if (m_outputLabel)
+        m_outputLabel->setText(QCoreApplication::translate("Quilbex", "Output"));
+    if (m_deadzoneTopLabel)
+        m_deadzoneTopLabel->setText(QCoreApplication::translate("Quilbex", "Deadzone top"));
+    if (m_deadzoneBottomLabel)
+        m_deadzoneBottomLabel->setText(QCoreApplication::translate("Quilbex", "Deadzone bottom"));
+    if (m_filterLabel)
+        m_filterLabel->setText(QCoreApplication::translate("Quilbex", "Filter / smooth"));
+    if (m_fastLabel)
+        m_fastLabel->setText(QCoreApplication::translate("Quilbex", "Fast"));
+    if (m_smoothLabel)
+        m_smoothLabel->setText(QCoreApplication::translate("Quilbex", "Smooth"));
+    if (m_curveLabel)
+        m_curveLabel->setText(QCoreApplication::translate("Quilbex", "Curve"));
+    if (m_calibrateButton) {
+        m_calibrateButton->setToolTip(QCoreApplication::translate(
             "Quilbex", "Toggle calibration mode (auto-stops in 15 s).\nPress the full pedal travel before stopping."));
-        calibrateButton->setText(calibrating ? QCoreApplication::translate("Quilbex", "Stop Calibration")
+        m_calibrateButton->setText(m_calibrating ? QCoreApplication::translate("Quilbex", "Stop Calibration")
                                              : QCoreApplication::translate("Quilbex", "Start Calibration"));
     }
-    if (resetButton) {
-        resetButton->setText(QCoreApplication::translate("Quilbex", "Reset"));
-        resetButton->setToolTip(QCoreApplication::translate("Quilbex", "Clear calibration data for this channel"));
+    if (m_resetButton) {
+        m_resetButton->setText(QCoreApplication::translate("Quilbex", "Reset"));
+        m_resetButton->setToolTip(QCoreApplication::translate("Quilbex", "Clear calibration data for this channel"));
     }
-    if (filterSlider)
-        filterSlider->setToolTip(
+    if (m_filterSlider)
+        m_filterSlider->setToolTip(
             QCoreApplication::translate("Quilbex", "Filter strength: 0 = fastest response, 6 = smoothest"));
-    if (saveButton) {
-        saveButton->setToolTip(QCoreApplication::translate(
+    if (m_saveButton) {
+        m_saveButton->setToolTip(QCoreApplication::translate(
             "Quilbex", "Write this column's deadzone, filter, and curve to the device. Unsaved changes on other "
                        "columns are not sent."));
-        saveButton->setText(savedFlashActive ? QCoreApplication::translate("Quilbex", "SAVED")
+        m_saveButton->setText(m_savedFlashActive ? QCoreApplication::translate("Quilbex", "SAVED")
                                              : QCoreApplication::translate("Quilbex", "SAVE"));
     }
     const std::array<QString, 5> tips{
@@ -516,14 +516,14 @@ void PedalChannelCard::retranslateUi()
         QCoreApplication::translate("Quilbex", "Late — more sensitivity at the end"),
         QCoreApplication::translate("Quilbex", "Custom — drag points on the chart"),
     };
-    for (size_t k = 0; k < presetButtons.size(); ++k) {
-        if (presetButtons[k])
-            presetButtons[k]->setToolTip(tips[k]);
+    for (size_t k = 0; k < m_presetButtons.size(); ++k) {
+        if (m_presetButtons[k])
+            m_presetButtons[k]->setToolTip(tips[k]);
     }
-    if (calibrating)
+    if (m_calibrating)
         showCountdown();
-    else if (statusLabel)
-        statusLabel->setText(translatedKey(calibrationStatus.toUtf8().constData()));
+    else if (m_statusLabel)
+        m_statusLabel->setText(translatedKey(m_calibrationStatus.toUtf8().constData()));
 }
 
 void PedalChannelCard::changeEvent(QEvent* event)
@@ -537,40 +537,40 @@ void PedalChannelCard::changeEvent(QEvent* event)
 
 void PedalChannelCard::setLiveValues(qint16 raw, qint16 output)
 {
-    lastRaw = raw;
-    if (calibrating) {
-        seenMin = std::min(seenMin, raw);
-        seenMax = std::max(seenMax, raw);
+    m_lastRaw = raw;
+    if (m_calibrating) {
+        m_seenMin = std::min(m_seenMin, raw);
+        m_seenMax = std::max(m_seenMax, raw);
     }
     // The format is set once per switch between the live and the reset display.
-    if (!liveFormatShown) {
+    if (!m_liveFormatShown) {
         static const QString liveFormat = QStringLiteral("%v");
-        if (rawBar)
-            rawBar->setFormat(liveFormat);
-        if (outputBar)
-            outputBar->setFormat(liveFormat);
-        liveFormatShown = true;
+        if (m_rawBar)
+            m_rawBar->setFormat(liveFormat);
+        if (m_outputBar)
+            m_outputBar->setFormat(liveFormat);
+        m_liveFormatShown = true;
     }
-    setBarValue(rawBar, raw);
-    setBarValue(outputBar, output);
-    if (brakeKgLabel)
+    setBarValue(m_rawBar, raw);
+    setBarValue(m_outputBar, output);
+    if (m_brakeKgLabel)
         updateBrakeReadout();
 }
 
 void PedalChannelCard::resetLiveDisplay()
 {
     static const QString dash = QStringLiteral("—");
-    if (rawBar) {
-        rawBar->setValue(0);
-        rawBar->setFormat(dash);
+    if (m_rawBar) {
+        m_rawBar->setValue(0);
+        m_rawBar->setFormat(dash);
     }
-    if (outputBar) {
-        outputBar->setValue(0);
-        outputBar->setFormat(dash);
+    if (m_outputBar) {
+        m_outputBar->setValue(0);
+        m_outputBar->setFormat(dash);
     }
-    liveFormatShown = false;
-    if (brakeKgLabel) {
-        brakeKgValid = false;
+    m_liveFormatShown = false;
+    if (m_brakeKgLabel) {
+        m_brakeKgValid = false;
         updateBrakeReadout();
     }
 }
@@ -579,25 +579,25 @@ void PedalChannelCard::fitBrakeLabel()
 {
     // A label whose text changes asks its layout to recompute on every change; with a
     // fixed size (room for the widest reading) the live readout only repaints.
-    if (!brakeKgLabel)
+    if (!m_brakeKgLabel)
         return;
-    const QString shown = brakeKgLabel->text();
-    brakeKgLabel->setMinimumSize(0, 0);
-    brakeKgLabel->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    brakeKgLabel->ensurePolished();
-    brakeKgLabel->setText(QStringLiteral("200kg"));
-    const QSize widest = brakeKgLabel->sizeHint().expandedTo(brakeKgLabel->minimumSizeHint());
-    brakeKgLabel->setText(shown);
-    brakeKgLabel->setFixedSize(widest);
+    const QString shown = m_brakeKgLabel->text();
+    m_brakeKgLabel->setMinimumSize(0, 0);
+    m_brakeKgLabel->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_brakeKgLabel->ensurePolished();
+    m_brakeKgLabel->setText(QStringLiteral("200kg"));
+    const QSize widest = m_brakeKgLabel->sizeHint().expandedTo(m_brakeKgLabel->minimumSizeHint());
+    m_brakeKgLabel->setText(shown);
+    m_brakeKgLabel->setFixedSize(widest);
 }
 
 void PedalChannelCard::updateBrakeReadout()
 {
-    if (!brakeKgLabel)
+    if (!m_brakeKgLabel)
         return;
     int shown = -1;
-    if (brakeKgValid && brakeKgReference != 32767) {
-        const double r = (double(lastRaw) - brakeKgReference) / (32767.0 - brakeKgReference);
+    if (m_brakeKgValid && m_brakeKgReference != 32767) {
+        const double r = (double(m_lastRaw) - m_brakeKgReference) / (32767.0 - m_brakeKgReference);
         const double kg = r * 200.0;
         if (kg > 200.0)
             shown = 200;
@@ -606,22 +606,22 @@ void PedalChannelCard::updateBrakeReadout()
         else
             shown = std::clamp(int(kg + 0.5), 0, 200);
     }
-    if (shown == brakeKgShown)
+    if (shown == m_brakeKgShown)
         return;
-    brakeKgShown = shown;
-    brakeKgLabel->setText(shown < 0 ? QStringLiteral("--") : QString::number(shown) + QLatin1String("kg"));
+    m_brakeKgShown = shown;
+    m_brakeKgLabel->setText(shown < 0 ? QStringLiteral("--") : QString::number(shown) + QLatin1String("kg"));
 }
 
 void PedalChannelCard::refreshBrakeReference()
 {
-    if (!brakeKgLabel)
+    if (!m_brakeKgLabel)
         return;
     const DeviceConfigModel* m = model();
-    if (m && validIndex() && m->cali[size_t(hostIndex)] != 0 && m->min[size_t(hostIndex)] != 32767) {
-        brakeKgReference = m->min[size_t(hostIndex)];
-        brakeKgValid = true;
+    if (m && validIndex() && m->cali[size_t(m_hostIndex)] != 0 && m->min[size_t(m_hostIndex)] != 32767) {
+        m_brakeKgReference = m->min[size_t(m_hostIndex)];
+        m_brakeKgValid = true;
     } else {
-        brakeKgValid = false;
+        m_brakeKgValid = false;
     }
     updateBrakeReadout();
 }
@@ -629,109 +629,109 @@ void PedalChannelCard::refreshBrakeReference()
 void PedalChannelCard::setStatusStyle(const QString& style)
 {
     // Re-polishing a style sheet is costly; skip it when nothing changes.
-    if (statusLabel && style != statusStyle) {
-        statusStyle = style;
-        statusLabel->setStyleSheet(style);
+    if (m_statusLabel && style != m_statusStyle) {
+        m_statusStyle = style;
+        m_statusLabel->setStyleSheet(style);
     }
 }
 
 void PedalChannelCard::setSaveStyle(const QString& style)
 {
-    if (saveButton && style != saveStyle) {
-        saveStyle = style;
-        saveButton->setStyleSheet(style);
+    if (m_saveButton && style != m_saveStyle) {
+        m_saveStyle = style;
+        m_saveButton->setStyleSheet(style);
     }
 }
 
 void PedalChannelCard::showCalibrationStatus()
 {
-    if (!statusLabel)
+    if (!m_statusLabel)
         return;
-    statusLabel->setText(translatedKey(calibrationStatus.toUtf8().constData()));
-    setStatusStyle(statusStyleFor(calibrationStatus));
+    m_statusLabel->setText(translatedKey(m_calibrationStatus.toUtf8().constData()));
+    setStatusStyle(statusStyleFor(m_calibrationStatus));
 }
 
 void PedalChannelCard::showCountdown()
 {
-    if (statusLabel)
-        statusLabel->setText(QCoreApplication::translate("Quilbex", "Calibrating... (move pedal full range)  %1 s")
-                                 .arg(countdownSeconds));
+    if (m_statusLabel)
+        m_statusLabel->setText(QCoreApplication::translate("Quilbex", "Calibrating... (move pedal full range)  %1 s")
+                                 .arg(m_countdownSeconds));
 }
 
 void PedalChannelCard::loadFromConfig(const DeviceConfigModel& m)
 {
     if (!validIndex())
         return;
-    const size_t i = size_t(hostIndex);
-    if (deadzoneTopSpin) {
-        const QSignalBlocker block(deadzoneTopSpin);
-        deadzoneTopSpin->setValue(std::min<int>(m.deadTop[i], 50));
+    const size_t i = size_t(m_hostIndex);
+    if (m_deadzoneTopSpin) {
+        const QSignalBlocker block(m_deadzoneTopSpin);
+        m_deadzoneTopSpin->setValue(std::min<int>(m.deadTop[i], 50));
     }
-    if (deadzoneBottomSpin) {
-        const QSignalBlocker block(deadzoneBottomSpin);
-        deadzoneBottomSpin->setValue(std::min<int>(m.deadBot[i], 50));
+    if (m_deadzoneBottomSpin) {
+        const QSignalBlocker block(m_deadzoneBottomSpin);
+        m_deadzoneBottomSpin->setValue(std::min<int>(m.deadBot[i], 50));
     }
-    if (filterSlider) {
-        const QSignalBlocker block(filterSlider);
-        filterSlider->setValue(std::min<int>(m.filter[i], 6));
+    if (m_filterSlider) {
+        const QSignalBlocker block(m_filterSlider);
+        m_filterSlider->setValue(std::min<int>(m.filter[i], 6));
     }
-    curvePresetIdx = matchCurvePreset(m.curve[i], m.curveType[i]);
-    for (size_t k = 0; k < presetButtons.size(); ++k) {
-        if (presetButtons[k]) {
-            const QSignalBlocker block(presetButtons[k]);
-            presetButtons[k]->setChecked(int(k) == curvePresetIdx);
+    m_curvePresetIdx = matchCurvePreset(m.curve[i], m.curveType[i]);
+    for (size_t k = 0; k < m_presetButtons.size(); ++k) {
+        if (m_presetButtons[k]) {
+            const QSignalBlocker block(m_presetButtons[k]);
+            m_presetButtons[k]->setChecked(int(k) == m_curvePresetIdx);
         }
     }
-    calibrationStatus = QString::fromUtf8(m.cali[i] != 0 ? kStatusCompleted : kStatusNotCalibrated);
-    if (!calibrating)
+    m_calibrationStatus = QString::fromUtf8(m.cali[i] != 0 ? kStatusCompleted : kStatusNotCalibrated);
+    if (!m_calibrating)
         showCalibrationStatus();
     refreshBrakeReference();
     endSavedFlash();
-    dirty = false;
+    m_dirty = false;
     refreshSaveButton();
 }
 
 void PedalChannelCard::refreshSaveButton()
 {
-    if (!saveButton || savedFlashActive)
+    if (!m_saveButton || m_savedFlashActive)
         return;
-    saveButton->setText(QCoreApplication::translate("Quilbex", "SAVE"));
-    setSaveStyle(QString::fromLatin1(kSaveTemplate).arg(pedalColor(hostIndex).name()));
-    const bool connected = application && application->linkState && application->linkState->connected;
-    saveButton->setEnabled(connected && dirty);
+    m_saveButton->setText(QCoreApplication::translate("Quilbex", "SAVE"));
+    setSaveStyle(QString::fromLatin1(kSaveTemplate).arg(pedalColor(m_hostIndex).name()));
+    const bool connected = m_application && m_application->linkState && m_application->linkState->connected;
+    m_saveButton->setEnabled(connected && m_dirty);
 }
 
 void PedalChannelCard::endSavedFlash()
 {
-    if (saveFlashTimer)
-        saveFlashTimer->stop();
-    if (!savedFlashActive)
+    if (m_saveFlashTimer)
+        m_saveFlashTimer->stop();
+    if (!m_savedFlashActive)
         return;
-    savedFlashActive = false;
-    if (saveButton) {
-        saveButton->setText(QCoreApplication::translate("Quilbex", "SAVE"));
-        setSaveStyle(QString::fromLatin1(kSaveTemplate).arg(pedalColor(hostIndex).name()));
+    m_savedFlashActive = false;
+    if (m_saveButton) {
+        m_saveButton->setText(QCoreApplication::translate("Quilbex", "SAVE"));
+        setSaveStyle(QString::fromLatin1(kSaveTemplate).arg(pedalColor(m_hostIndex).name()));
     }
 }
 
 void PedalChannelCard::showSavedFlash()
 {
-    if (!saveButton || !saveFlashTimer)
+    if (!m_saveButton || !m_saveFlashTimer)
         return;
-    saveFlashTimer->stop();
-    savedFlashActive = true;
-    saveButton->setEnabled(false);
-    saveButton->setText(QCoreApplication::translate("Quilbex", "SAVED"));
+    m_saveFlashTimer->stop();
+    m_savedFlashActive = true;
+    m_saveButton->setEnabled(false);
+    m_saveButton->setText(QCoreApplication::translate("Quilbex", "SAVED"));
     setSaveStyle(QString::fromLatin1(kSavedStyle));
-    saveFlashTimer->start(saveFlashMs);
+    m_saveFlashTimer->start(m_saveFlashMs);
 }
 
 void PedalChannelCard::onSaveFlashFinished()
 {
-    savedFlashActive = false;
-    if (saveButton) {
-        saveButton->setText(QCoreApplication::translate("Quilbex", "SAVE"));
-        setSaveStyle(QString::fromLatin1(kSaveTemplate).arg(pedalColor(hostIndex).name()));
+    m_savedFlashActive = false;
+    if (m_saveButton) {
+        m_saveButton->setText(QCoreApplication::translate("Quilbex", "SAVE"));
+        setSaveStyle(QString::fromLatin1(kSaveTemplate).arg(pedalColor(m_hostIndex).name()));
     }
     refreshSaveButton();
 }
@@ -739,22 +739,22 @@ void PedalChannelCard::onSaveFlashFinished()
 void PedalChannelCard::clearDirty()
 {
     endSavedFlash();
-    dirty = false;
+    m_dirty = false;
     refreshSaveButton();
 }
 
 void PedalChannelCard::markDirty()
 {
     endSavedFlash();
-    dirty = true;
+    m_dirty = true;
     refreshSaveButton();
     Q_EMIT settingsAffectingProfileChanged();
 }
 
 void PedalChannelCard::setCurvePresetIdx(int idx)
 {
-    curvePresetIdx = std::clamp(idx, 0, 4);
-    if (CurvePresetButton* button = presetButtons[size_t(curvePresetIdx)]) {
+    m_curvePresetIdx = std::clamp(idx, 0, 4);
+    if (CurvePresetButton* button = m_presetButtons[size_t(m_curvePresetIdx)]) {
         const QSignalBlocker block(button);
         button->setChecked(true);
     }
@@ -762,11 +762,11 @@ void PedalChannelCard::setCurvePresetIdx(int idx)
 
 void PedalChannelCard::embedChart(QWidget* chartWidget)
 {
-    if (!chartWidget || !lowerLayout || embeddedChart)
+    if (!chartWidget || !m_lowerLayout || m_embeddedChart)
         return;
-    chartWidget->setParent(lowerCard);
-    lowerLayout->addWidget(chartWidget, 1);
-    embeddedChart = chartWidget;
+    chartWidget->setParent(m_lowerCard);
+    m_lowerLayout->addWidget(chartWidget, 1);
+    m_embeddedChart = chartWidget;
 }
 
 void PedalChannelCard::onPedalDeadFilterCurveUiChanged()
@@ -774,11 +774,11 @@ void PedalChannelCard::onPedalDeadFilterCurveUiChanged()
     DeviceConfigModel* m = model();
     if (!m || !validIndex())
         return;
-    const size_t i = size_t(hostIndex);
+    const size_t i = size_t(m_hostIndex);
     m->deadTop[i] = quint8(std::clamp(deadzoneTopValue(), 0, 50));
     m->deadBot[i] = quint8(std::clamp(deadzoneBottomValue(), 0, 50));
     m->filter[i] = quint8(std::clamp(filterValue(), 0, 6));
-    applyCurvePresetToModel(m, hostIndex, curvePresetIdx);
+    applyCurvePresetToModel(m, m_hostIndex, m_curvePresetIdx);
     Q_EMIT m->configChanged();
     markDirty();
 }
@@ -790,8 +790,8 @@ void PedalChannelCard::onPresetClicked(int kind)
         Q_EMIT curvePresetActivated();
         return;
     }
-    curvePresetIdx = std::clamp(kind, 0, 4);
-    applyCurvePresetToModel(m, hostIndex, curvePresetIdx);
+    m_curvePresetIdx = std::clamp(kind, 0, 4);
+    applyCurvePresetToModel(m, m_hostIndex, m_curvePresetIdx);
     Q_EMIT m->configChanged();
     markDirty();
     Q_EMIT curvePresetActivated();
@@ -800,86 +800,86 @@ void PedalChannelCard::onPresetClicked(int kind)
 void PedalChannelCard::onCalibrateBtnToggled(bool checked)
 {
     if (checked) {
-        calibrating = true;
-        seenMin = lastRaw;
-        seenMax = lastRaw;
-        if (calibrateButton)
-            calibrateButton->setText(QCoreApplication::translate("Quilbex", "Stop Calibration"));
-        countdownSeconds = kCountdownStart;
+        m_calibrating = true;
+        m_seenMin = m_lastRaw;
+        m_seenMax = m_lastRaw;
+        if (m_calibrateButton)
+            m_calibrateButton->setText(QCoreApplication::translate("Quilbex", "Stop Calibration"));
+        m_countdownSeconds = kCountdownStart;
         showCountdown();
         setStatusStyle(QStringLiteral("color:#f39c12; font-weight:600;"));
-        if (calibrationTimer)
-            calibrationTimer->start();
-        if (countdownTimer)
-            countdownTimer->start();
+        if (m_calibrationTimer)
+            m_calibrationTimer->start();
+        if (m_countdownTimer)
+            m_countdownTimer->start();
         Q_EMIT calibrateRequested();
         return;
     }
 
-    if (!calibrating)
+    if (!m_calibrating)
         return; // unchecked without a run (nothing to finish)
-    calibrating = false;
-    if (calibrationTimer)
-        calibrationTimer->stop();
-    if (countdownTimer)
-        countdownTimer->stop();
-    if (calibrateButton)
-        calibrateButton->setText(QCoreApplication::translate("Quilbex", "Start Calibration"));
-    const int span = int(seenMax) - int(seenMin);
+    m_calibrating = false;
+    if (m_calibrationTimer)
+        m_calibrationTimer->stop();
+    if (m_countdownTimer)
+        m_countdownTimer->stop();
+    if (m_calibrateButton)
+        m_calibrateButton->setText(QCoreApplication::translate("Quilbex", "Start Calibration"));
+    const int span = int(m_seenMax) - int(m_seenMin);
     if (span >= kMinCalibrationSpan) {
-        calibrationStatus = QString::fromUtf8(kStatusCompleted);
+        m_calibrationStatus = QString::fromUtf8(kStatusCompleted);
         showCalibrationStatus();
         if (DeviceConfigModel* m = model(); m && validIndex()) {
-            const size_t i = size_t(hostIndex);
-            m->min[i] = seenMin;
-            m->max[i] = seenMax;
+            const size_t i = size_t(m_hostIndex);
+            m->min[i] = m_seenMin;
+            m->max[i] = m_seenMax;
             m->cali[i] = 1;
             Q_EMIT m->configChanged();
             refreshBrakeReference();
-            if (application->coordinator)
-                application->coordinator->requestWriteConfig();
+            if (m_application->coordinator)
+                m_application->coordinator->requestWriteConfig();
             Q_EMIT settingsAffectingProfileChanged();
         }
     } else {
         qDebug() << "[Calibration] insufficient range:" << span << "ADC (need >=" << kMinCalibrationSpan << ")";
-        calibrationStatus = QString::fromUtf8(kStatusFailed);
+        m_calibrationStatus = QString::fromUtf8(kStatusFailed);
         showCalibrationStatus();
     }
 }
 
 void PedalChannelCard::onCountdownTick()
 {
-    if (!calibrating)
+    if (!m_calibrating)
         return;
-    if (countdownSeconds > 0)
-        --countdownSeconds;
+    if (m_countdownSeconds > 0)
+        --m_countdownSeconds;
     showCountdown();
 }
 
 void PedalChannelCard::onCalibrationTimeout()
 {
-    if (calibrating && calibrateButton && calibrateButton->isChecked())
-        calibrateButton->setChecked(false);
+    if (m_calibrating && m_calibrateButton && m_calibrateButton->isChecked())
+        m_calibrateButton->setChecked(false);
 }
 
 void PedalChannelCard::onCalibrationReset()
 {
-    if (calibrating && calibrateButton)
-        calibrateButton->setChecked(false);
+    if (m_calibrating && m_calibrateButton)
+        m_calibrateButton->setChecked(false);
     if (DeviceConfigModel* m = model(); m && validIndex()) {
-        const size_t i = size_t(hostIndex);
+        const size_t i = size_t(m_hostIndex);
         m->min[i] = 0;
         m->max[i] = 0;
         m->cali[i] = 0;
         Q_EMIT m->configChanged();
-        seenMin = lastRaw;
-        seenMax = lastRaw;
-        if (application->coordinator)
-            application->coordinator->requestWriteConfig();
+        m_seenMin = m_lastRaw;
+        m_seenMax = m_lastRaw;
+        if (m_application->coordinator)
+            m_application->coordinator->requestWriteConfig();
         Q_EMIT settingsAffectingProfileChanged();
         refreshBrakeReference();
     }
-    calibrationStatus = QString::fromUtf8(kStatusNotCalibrated);
+    m_calibrationStatus = QString::fromUtf8(kStatusNotCalibrated);
     showCalibrationStatus();
     Q_EMIT calibrationResetRequested();
 }

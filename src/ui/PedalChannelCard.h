@@ -55,14 +55,14 @@ public:
     static void logThrottleWriteTrace(const DeviceConfigModel* model, const PedalRuntimeState* runtime);
 
     // State for callers and checks.
-    int pedalIndex() const { return hostIndex; }
-    bool isDirty() const { return dirty; }
-    bool isCalibrating() const { return calibrating; }
-    bool isSavedFlashActive() const { return savedFlashActive; }
-    int curvePresetIndex() const { return curvePresetIdx; }
-    int countdownRemaining() const { return countdownSeconds; }
-    QString calibrationStatusKey() const { return calibrationStatus; }
-    QWidget* chart() const { return embeddedChart; }
+    int pedalIndex() const { return m_hostIndex; }
+    bool isDirty() const { return m_dirty; }
+    bool isCalibrating() const { return m_calibrating; }
+    bool isSavedFlashActive() const { return m_savedFlashActive; }
+    int curvePresetIndex() const { return m_curvePresetIdx; }
+    int countdownRemaining() const { return m_countdownSeconds; }
+    QString calibrationStatusKey() const { return m_calibrationStatus; }
+    QWidget* chart() const { return m_embeddedChart; }
     // Control values as the coordinator reads them (-1 for a missing widget).
     int deadzoneTopValue() const;
     int deadzoneBottomValue() const;
@@ -102,54 +102,54 @@ private:
     void updateBrakeReadout();
     void fitBrakeLabel();
     DeviceConfigModel* model() const;
-    bool validIndex() const { return hostIndex >= 0 && hostIndex <= 2; }
+    bool validIndex() const { return m_hostIndex >= 0 && m_hostIndex <= 2; }
 
-    int hostIndex = -1;
-    Application* application = nullptr;
-    QFrame* upperCard = nullptr;
-    QFrame* lowerCard = nullptr;
-    QVBoxLayout* lowerLayout = nullptr;
-    QWidget* embeddedChart = nullptr;
-    QLabel* titleLabel = nullptr;
-    QLabel* brakeKgLabel = nullptr;
-    qint16 brakeKgReference = 0;
-    bool brakeKgValid = false;
-    QProgressBar* rawBar = nullptr;
-    QProgressBar* outputBar = nullptr;
-    QLabel* rawLabel = nullptr;
-    QLabel* outputLabel = nullptr;
-    QPushButton* calibrateButton = nullptr;
-    QPushButton* resetButton = nullptr;
-    QLabel* deadzoneTopLabel = nullptr;
-    QLabel* deadzoneBottomLabel = nullptr;
-    QSpinBox* deadzoneTopSpin = nullptr;
-    QSpinBox* deadzoneBottomSpin = nullptr;
-    QSlider* filterSlider = nullptr;
-    QLabel* filterLabel = nullptr;
-    QLabel* fastLabel = nullptr;
-    QLabel* smoothLabel = nullptr;
-    QLabel* curveLabel = nullptr;
-    QLabel* statusLabel = nullptr;
-    QPushButton* saveButton = nullptr;
-    QTimer* saveFlashTimer = nullptr;
-    bool savedFlashActive = false;
-    bool dirty = false;
-    QTimer* calibrationTimer = nullptr;
-    QTimer* countdownTimer = nullptr;
-    int countdownSeconds = 0;
-    QString calibrationStatus;
-    bool calibrating = false;
-    qint16 lastRaw = 0;
-    qint16 seenMin = 0;
-    qint16 seenMax = 0;
-    int curvePresetIdx = 0;
-    QButtonGroup* presetGroup = nullptr;
-    std::array<CurvePresetButton*, 5> presetButtons{};
+    int m_hostIndex = -1;
+    Application* m_application = nullptr;
+    QFrame* m_upperCard = nullptr;
+    QFrame* m_lowerCard = nullptr;
+    QVBoxLayout* m_lowerLayout = nullptr;
+    QWidget* m_embeddedChart = nullptr;
+    QLabel* m_titleLabel = nullptr;
+    QLabel* m_brakeKgLabel = nullptr;
+    qint16 m_brakeKgReference = 0;
+    bool m_brakeKgValid = false;
+    QProgressBar* m_rawBar = nullptr;
+    QProgressBar* m_outputBar = nullptr;
+    QLabel* m_rawLabel = nullptr;
+    QLabel* m_outputLabel = nullptr;
+    QPushButton* m_calibrateButton = nullptr;
+    QPushButton* m_resetButton = nullptr;
+    QLabel* m_deadzoneTopLabel = nullptr;
+    QLabel* m_deadzoneBottomLabel = nullptr;
+    QSpinBox* m_deadzoneTopSpin = nullptr;
+    QSpinBox* m_deadzoneBottomSpin = nullptr;
+    QSlider* m_filterSlider = nullptr;
+    QLabel* m_filterLabel = nullptr;
+    QLabel* m_fastLabel = nullptr;
+    QLabel* m_smoothLabel = nullptr;
+    QLabel* m_curveLabel = nullptr;
+    QLabel* m_statusLabel = nullptr;
+    QPushButton* m_saveButton = nullptr;
+    QTimer* m_saveFlashTimer = nullptr;
+    bool m_savedFlashActive = false;
+    bool m_dirty = false;
+    QTimer* m_calibrationTimer = nullptr;
+    QTimer* m_countdownTimer = nullptr;
+    int m_countdownSeconds = 0;
+    QString m_calibrationStatus;
+    bool m_calibrating = false;
+    qint16 m_lastRaw = 0;
+    qint16 m_seenMin = 0;
+    qint16 m_seenMax = 0;
+    int m_curvePresetIdx = 0;
+    QButtonGroup* m_presetGroup = nullptr;
+    std::array<CurvePresetButton*, 5> m_presetButtons{};
 
     // Live path bookkeeping: only touch what changed.
-    bool liveFormatShown = false;
-    int brakeKgShown = -1; // number shown, -1 for "--"
-    int saveFlashMs = 1000;
-    QString statusStyle;
-    QString saveStyle;
+    bool m_liveFormatShown = false;
+    int m_brakeKgShown = -1; // number shown, -1 for "--"
+    int m_saveFlashMs = 1000;
+    QString m_statusStyle;
+    QString m_saveStyle;
 };

@@ -34,26 +34,26 @@ QString pedalName(int hostIndex)
 } // namespace
 
 PedalsPage::PedalsPage(Application* app, QWidget* parent)
-    : QWidget(parent), application(app)
+    : QWidget(parent), m_application(app)
 {
     setObjectName(QStringLiteral("pagePedals"));
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    scrollArea = new QScrollArea(this);
-    scrollArea->setWidgetResizable(true);
-    scrollArea->setFrameShape(QFrame::NoFrame);
-    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    outer->addWidget(scrollArea, 1);
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setWidgetResizable(true);
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    outer->addWidget(m_scrollArea, 1);
 
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("pedalsContent"));
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(16, 12, 16, 16);
     contentLayout->setSpacing(12);
-    scrollArea->setWidget(content);
+    m_scrollArea->setWidget(content);
 
     auto* bar = new QFrame(content);
     buildProfileBar(bar);
@@ -66,14 +66,14 @@ PedalsPage::PedalsPage(Application* app, QWidget* parent)
         auto* column = new QVBoxLayout;
         column->setSpacing(0);
         column->setContentsMargins(0, 0, 0, 0);
-        auto* card = new PedalChannelCard(i, application, content);
+        auto* card = new PedalChannelCard(i, m_application, content);
         // The card's own minimum: 250 px, or more when its translated controls need it.
         card->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::MinimumExpanding);
-        cards[size_t(i)] = card;
+        m_cards[size_t(i)] = card;
         QFrame* chartFrame = buildCurvePreviewCard(i, card);
         card->embedChart(chartFrame);
         connect(card, &PedalChannelCard::settingsAffectingProfileChanged, this, [this] { markProfileDirty(); });
-        if (CurvePreviewWidget* chart = previews[size_t(i)]) {
+        if (CurvePreviewWidget* chart = m_previews[size_t(i)]) {
             connect(chart, &CurvePreviewWidget::curveEditedByUser, this,
                     [this, i](const CurvePoints& points) { onChartEdited(i, points); });
         }
@@ -84,18 +84,18 @@ PedalsPage::PedalsPage(Application* app, QWidget* parent)
 
     retranslateUi();
 
-    if (application && application->config) {
-        DeviceConfigModel* model = application->config.get();
+    if (m_application && m_application->config) {
+        DeviceConfigModel* model = m_application->config.get();
         connect(model, &DeviceConfigModel::configChanged, this, &PedalsPage::refreshCurvePreviews);
         for (int i = 0; i < 3; ++i) {
-            if (previews[size_t(i)])
-                previews[size_t(i)]->setPoints(model->curve[size_t(i)]);
+            if (m_previews[size_t(i)])
+                m_previews[size_t(i)]->setPoints(model->curve[size_t(i)]);
         }
     }
-    if (application && application->runtime)
-        connect(application->runtime.get(), &PedalRuntimeState::dataChanged, this, &PedalsPage::onRuntimeDataChanged);
-    if (application && application->coordinator)
-        connect(application->coordinator.get(), &SessionCoordinator::deviceConnectedChanged, this,
+    if (m_application && m_application->runtime)
+        connect(m_application->runtime.get(), &PedalRuntimeState::dataChanged, this, &PedalsPage::onRuntimeDataChanged);
+    if (m_application && m_application->coordinator)
+        connect(m_application->coordinator.get(), &SessionCoordinator::deviceConnectedChanged, this,
                 &PedalsPage::setConnectionStatus);
 
     initProfiles();
@@ -105,12 +105,12 @@ PedalsPage::~PedalsPage() = default;
 
 PedalChannelCard* PedalsPage::card(int i) const
 {
-    return i >= 0 && i < 3 ? cards[size_t(i)] : nullptr;
+    return i >= 0 && i < 3 ? m_cards[size_t(i)] : nullptr;
 }
 
 CurvePreviewWidget* PedalsPage::preview(int i) const
 {
-    return i >= 0 && i < 3 ? previews[size_t(i)] : nullptr;
+    return i >= 0 && i < 3 ? m_previews[size_t(i)] : nullptr;
 }
 
 QFrame* PedalsPage::buildCurvePreviewCard(int hostIndex, QWidget* parentCard)
@@ -140,66 +140,66 @@ QFrame* PedalsPage::buildCurvePreviewCard(int hostIndex, QWidget* parentCard)
     layout->addWidget(chart, 1);
 
     if (hostIndex >= 0 && hostIndex < 3) {
-        previews[size_t(hostIndex)] = chart;
-        previewTitles[size_t(hostIndex)] = title;
+        m_previews[size_t(hostIndex)] = chart;
+        m_previewTitles[size_t(hostIndex)] = title;
     }
     return frame;
 }
 
 void PedalsPage::retranslateUi()
 {
-    if (profilesTitle)
-        profilesTitle->setText(
+    if (m_profilesTitle)
+        m_profilesTitle->setText(
             QStringLiteral("<b>%1</b>").arg(QCoreApplication::translate("Quilbex", "Profiles")));
-    if (newBtn)
-        newBtn->setText(QCoreApplication::translate("Quilbex", "New"));
-    if (deleteBtn)
-        deleteBtn->setText(QCoreApplication::translate("Quilbex", "Delete"));
-    if (loadBtn)
-        loadBtn->setText(QCoreApplication::translate("Quilbex", "Load"));
-    if (saveBtn)
-        saveBtn->setText(QCoreApplication::translate("Quilbex", "Save"));
-    if (importBtn)
-        importBtn->setText(QCoreApplication::translate("Quilbex", "Import"));
-    if (exportBtn)
-        exportBtn->setText(QCoreApplication::translate("Quilbex", "Export"));
-    if (connLed)
-        connLed->setToolTip(QCoreApplication::translate("Quilbex", "Device connection status"));
+    if (m_newBtn)
+        m_newBtn->setText(QCoreApplication::translate("Quilbex", "New"));
+    if (m_deleteBtn)
+        m_deleteBtn->setText(QCoreApplication::translate("Quilbex", "Delete"));
+    if (m_loadBtn)
+        m_loadBtn->setText(QCoreApplication::translate("Quilbex", "Load"));
+    if (m_saveBtn)
+        m_saveBtn->setText(QCoreApplication::translate("Quilbex", "Save"));
+    if (m_importBtn)
+        m_importBtn->setText(QCoreApplication::translate("Quilbex", "Import"));
+    if (m_exportBtn)
+        m_exportBtn->setText(QCoreApplication::translate("Quilbex", "Export"));
+    if (m_connLed)
+        m_connLed->setToolTip(QCoreApplication::translate("Quilbex", "Device connection status"));
 
     for (int i = 0; i < 3; ++i) {
-        if (QLabel* title = previewTitles[size_t(i)]) {
+        if (QLabel* title = m_previewTitles[size_t(i)]) {
             title->setText(QStringLiteral("<b>%1</b>  <span style='color:#888; font-size:11px;font-weight:normal;'>"
                                           "%2</span>")
                                .arg(pedalName(i), QCoreApplication::translate("Quilbex", "Curve")));
         }
-        if (PedalChannelCard* c = cards[size_t(i)])
+        if (PedalChannelCard* c = m_cards[size_t(i)])
             c->retranslateUi();
     }
-    setConnectionStatus(application && application->linkState && application->linkState->connected);
+    setConnectionStatus(m_application && m_application->linkState && m_application->linkState->connected);
 }
 
 void PedalsPage::setConnectionStatus(bool connected)
 {
-    if (!connLed || !connLabel)
+    if (!m_connLed || !m_connLabel)
         return;
     if (connected) {
-        connLed->setStyleSheet(QStringLiteral("background:#27ae60; border-radius:6px;"));
-        connLabel->setText(QCoreApplication::translate("Quilbex", "Connected"));
-        connLabel->setStyleSheet(QStringLiteral("color:#27ae60; font-weight:600;"));
+        m_connLed->setStyleSheet(QStringLiteral("background:#27ae60; border-radius:6px;"));
+        m_connLabel->setText(QCoreApplication::translate("Quilbex", "Connected"));
+        m_connLabel->setStyleSheet(QStringLiteral("color:#27ae60; font-weight:600;"));
     } else {
-        connLed->setStyleSheet(QStringLiteral("background:#9e9e9e; border-radius:6px;"));
-        connLabel->setText(QCoreApplication::translate("Quilbex", "Disconnected"));
-        connLabel->setStyleSheet(QStringLiteral("color:#9e9e9e; font-weight:500;"));
-        for (PedalChannelCard* c : cards) {
+        m_connLed->setStyleSheet(QStringLiteral("background:#9e9e9e; border-radius:6px;"));
+        m_connLabel->setText(QCoreApplication::translate("Quilbex", "Disconnected"));
+        m_connLabel->setStyleSheet(QStringLiteral("color:#9e9e9e; font-weight:500;"));
+        for (PedalChannelCard* c : m_cards) {
             if (c)
                 c->resetLiveDisplay();
         }
-        for (CurvePreviewWidget* chart : previews) {
+        for (CurvePreviewWidget* chart : m_previews) {
             if (chart)
                 chart->hideLiveMarker();
         }
     }
-    for (PedalChannelCard* c : cards) {
+    for (PedalChannelCard* c : m_cards) {
         if (c)
             c->refreshSaveButton();
     }
@@ -207,15 +207,15 @@ void PedalsPage::setConnectionStatus(bool connected)
 
 void PedalsPage::onRuntimeDataChanged()
 {
-    if (!application || !application->runtime)
+    if (!m_application || !m_application->runtime)
         return;
-    const PedalRuntimeState& rt = *application->runtime;
-    const DeviceConfigModel* model = application->config.get();
+    const PedalRuntimeState& rt = *m_application->runtime;
+    const DeviceConfigModel* model = m_application->config.get();
     for (size_t i = 0; i < 3; ++i) {
-        if (cards[i])
-            cards[i]->setLiveValues(rt.raw[i], rt.out[i]);
-        if (previews[i] && model) {
-            previews[i]->setLiveMarker(rt.raw[i], rt.out[i], model->cali[i] != 0, model->min[i], model->max[i],
+        if (m_cards[i])
+            m_cards[i]->setLiveValues(rt.raw[i], rt.out[i]);
+        if (m_previews[i] && model) {
+            m_previews[i]->setLiveMarker(rt.raw[i], rt.out[i], model->cali[i] != 0, model->min[i], model->max[i],
                                        model->deadTop[i], model->deadBot[i]);
         }
     }
@@ -223,11 +223,11 @@ void PedalsPage::onRuntimeDataChanged()
 
 void PedalsPage::refreshCurvePreviews()
 {
-    if (!application || !application->config)
+    if (!m_application || !m_application->config)
         return;
     for (size_t i = 0; i < 3; ++i) {
-        if (previews[i])
-            previews[i]->setPoints(application->config->curve[i]);
+        if (m_previews[i])
+            m_previews[i]->setPoints(m_application->config->curve[i]);
     }
 }
 
@@ -235,13 +235,13 @@ void PedalsPage::onChartEdited(int hostIndex, const CurvePoints& points)
 {
     if (hostIndex < 0 || hostIndex > 2)
         return;
-    if (application && application->config) {
-        DeviceConfigModel* model = application->config.get();
+    if (m_application && m_application->config) {
+        DeviceConfigModel* model = m_application->config.get();
         model->curve[size_t(hostIndex)] = points;
         model->curveType[size_t(hostIndex)] = 4;
         Q_EMIT model->configChanged();
     }
-    if (PedalChannelCard* c = cards[size_t(hostIndex)]) {
+    if (PedalChannelCard* c = m_cards[size_t(hostIndex)]) {
         c->setCurvePresetIdx(4);
         c->markDirty();
     }
@@ -250,7 +250,7 @@ void PedalsPage::onChartEdited(int hostIndex, const CurvePoints& points)
 bool PedalsPage::eventFilter(QObject* watched, QEvent* event)
 {
     // A double click on the profile list renames the selected profile.
-    if (profileCombo && watched == profileCombo && event->type() == QEvent::MouseButtonDblClick) {
+    if (m_profileCombo && watched == m_profileCombo && event->type() == QEvent::MouseButtonDblClick) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
             onProfileRename();
@@ -271,7 +271,7 @@ void PedalsPage::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
     if (QWidget* top = window()) {
         QString title = QCoreApplication::translate("Quilbex", "Quilbex Control");
-        if (profileDirty)
+        if (m_profileDirty)
             title += QStringLiteral(" *");
         top->setWindowTitle(title);
     }

@@ -31,7 +31,7 @@ public:
     // For tests and benchmarks.
     PedalChannelCard* card(int hostIndex) const;
     CurvePreviewWidget* preview(int hostIndex) const;
-    bool isProfileDirty() const { return profileDirty; }
+    bool isProfileDirty() const { return m_profileDirty; }
 
     // Asks for the file to import (save false) or the export target (save true); shows a
     // QFileDialog unless replaced (tests answer it without a dialog).
@@ -74,23 +74,23 @@ private:
     void onProfileRename();
     QString selectedProfilePath() const;
 
-    Application* application = nullptr;
-    QScrollArea* scrollArea = nullptr;
-    std::array<PedalChannelCard*, 3> cards{};
-    QLabel* profilesTitle = nullptr;
-    QLabel* connLed = nullptr;
-    QLabel* connLabel = nullptr;
-    std::array<QLabel*, 3> previewTitles{};
-    std::array<CurvePreviewWidget*, 3> previews{};
-    std::unique_ptr<QString> profilesDir;
-    QComboBox* profileCombo = nullptr;
-    QPushButton* newBtn = nullptr;
-    QPushButton* deleteBtn = nullptr;
-    QPushButton* loadBtn = nullptr;
-    QPushButton* saveBtn = nullptr;
-    QPushButton* importBtn = nullptr;
-    QPushButton* exportBtn = nullptr;
-    bool loadingProfile = false;
-    bool profileDirty = false;
-    QString currentProfilePath;
+    Application* m_application = nullptr;
+    QScrollArea* m_scrollArea = nullptr;
+    std::array<PedalChannelCard*, 3> m_cards{};
+    QLabel* m_profilesTitle = nullptr;
+    QLabel* m_connLed = nullptr;
+    QLabel* m_connLabel = nullptr;
+    std::array<QLabel*, 3> m_previewTitles{};
+    std::array<CurvePreviewWidget*, 3> m_previews{};
+    std::unique_ptr<QString> m_profilesDir;
+    QComboBox* m_profileCombo = nullptr;
+    QPushButton* m_newBtn = nullptr;
+    QPushButton* m_deleteBtn = nullptr;
+    QPushButton* m_loadBtn = nullptr;
+    QPushButton* m_saveBtn = nullptr;
+    QPushButton* m_importBtn = nullptr;
+    QPushButton* m_exportBtn = nullptr;
+    bool m_loadingProfile = false;
+    bool m_profileDirty = false;
+    QString m_currentProfilePath;
 };

@@ -84,143 +84,143 @@ void PedalsPage::buildProfileBar(QFrame* bar)
     layout->setContentsMargins(12, 8, 12, 8);
     layout->setSpacing(10);
 
-    profilesTitle = new QLabel(bar);
-    profilesTitle->setObjectName(QStringLiteral("curveProfilesTitle"));
-    profilesTitle->setTextFormat(Qt::RichText);
-    profilesTitle->setText(QStringLiteral("<b>%1</b>").arg(QCoreApplication::translate("Quilbex", "Profiles")));
-    layout->addWidget(profilesTitle);
+    m_profilesTitle = new QLabel(bar);
+    m_profilesTitle->setObjectName(QStringLiteral("curveProfilesTitle"));
+    m_profilesTitle->setTextFormat(Qt::RichText);
+    m_profilesTitle->setText(QStringLiteral("<b>%1</b>").arg(QCoreApplication::translate("Quilbex", "Profiles")));
+    layout->addWidget(m_profilesTitle);
 
-    profileCombo = new QComboBox(bar);
-    profileCombo->setMinimumWidth(220);
-    layout->addWidget(profileCombo);
+    m_profileCombo = new QComboBox(bar);
+    m_profileCombo->setMinimumWidth(220);
+    layout->addWidget(m_profileCombo);
 
-    newBtn = makeProfileButton(bar, QStringLiteral("new"));
-    newBtn->setText(QCoreApplication::translate("Quilbex", "New"));
-    deleteBtn = makeProfileButton(bar, QStringLiteral("delete"));
-    deleteBtn->setText(QCoreApplication::translate("Quilbex", "Delete"));
-    loadBtn = makeProfileButton(bar, QStringLiteral("load"));
-    loadBtn->setText(QCoreApplication::translate("Quilbex", "Load"));
-    saveBtn = makeProfileButton(bar, QStringLiteral("save"));
-    saveBtn->setText(QCoreApplication::translate("Quilbex", "Save"));
-    saveBtn->setObjectName(QStringLiteral("pedalsProfileSave"));
-    importBtn = makeProfileButton(bar, QStringLiteral("import"));
-    importBtn->setText(QCoreApplication::translate("Quilbex", "Import"));
-    exportBtn = makeProfileButton(bar, QStringLiteral("export"));
-    exportBtn->setText(QCoreApplication::translate("Quilbex", "Export"));
+    m_newBtn = makeProfileButton(bar, QStringLiteral("new"));
+    m_newBtn->setText(QCoreApplication::translate("Quilbex", "New"));
+    m_deleteBtn = makeProfileButton(bar, QStringLiteral("delete"));
+    m_deleteBtn->setText(QCoreApplication::translate("Quilbex", "Delete"));
+    m_loadBtn = makeProfileButton(bar, QStringLiteral("load"));
+    m_loadBtn->setText(QCoreApplication::translate("Quilbex", "Load"));
+    m_saveBtn = makeProfileButton(bar, QStringLiteral("save"));
+    m_saveBtn->setText(QCoreApplication::translate("Quilbex", "Save"));
+    m_saveBtn->setObjectName(QStringLiteral("pedalsProfileSave"));
+    m_importBtn = makeProfileButton(bar, QStringLiteral("import"));
+    m_importBtn->setText(QCoreApplication::translate("Quilbex", "Import"));
+    m_exportBtn = makeProfileButton(bar, QStringLiteral("export"));
+    m_exportBtn->setText(QCoreApplication::translate("Quilbex", "Export"));
 
-    layout->addWidget(newBtn);
-    layout->addWidget(deleteBtn);
+    layout->addWidget(m_newBtn);
+    layout->addWidget(m_deleteBtn);
     layout->addSpacing(16);
-    layout->addWidget(loadBtn);
-    layout->addWidget(saveBtn);
+    layout->addWidget(m_loadBtn);
+    layout->addWidget(m_saveBtn);
     layout->addSpacing(16);
-    layout->addWidget(importBtn);
-    layout->addWidget(exportBtn);
+    layout->addWidget(m_importBtn);
+    layout->addWidget(m_exportBtn);
     layout->addStretch();
 
-    connLed = new QLabel(bar);
-    connLed->setObjectName(QStringLiteral("connLed"));
-    connLed->setFixedSize(12, 12);
-    connLed->setToolTip(QCoreApplication::translate("Quilbex", "Device connection status"));
-    layout->addWidget(connLed);
-    connLabel = new QLabel(bar);
-    connLabel->setObjectName(QStringLiteral("connLabel"));
-    layout->addWidget(connLabel);
+    m_connLed = new QLabel(bar);
+    m_connLed->setObjectName(QStringLiteral("connLed"));
+    m_connLed->setFixedSize(12, 12);
+    m_connLed->setToolTip(QCoreApplication::translate("Quilbex", "Device connection status"));
+    layout->addWidget(m_connLed);
+    m_connLabel = new QLabel(bar);
+    m_connLabel->setObjectName(QStringLiteral("connLabel"));
+    layout->addWidget(m_connLabel);
 
-    connect(profileCombo, &QComboBox::activated, this, &PedalsPage::onProfileComboActivated);
-    connect(profileCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(m_profileCombo, &QComboBox::activated, this, &PedalsPage::onProfileComboActivated);
+    connect(m_profileCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
-            currentProfilePath = profileCombo->itemData(index).toString();
+            m_currentProfilePath = m_profileCombo->itemData(index).toString();
     });
-    connect(newBtn, &QPushButton::clicked, this, &PedalsPage::onProfileNew);
-    connect(deleteBtn, &QPushButton::clicked, this, &PedalsPage::onProfileDelete);
-    connect(loadBtn, &QPushButton::clicked, this, &PedalsPage::onProfileLoad);
-    connect(saveBtn, &QPushButton::clicked, this, &PedalsPage::onProfileSave);
-    connect(importBtn, &QPushButton::clicked, this, &PedalsPage::onProfileImport);
-    connect(exportBtn, &QPushButton::clicked, this, &PedalsPage::onProfileExport);
-    profileCombo->installEventFilter(this);
+    connect(m_newBtn, &QPushButton::clicked, this, &PedalsPage::onProfileNew);
+    connect(m_deleteBtn, &QPushButton::clicked, this, &PedalsPage::onProfileDelete);
+    connect(m_loadBtn, &QPushButton::clicked, this, &PedalsPage::onProfileLoad);
+    connect(m_saveBtn, &QPushButton::clicked, this, &PedalsPage::onProfileSave);
+    connect(m_importBtn, &QPushButton::clicked, this, &PedalsPage::onProfileImport);
+    connect(m_exportBtn, &QPushButton::clicked, this, &PedalsPage::onProfileExport);
+    m_profileCombo->installEventFilter(this);
 }
 
 void PedalsPage::onProfileComboActivated(int index)
 {
     // Choosing an entry only selects it; Load brings its values into the editor.
-    if (index >= 0 && profileCombo)
-        currentProfilePath = profileCombo->itemData(index).toString();
+    if (index >= 0 && m_profileCombo)
+        m_currentProfilePath = m_profileCombo->itemData(index).toString();
 }
 
 QString PedalsPage::selectedProfilePath() const
 {
-    return profileCombo ? profileCombo->currentData().toString() : QString();
+    return m_profileCombo ? m_profileCombo->currentData().toString() : QString();
 }
 
 void PedalsPage::initProfiles()
 {
-    profilesDir = std::make_unique<QString>(Store::defaultProfilesDirectory());
+    m_profilesDir = std::make_unique<QString>(Store::defaultProfilesDirectory());
     QString error;
-    if (!Store::ensureDefaultProfiles(*profilesDir, &error)) {
+    if (!Store::ensureDefaultProfiles(*m_profilesDir, &error)) {
         QMessageBox::warning(this, QCoreApplication::translate("Quilbex", "Profiles"),
                              orFallback(error, QCoreApplication::translate("Quilbex", "Unknown error")));
     }
     refreshProfileCombo();
-    if (profileCombo) {
-        const int index = profileCombo->findText(QStringLiteral("Default"), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (m_profileCombo) {
+        const int index = m_profileCombo->findText(QStringLiteral("Default"), Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (index >= 0) {
-            const QSignalBlocker blocker(profileCombo);
-            profileCombo->setCurrentIndex(index);
+            const QSignalBlocker blocker(m_profileCombo);
+            m_profileCombo->setCurrentIndex(index);
         }
     }
-    currentProfilePath = selectedProfilePath();
-    profileDirty = false;
+    m_currentProfilePath = selectedProfilePath();
+    m_profileDirty = false;
     updateDirtyUi();
 }
 
 void PedalsPage::refreshProfileCombo()
 {
-    if (!profilesDir || !profileCombo)
+    if (!m_profilesDir || !m_profileCombo)
         return;
-    const QString keep = currentProfilePath;
+    const QString keep = m_currentProfilePath;
     {
-        const QSignalBlocker blocker(profileCombo);
-        profileCombo->clear();
-        for (const ProfileEntry& entry : Store::listProfiles(*profilesDir))
-            profileCombo->addItem(entry.displayName, entry.filePath);
-        const int kept = keep.isEmpty() ? -1 : profileCombo->findData(keep);
+        const QSignalBlocker blocker(m_profileCombo);
+        m_profileCombo->clear();
+        for (const ProfileEntry& entry : Store::listProfiles(*m_profilesDir))
+            m_profileCombo->addItem(entry.displayName, entry.filePath);
+        const int kept = keep.isEmpty() ? -1 : m_profileCombo->findData(keep);
         if (kept >= 0)
-            profileCombo->setCurrentIndex(kept);
-        else if (profileCombo->count() > 0)
-            profileCombo->setCurrentIndex(0);
+            m_profileCombo->setCurrentIndex(kept);
+        else if (m_profileCombo->count() > 0)
+            m_profileCombo->setCurrentIndex(0);
     }
-    currentProfilePath = selectedProfilePath();
-    const int count = profileCombo->count();
-    if (deleteBtn)
-        deleteBtn->setEnabled(count >= 2);
-    if (loadBtn)
-        loadBtn->setEnabled(count >= 1);
-    if (exportBtn)
-        exportBtn->setEnabled(count >= 1 && !selectedProfilePath().isEmpty());
+    m_currentProfilePath = selectedProfilePath();
+    const int count = m_profileCombo->count();
+    if (m_deleteBtn)
+        m_deleteBtn->setEnabled(count >= 2);
+    if (m_loadBtn)
+        m_loadBtn->setEnabled(count >= 1);
+    if (m_exportBtn)
+        m_exportBtn->setEnabled(count >= 1 && !selectedProfilePath().isEmpty());
     updateDirtyUi();
 }
 
 void PedalsPage::selectProfileByPath(const QString& path)
 {
-    if (path.isEmpty() || !profileCombo)
+    if (path.isEmpty() || !m_profileCombo)
         return;
-    const int index = profileCombo->findData(path);
+    const int index = m_profileCombo->findData(path);
     if (index < 0)
         return;
     {
-        const QSignalBlocker blocker(profileCombo);
-        profileCombo->setCurrentIndex(index);
+        const QSignalBlocker blocker(m_profileCombo);
+        m_profileCombo->setCurrentIndex(index);
     }
-    currentProfilePath = selectedProfilePath();
+    m_currentProfilePath = selectedProfilePath();
 }
 
 void PedalsPage::applyProfileToModel(const CurveProfile& profile)
 {
-    if (!application || !application->config)
+    if (!m_application || !m_application->config)
         return;
-    DeviceConfigModel* model = application->config.get();
-    loadingProfile = true;
+    DeviceConfigModel* model = m_application->config.get();
+    m_loadingProfile = true;
     for (size_t i = 0; i < 3; ++i) {
         const PedalProfile& pedal = profile.pedals[i];
         model->min[i] = pedal.rawMin;
@@ -237,12 +237,12 @@ void PedalsPage::applyProfileToModel(const CurveProfile& profile)
     // Every column differs from the device now, so each SAVE button is offered.
     PedalChannelCard::markAllDirty();
     for (size_t i = 0; i < 3; ++i) {
-        if (previews[i])
-            previews[i]->setPoints(model->curve[i]);
+        if (m_previews[i])
+            m_previews[i]->setPoints(model->curve[i]);
     }
-    if (application->coordinator)
-        application->coordinator->capturePedalSnapshot();
-    loadingProfile = false;
+    if (m_application->coordinator)
+        m_application->coordinator->capturePedalSnapshot();
+    m_loadingProfile = false;
 }
 
 CurveProfile PedalsPage::buildProfileFromModel(const QString& name)
@@ -254,16 +254,16 @@ CurveProfile PedalsPage::buildProfileFromModel(const QString& name)
         pedal.outputMin = -32767;
         pedal.outputMax = 32767;
     }
-    if (!application || !application->config)
+    if (!m_application || !m_application->config)
         return profile;
-    DeviceConfigModel* model = application->config.get();
+    DeviceConfigModel* model = m_application->config.get();
     PedalChannelCard::applyAllCardsToModel(model);
 
     const QString trimmed = name.trimmed();
     if (!trimmed.isEmpty())
         profile.profileName = trimmed;
-    else if (profileCombo && profileCombo->currentIndex() >= 0)
-        profile.profileName = profileCombo->currentText().trimmed();
+    else if (m_profileCombo && m_profileCombo->currentIndex() >= 0)
+        profile.profileName = m_profileCombo->currentText().trimmed();
     else
         profile.profileName = QStringLiteral("Unnamed");
 
@@ -283,7 +283,7 @@ CurveProfile PedalsPage::buildProfileFromModel(const QString& name)
 
 bool PedalsPage::saveCurrentProfile(QString* error)
 {
-    if (!profilesDir)
+    if (!m_profilesDir)
         return false;
     const QString path = selectedProfilePath();
     if (path.isEmpty())
@@ -293,7 +293,7 @@ bool PedalsPage::saveCurrentProfile(QString* error)
 
 bool PedalsPage::confirmUnsavedChanges(const QString& title)
 {
-    if (!profileDirty)
+    if (!m_profileDirty)
         return true;
     QMessageBox box(QMessageBox::Warning, title,
                     QCoreApplication::translate("Quilbex", "Profile has unsaved changes in the editor."),
@@ -314,7 +314,7 @@ bool PedalsPage::confirmUnsavedChanges(const QString& title)
                               orFallback(error, QCoreApplication::translate("Quilbex", "Save failed")));
         return false;
     }
-    profileDirty = false;
+    m_profileDirty = false;
     updateDirtyUi();
     return true;
 }
@@ -322,17 +322,17 @@ bool PedalsPage::confirmUnsavedChanges(const QString& title)
 void PedalsPage::updateDirtyUi()
 {
     const QString path = selectedProfilePath();
-    if (saveBtn) {
-        saveBtn->setEnabled(profileCombo && profileCombo->count() > 0 && profileDirty && !path.isEmpty()
-                            && profilesDir);
-        saveBtn->setProperty("profileDirty", profileDirty);
+    if (m_saveBtn) {
+        m_saveBtn->setEnabled(m_profileCombo && m_profileCombo->count() > 0 && m_profileDirty && !path.isEmpty()
+                            && m_profilesDir);
+        m_saveBtn->setProperty("profileDirty", m_profileDirty);
         // The style sheet reads the property only when the widget is polished again.
-        saveBtn->style()->unpolish(saveBtn);
-        saveBtn->style()->polish(saveBtn);
+        m_saveBtn->style()->unpolish(m_saveBtn);
+        m_saveBtn->style()->polish(m_saveBtn);
     }
     if (QWidget* top = window()) {
         QString title = QCoreApplication::translate("Quilbex", "Quilbex Control");
-        if (profileDirty)
+        if (m_profileDirty)
             title += QStringLiteral(" *");
         top->setWindowTitle(title);
     }
@@ -340,20 +340,20 @@ void PedalsPage::updateDirtyUi()
 
 void PedalsPage::markProfileDirty()
 {
-    if (!loadingProfile)
-        profileDirty = true;
+    if (!m_loadingProfile)
+        m_profileDirty = true;
     updateDirtyUi();
 }
 
 void PedalsPage::clearProfileDirty()
 {
-    profileDirty = false;
+    m_profileDirty = false;
     updateDirtyUi();
 }
 
 void PedalsPage::onProfileNew()
 {
-    if (!profilesDir)
+    if (!m_profilesDir)
         return;
     const QString title = QCoreApplication::translate("Quilbex", "New profile");
     bool ok = false;
@@ -370,7 +370,7 @@ void PedalsPage::onProfileNew()
     const QString trimmed = name.trimmed();
     const CurveProfile profile = buildProfileFromModel(trimmed);
     const QString file =
-        *profilesDir + QLatin1Char('/') + Store::uniqueProfileBaseName(*profilesDir, trimmed) + QStringLiteral(".json");
+        *m_profilesDir + QLatin1Char('/') + Store::uniqueProfileBaseName(*m_profilesDir, trimmed) + QStringLiteral(".json");
     if (!Store::saveProfile(file, profile, &error)) {
         QMessageBox::critical(this, title, orFallback(error, QCoreApplication::translate("Quilbex", "Save failed")));
         return;
@@ -396,7 +396,7 @@ void PedalsPage::onProfileSave()
 
 void PedalsPage::onProfileLoad()
 {
-    if (!profilesDir)
+    if (!m_profilesDir)
         return;
     const QString title = QCoreApplication::translate("Quilbex", "Load profile");
     if (!confirmUnsavedChanges(title))
@@ -411,16 +411,16 @@ void PedalsPage::onProfileLoad()
         return;
     }
     applyProfileToModel(profile);
-    currentProfilePath = path;
+    m_currentProfilePath = path;
     clearProfileDirty();
 }
 
 void PedalsPage::onProfileDelete()
 {
-    if (!profilesDir || !profileCombo)
+    if (!m_profilesDir || !m_profileCombo)
         return;
     const QString title = QCoreApplication::translate("Quilbex", "Delete profile");
-    if (Store::listProfiles(*profilesDir).size() < 2) {
+    if (Store::listProfiles(*m_profilesDir).size() < 2) {
         QMessageBox::information(this, title, QCoreApplication::translate("Quilbex", "At least one profile must remain."));
         return;
     }
@@ -430,7 +430,7 @@ void PedalsPage::onProfileDelete()
     if (path.isEmpty())
         return;
     const QString question =
-        QCoreApplication::translate("Quilbex", "Permanently delete profile \"%1\"?").arg(profileCombo->currentText());
+        QCoreApplication::translate("Quilbex", "Permanently delete profile \"%1\"?").arg(m_profileCombo->currentText());
     if (QMessageBox::question(this, title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
         return;
@@ -445,7 +445,7 @@ void PedalsPage::onProfileDelete()
 
 void PedalsPage::onProfileRename()
 {
-    if (!profilesDir || !profileCombo)
+    if (!m_profilesDir || !m_profileCombo)
         return;
     const QString path = selectedProfilePath();
     if (path.isEmpty())
@@ -453,7 +453,7 @@ void PedalsPage::onProfileRename()
     const QString title = QCoreApplication::translate("Quilbex", "Rename profile");
     bool ok = false;
     const QString name = QInputDialog::getText(this, title, QCoreApplication::translate("Quilbex", "New name:"),
-                                               QLineEdit::Normal, profileCombo->currentText(), &ok);
+                                               QLineEdit::Normal, m_profileCombo->currentText(), &ok);
     if (!ok)
         return;
     QString error;
@@ -462,7 +462,7 @@ void PedalsPage::onProfileRename()
         return;
     }
     QString newPath;
-    if (!Store::renameProfile(*profilesDir, path, name, &newPath, &error)) {
+    if (!Store::renameProfile(*m_profilesDir, path, name, &newPath, &error)) {
         QMessageBox::warning(this, title, orFallback(error, QCoreApplication::translate("Quilbex", "Rename failed")));
         return;
     }
@@ -472,7 +472,7 @@ void PedalsPage::onProfileRename()
 
 void PedalsPage::onProfileImport()
 {
-    if (!profilesDir)
+    if (!m_profilesDir)
         return;
     const QString title = QCoreApplication::translate("Quilbex", "Import profile");
     const QString file = profileFileChooser()(this, title, QString(), profileFileFilter(), false);
@@ -481,7 +481,7 @@ void PedalsPage::onProfileImport()
     QFile input(file);
     QString newPath;
     // The parser's detail means nothing to the user here; any rejection is "not a profile".
-    if (!input.open(QIODevice::ReadOnly) || !Store::importProfile(*profilesDir, input.readAll(), &newPath, nullptr)) {
+    if (!input.open(QIODevice::ReadOnly) || !Store::importProfile(*m_profilesDir, input.readAll(), &newPath, nullptr)) {
         QMessageBox::critical(this, title, invalidProfileMessage());
         return;
     }
@@ -491,7 +491,7 @@ void PedalsPage::onProfileImport()
 
 void PedalsPage::onProfileExport()
 {
-    if (!profilesDir)
+    if (!m_profilesDir)
         return;
     const QString path = selectedProfilePath();
     if (path.isEmpty() || !QFile::exists(path))

@@ -607,137 +607,137 @@ struct SimulatedPedals::Impl
     }
 };
 
-SimulatedPedals::SimulatedPedals() : d(std::make_unique<Impl>()) {}
+SimulatedPedals::SimulatedPedals() : m_d(std::make_unique<Impl>()) {}
 
 SimulatedPedals::~SimulatedPedals() = default;
 
 void SimulatedPedals::setVidPid(quint16 vid, quint16 pid, bool vendorPageFilter)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->vid = vid;
-    d->pid = pid;
-    d->vendorPageFilter = vendorPageFilter;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->vid = vid;
+    m_d->pid = pid;
+    m_d->vendorPageFilter = vendorPageFilter;
 }
 
 QString SimulatedPedals::findDevice()
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    const qint64 t = d->now();
-    d->advance(t);
-    const QList<HidInterfaceInfo> list = d->presentInterfaces(t);
-    const int index = selectHidInterface(list, d->vid, d->pid, d->vendorPageFilter);
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    const qint64 t = m_d->now();
+    m_d->advance(t);
+    const QList<HidInterfaceInfo> list = m_d->presentInterfaces(t);
+    const int index = selectHidInterface(list, m_d->vid, m_d->pid, m_d->vendorPageFilter);
     return index >= 0 ? list.at(index).path : QString();
 }
 
 bool SimulatedPedals::open(const QString& path)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    const qint64 t = d->now();
-    d->advance(t);
-    d->closeHandle();
-    const QList<HidInterfaceInfo> list = d->presentInterfaces(t);
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    const qint64 t = m_d->now();
+    m_d->advance(t);
+    m_d->closeHandle();
+    const QList<HidInterfaceInfo> list = m_d->presentInterfaces(t);
     const bool found = std::any_of(list.begin(), list.end(), [&](const HidInterfaceInfo& i) { return i.path == path; });
     if (!found) {
-        d->lastOpenError = OpenError::NotFound;
+        m_d->lastOpenError = OpenError::NotFound;
         return false;
     }
-    d->kind = path == kJoystickPath ? HandleKind::Joystick
+    m_d->kind = path == kJoystickPath ? HandleKind::Joystick
         : path == kVendorPath       ? HandleKind::Vendor
                                     : HandleKind::Update;
-    d->open = true;
-    d->handleGeneration = d->generation;
-    d->telemetryOrigin = t;
-    d->telemetryNext = 1;
-    d->lastOpenError = OpenError::Ok;
+    m_d->open = true;
+    m_d->handleGeneration = m_d->generation;
+    m_d->telemetryOrigin = t;
+    m_d->telemetryNext = 1;
+    m_d->lastOpenError = OpenError::Ok;
     return true;
 }
 
 void SimulatedPedals::close()
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->closeHandle();
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->closeHandle();
 }
 
 bool SimulatedPedals::isOpen() const
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    return d->open;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    return m_d->open;
 }
 
 bool SimulatedPedals::writeReport(const QByteArray& report)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    const qint64 t = d->now();
-    d->advance(t);
-    if (!d->alive() || report.isEmpty() || d->failWrites)
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    const qint64 t = m_d->now();
+    m_d->advance(t);
+    if (!m_d->alive() || report.isEmpty() || m_d->failWrites)
         return false;
-    if (d->unplugCountdown > 0 && --d->unplugCountdown == 0) {
-        d->doUnplug();
+    if (m_d->unplugCountdown > 0 && --m_d->unplugCountdown == 0) {
+        m_d->doUnplug();
         return false;
     }
-    ++d->written;
-    d->writtenLog.push_back(report);
-    if (int(d->writtenLog.size()) > kWrittenLogCapacity)
-        d->writtenLog.pop_front();
-    if (d->kind == HandleKind::Vendor)
-        d->handleVendor(report, t);
-    else if (d->kind == HandleKind::Update)
-        d->handleUpdate(report, t);
-    d->advance(t);
-    d->cv.notify_all();
+    ++m_d->written;
+    m_d->writtenLog.push_back(report);
+    if (int(m_d->writtenLog.size()) > kWrittenLogCapacity)
+        m_d->writtenLog.pop_front();
+    if (m_d->kind == HandleKind::Vendor)
+        m_d->handleVendor(report, t);
+    else if (m_d->kind == HandleKind::Update)
+        m_d->handleUpdate(report, t);
+    m_d->advance(t);
+    m_d->cv.notify_all();
     return true;
 }
 
 QByteArray SimulatedPedals::readReport(int timeoutMs)
 {
-    std::unique_lock<std::mutex> lock(d->mutex);
-    const qint64 start = d->now();
+    std::unique_lock<std::mutex> lock(m_d->mutex);
+    const qint64 start = m_d->now();
     const qint64 deadline = timeoutMs < 0 ? kNever : start + qint64(timeoutMs) * kNsPerMs;
     for (;;) {
-        const qint64 t = d->now();
-        d->advance(t);
-        if (!d->open)
+        const qint64 t = m_d->now();
+        m_d->advance(t);
+        if (!m_d->open)
             return QByteArray();
-        if (d->count > 0)
-            return d->pop();
-        if (!d->alive() || timeoutMs == 0 || t >= deadline)
+        if (m_d->count > 0)
+            return m_d->pop();
+        if (!m_d->alive() || timeoutMs == 0 || t >= deadline)
             return QByteArray();
-        const qint64 wake = std::min(d->nextEventTime(), deadline);
-        if (d->manualClock) {
+        const qint64 wake = std::min(m_d->nextEventTime(), deadline);
+        if (m_d->manualClock) {
             if (wake == kNever)
                 return QByteArray();
-            d->manualNs = std::max(d->manualNs, wake);
+            m_d->manualNs = std::max(m_d->manualNs, wake);
             continue;
         }
         if (wake == kNever)
-            d->cv.wait(lock);
+            m_d->cv.wait(lock);
         else
-            d->cv.wait_until(lock, d->epoch + std::chrono::nanoseconds(wake));
+            m_d->cv.wait_until(lock, m_d->epoch + std::chrono::nanoseconds(wake));
     }
 }
 
 IHidTransport::OpenError SimulatedPedals::lastOpenError() const
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    return d->lastOpenError;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    return m_d->lastOpenError;
 }
 
 QList<HidInterfaceInfo> SimulatedPedals::interfaces() const
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    const qint64 t = d->now();
-    d->advance(t);
-    return d->presentInterfaces(t);
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    const qint64 t = m_d->now();
+    m_d->advance(t);
+    return m_d->presentInterfaces(t);
 }
 
 SimulatedPedals::Mode SimulatedPedals::mode() const
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    const qint64 t = d->now();
-    d->advance(t);
-    if (!d->present(t))
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    const qint64 t = m_d->now();
+    m_d->advance(t);
+    if (!m_d->present(t))
         return Mode::Absent;
-    return d->phase == Phase::Normal ? Mode::Normal : Mode::Update;
+    return m_d->phase == Phase::Normal ? Mode::Normal : Mode::Update;
 }
 
 ConfigBlock::Bytes SimulatedPedals::defaultFlashBlock()
@@ -759,16 +759,16 @@ ConfigBlock::Bytes SimulatedPedals::defaultFlashBlock()
 
 ConfigBlock::Bytes SimulatedPedals::flashBlock() const
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    return d->flash;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    return m_d->flash;
 }
 
 void SimulatedPedals::setFlashBlock(const ConfigBlock::Bytes& block)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->advance(d->now());
-    d->flash = block;
-    d->recomputeParams();
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->advance(m_d->now());
+    m_d->flash = block;
+    m_d->recomputeParams();
 }
 
 void SimulatedPedals::flashConfig(DeviceConfigModel* out) const
@@ -781,234 +781,234 @@ void SimulatedPedals::flashConfig(DeviceConfigModel* out) const
 
 quint16 SimulatedPedals::firmwareVersion() const
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    return get16le(&d->flash[ConfigBlock::kVersionOffset]);
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    return get16le(&m_d->flash[ConfigBlock::kVersionOffset]);
 }
 
 int SimulatedPedals::restartCount() const
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->advance(d->now());
-    return d->restartCount;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->advance(m_d->now());
+    return m_d->restartCount;
 }
 
 void SimulatedPedals::setRestartDelayMs(int ms)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->restartDelayMs = std::max(0, ms);
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->restartDelayMs = std::max(0, ms);
 }
 
 void SimulatedPedals::setSwitchDelayMs(int ms)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->switchDelayMs = std::max(0, ms);
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->switchDelayMs = std::max(0, ms);
 }
 
 void SimulatedPedals::setTelemetryRateHz(int hz)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    const qint64 t = d->now();
-    d->advance(t);
-    d->rateHz = std::clamp(hz, 0, kMaxTelemetryRateHz);
-    d->telemetryOrigin = t;
-    d->telemetryNext = 1;
-    d->cv.notify_all();
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    const qint64 t = m_d->now();
+    m_d->advance(t);
+    m_d->rateHz = std::clamp(hz, 0, kMaxTelemetryRateHz);
+    m_d->telemetryOrigin = t;
+    m_d->telemetryNext = 1;
+    m_d->cv.notify_all();
 }
 
 void SimulatedPedals::setExtendedTelemetry(bool on)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->extended = on;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->extended = on;
 }
 
 void SimulatedPedals::setReplyLatencyUs(int us)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->latencyNs = qint64(std::max(0, us)) * 1000;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->latencyNs = qint64(std::max(0, us)) * 1000;
 }
 
 void SimulatedPedals::setMotion(Motion motion)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->advance(d->now());
-    d->motion = motion;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->advance(m_d->now());
+    m_d->motion = motion;
 }
 
 SimulatedPedals::Motion SimulatedPedals::motion() const
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    return d->motion;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    return m_d->motion;
 }
 
 void SimulatedPedals::setRawValues(const std::array<qint16, 3>& hostOrder)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->advance(d->now());
-    d->setRaw = hostOrder;
-    d->motion = Motion::Set;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->advance(m_d->now());
+    m_d->setRaw = hostOrder;
+    m_d->motion = Motion::Set;
 }
 
 std::array<qint16, 3> SimulatedPedals::rawValuesNow() const
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    return d->rawAt(d->now());
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    return m_d->rawAt(m_d->now());
 }
 
 qint16 SimulatedPedals::outputFor(int hostIndex, qint16 raw) const
 {
     if (hostIndex < 0 || hostIndex > 2)
         return 0;
-    std::lock_guard<std::mutex> lock(d->mutex);
-    return d->output(hostIndex, raw);
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    return m_d->output(hostIndex, raw);
 }
 
 void SimulatedPedals::unplug()
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->advance(d->now());
-    d->doUnplug();
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->advance(m_d->now());
+    m_d->doUnplug();
 }
 
 void SimulatedPedals::plug()
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    const qint64 t = d->now();
-    d->advance(t);
-    d->unplugged = false;
-    d->absentUntil = std::min(d->absentUntil, t);
-    d->cv.notify_all();
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    const qint64 t = m_d->now();
+    m_d->advance(t);
+    m_d->unplugged = false;
+    m_d->absentUntil = std::min(m_d->absentUntil, t);
+    m_d->cv.notify_all();
 }
 
 void SimulatedPedals::unplugAtWrite(int n)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->unplugCountdown = std::max(0, n);
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->unplugCountdown = std::max(0, n);
 }
 
 void SimulatedPedals::setFailWrites(bool on)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->failWrites = on;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->failWrites = on;
 }
 
 void SimulatedPedals::setDropReplies(bool all)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->dropAll = all;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->dropAll = all;
 }
 
 void SimulatedPedals::dropNextReplies(int n)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->dropNext = std::max(0, n);
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->dropNext = std::max(0, n);
 }
 
 void SimulatedPedals::setReplyDelayMs(int ms)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->delayNs = qint64(std::max(0, ms)) * kNsPerMs;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->delayNs = qint64(std::max(0, ms)) * kNsPerMs;
 }
 
 void SimulatedPedals::setShortReplies(int bytes)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->shortLength = std::max(0, bytes);
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->shortLength = std::max(0, bytes);
 }
 
 void SimulatedPedals::setRejectConfigCrc(bool on)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->rejectCrc = on;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->rejectCrc = on;
 }
 
 void SimulatedPedals::setStayAwayAfterRestart(bool on)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->stayAway = on;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->stayAway = on;
 }
 
 void SimulatedPedals::forceStartStatus(int status)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->forcedStart = status < 0 ? -1 : (status & 0xFFFF);
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->forcedStart = status < 0 ? -1 : (status & 0xFFFF);
 }
 
 void SimulatedPedals::forceDataStatus(int sequence, quint16 status)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->forcedData[sequence] = status;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->forcedData[sequence] = status;
 }
 
 void SimulatedPedals::clearForcedStatuses()
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->forcedStart = -1;
-    d->forcedData.clear();
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->forcedStart = -1;
+    m_d->forcedData.clear();
 }
 
 int SimulatedPedals::reportsWritten() const
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    return d->written;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    return m_d->written;
 }
 
 QList<QByteArray> SimulatedPedals::writtenReports() const
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    return QList<QByteArray>(d->writtenLog.begin(), d->writtenLog.end());
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    return QList<QByteArray>(m_d->writtenLog.begin(), m_d->writtenLog.end());
 }
 
 QByteArray SimulatedPedals::lastWrittenReport() const
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    return d->writtenLog.empty() ? QByteArray() : d->writtenLog.back();
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    return m_d->writtenLog.empty() ? QByteArray() : m_d->writtenLog.back();
 }
 
 void SimulatedPedals::clearWrittenReports()
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->writtenLog.clear();
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    m_d->writtenLog.clear();
 }
 
 QByteArray SimulatedPedals::receivedFirmware() const
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    return d->image;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    return m_d->image;
 }
 
 qint64 SimulatedPedals::lastReadTimestampNs() const
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    return d->lastReadTs;
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    return m_d->lastReadTs;
 }
 
 void SimulatedPedals::setManualClock(bool on)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    if (on == d->manualClock)
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    if (on == m_d->manualClock)
         return;
     if (on) {
-        d->manualNs = d->now();
+        m_d->manualNs = m_d->now();
     } else {
         // Real time resumes from where the manual clock stood.
-        d->epoch = std::chrono::steady_clock::now() - std::chrono::nanoseconds(d->manualNs);
+        m_d->epoch = std::chrono::steady_clock::now() - std::chrono::nanoseconds(m_d->manualNs);
     }
-    d->manualClock = on;
-    d->cv.notify_all();
+    m_d->manualClock = on;
+    m_d->cv.notify_all();
 }
 
 void SimulatedPedals::advanceClockUs(qint64 us)
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    if (!d->manualClock || us <= 0)
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    if (!m_d->manualClock || us <= 0)
         return;
-    d->manualNs += us * 1000;
-    d->advance(d->manualNs);
-    d->cv.notify_all();
+    m_d->manualNs += us * 1000;
+    m_d->advance(m_d->manualNs);
+    m_d->cv.notify_all();
 }
 
 qint64 SimulatedPedals::clockNs() const
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    return d->now();
+    std::lock_guard<std::mutex> lock(m_d->mutex);
+    return m_d->now();
 }
