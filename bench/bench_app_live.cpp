@@ -148,8 +148,7 @@ int main(int argc, char** argv)
     const long rssStart = vmRssKb();
 
     app.sim = sim;
-    QObject::connect(application->runtime.get(), &PedalRuntimeState::dataChanged, &app,
-                     [&app] { app.onPolled(); });
+    QObject::connect(application->runtime.get(), &PedalRuntimeState::dataChanged, &app, [&app] { app.onPolled(); });
     app.recording = true;
 
     std::vector<double> cpuShares;

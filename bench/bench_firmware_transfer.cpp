@@ -83,7 +83,6 @@ int main(int argc, char** argv)
     std::printf("  transfer phase (start report .. last confirmation):  %9.1f ms\n", transferMs);
     std::printf("  device-side floor (reports x latency):               %9.1f ms\n", floorMs);
     std::printf("  transfer / floor:                                    %9.2f\n", transferMs / floorMs);
-    std::printf("  host overhead per report:                            %9.3f ms\n",
-                (transferMs - floorMs) / reports);
+    std::printf("  host overhead per report:                            %9.3f ms\n", (transferMs - floorMs) / reports);
     return 0;
 }

@@ -151,8 +151,9 @@ int main(int argc, char** argv)
     double idle[2] = {};
     for (bool naive : {false, true}) {
         rig.setNaive(naive);
-        std::printf("%s\n", naive ? "straightforward (charts repainted whole, no layer cache):"
-                                  : "as built (layer cache, marker squares only):");
+        std::printf("%s\n",
+                    naive ? "straightforward (charts repainted whole, no layer cache):"
+                          : "as built (layer cache, marker squares only):");
         rig.sim->setMotion(SimulatedPedals::Motion::Sweep);
         rig.measureUpdate("(a) one update, pedals moving", 300);
         moving[naive] = rig.measureCpu("(b) CPU, all three pedals moving", seconds);

@@ -155,19 +155,19 @@ int main(int argc, char** argv)
 
     std::printf("telemetry 1000 Hz, poll every 20 ms, input queue %d reports, %.1f s per variant\n", kQueueDepth,
                 seconds);
-    std::printf("%-16s %-20s %12s %12s %7s %7s %9s\n", "full queue", "poll", "median ms", "worst ms", "polls",
-                "empty", "dropped");
+    std::printf("%-16s %-20s %12s %12s %7s %7s %9s\n", "full queue", "poll", "median ms", "worst ms", "polls", "empty",
+                "dropped");
     const struct
     {
         FullQueue policy;
         const char* name;
-    } policies[] = { { FullQueue::DropNewest, "drops newest" }, { FullQueue::DropOldest, "drops oldest" } };
+    } policies[] = {{FullQueue::DropNewest, "drops newest"}, {FullQueue::DropOldest, "drops oldest"}};
     for (const auto& p : policies) {
-        for (bool drain : { true, false }) {
+        for (bool drain : {true, false}) {
             const Result r = run(p.policy, drain, seconds);
             std::printf("%-16s %-20s %12.2f %12.2f %7d %7d %9lld\n", p.name,
-                        drain ? "drain, newest" : "one report per poll", r.medianMs, r.worstMs, r.polls,
-                        r.emptyPolls, static_cast<long long>(r.dropped));
+                        drain ? "drain, newest" : "one report per poll", r.medianMs, r.worstMs, r.polls, r.emptyPolls,
+                        static_cast<long long>(r.dropped));
             std::fflush(stdout);
         }
     }

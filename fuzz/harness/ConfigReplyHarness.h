@@ -186,15 +186,9 @@ inline QString run(const uint8_t* data, size_t size)
         t.beginOperation();
         QString failure;
         switch (selector) {
-        case 0:
-            failure = checkReadConfig(t, protocol, model);
-            break;
-        case 1:
-            failure = checkReadRuntime(t, protocol, state);
-            break;
-        case 2:
-            failure = checkWriteConfig(t, protocol, model);
-            break;
+        case 0: failure = checkReadConfig(t, protocol, model); break;
+        case 1: failure = checkReadRuntime(t, protocol, state); break;
+        case 2: failure = checkWriteConfig(t, protocol, model); break;
         default: {
             const QByteArray bytes = t.takeBytes(ConfigBlock::kSize);
             ConfigBlock::Bytes block{};

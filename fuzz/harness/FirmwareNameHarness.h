@@ -80,8 +80,10 @@ inline QString checkOrder(const QList<QString>& texts)
 inline QString checkSentence(const QString& device, const QString& file)
 {
     const QString newer = QCoreApplication::translate("Quilbex", "A newer firmware version is available in this file.");
-    const QString older = QCoreApplication::translate("Quilbex", "This file looks older than the firmware on your pedals.");
-    const QString same = QCoreApplication::translate("Quilbex", "This file matches the firmware already on your pedals.");
+    const QString older =
+        QCoreApplication::translate("Quilbex", "This file looks older than the firmware on your pedals.");
+    const QString same =
+        QCoreApplication::translate("Quilbex", "This file matches the firmware already on your pedals.");
     const int c = compareVersions(file, device);
     const QString expected = c > 0 ? newer : (c < 0 ? older : same);
     if (versionComparisonText(device, file, true, true) != expected)
@@ -121,7 +123,8 @@ inline QString run(const uint8_t* data, size_t size)
     if (!failure.isEmpty())
         return failure;
     // The version texts decide the sentence only when both are known.
-    const QString noFileVersion = QCoreApplication::translate("Quilbex", "We couldn't read a version from the file name.");
+    const QString noFileVersion =
+        QCoreApplication::translate("Quilbex", "We couldn't read a version from the file name.");
     if (versionComparisonText(versions.first(), versions.last(), true, false) != noFileVersion
         || versionComparisonText(versions.first(), versions.last(), false, false) != noFileVersion
         || versionComparisonText(versions.first(), versions.last(), false, true)

@@ -35,10 +35,7 @@ public:
         writes.clear();
     }
 
-    quint8 takeByte(quint8 fallback = 0)
-    {
-        return m_pos < m_size ? m_data[m_pos++] : fallback;
-    }
+    quint8 takeByte(quint8 fallback = 0) { return m_pos < m_size ? m_data[m_pos++] : fallback; }
     QByteArray takeBytes(size_t count)
     {
         const size_t n = count < m_size - m_pos ? count : m_size - m_pos;

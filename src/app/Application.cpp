@@ -17,13 +17,9 @@ Application::TransportFactory Application::simulatedTransportFactory()
     return [] { return std::unique_ptr<IHidTransport>(new SimulatedPedals); };
 }
 
-Application::Application(QObject* parent)
-    : Application(hidapiTransportFactory(), parent)
-{
-}
+Application::Application(QObject* parent) : Application(hidapiTransportFactory(), parent) {}
 
-Application::Application(const TransportFactory& transportFactory, QObject* parent)
-    : QObject(parent)
+Application::Application(const TransportFactory& transportFactory, QObject* parent) : QObject(parent)
 {
     linkState = std::make_unique<DeviceLinkState>();
     config = std::make_unique<DeviceConfigModel>();
@@ -31,8 +27,8 @@ Application::Application(const TransportFactory& transportFactory, QObject* pare
     upgradeStatus = std::make_unique<UpgradeStatus>();
     transport = transportFactory ? transportFactory() : nullptr;
     protocol = std::make_unique<QuilbexProtocolV1>(transport.get());
-    coordinator = std::make_unique<SessionCoordinator>(linkState.get(), config.get(), runtime.get(),
-                                                       upgradeStatus.get(), this);
+    coordinator =
+        std::make_unique<SessionCoordinator>(linkState.get(), config.get(), runtime.get(), upgradeStatus.get(), this);
     languageManager = std::make_unique<LanguageManager>(this);
 
     coordinator->setTransport(transport.get());

@@ -17,14 +17,10 @@ std::mutex g_logMutex;
 const char* debugLogLevel(QtMsgType type)
 {
     switch (type) {
-    case QtWarningMsg:
-        return "WRN";
-    case QtCriticalMsg:
-        return "CRT";
-    case QtFatalMsg:
-        return "FTL";
-    default:
-        return "DBG";
+    case QtWarningMsg: return "WRN";
+    case QtCriticalMsg: return "CRT";
+    case QtFatalMsg: return "FTL";
+    default: return "DBG";
     }
 }
 

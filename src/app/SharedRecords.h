@@ -6,8 +6,8 @@
 // Connection flag and firmware version text shared by the coordinator and the pages.
 struct DeviceLinkState
 {
-    bool connected = false;           // written only by SessionCoordinator::setConnected
-    QString firmwareVersionText;      // major.minor.patch of the last configuration read
+    bool connected = false;      // written only by SessionCoordinator::setConnected
+    QString firmwareVersionText; // major.minor.patch of the last configuration read
 };
 
 // Firmware-update status; the state is written by the update worker and read on the GUI thread.

@@ -42,9 +42,9 @@ int main(int argc, char* argv[])
 
         installWidgetHooks();
 
-        auto application = std::make_unique<Application>(parser.isSet(simulateOption)
-                                                             ? Application::simulatedTransportFactory()
-                                                             : Application::hidapiTransportFactory());
+        auto application =
+            std::make_unique<Application>(parser.isSet(simulateOption) ? Application::simulatedTransportFactory()
+                                                                       : Application::hidapiTransportFactory());
         if (application->languageManager)
             application->languageManager->initFromSettings();
 

@@ -225,7 +225,8 @@ int runBackup(const QStringList& args)
     QString parseError;
     if (!parseProfileJson(profileToJson(profile), check, &parseError))
         err(QStringLiteral("Warning: the pedals hold values outside the profile format's ranges (%1); "
-                           "'apply' will refuse this file.").arg(parseError));
+                           "'apply' will refuse this file.")
+                .arg(parseError));
 
     QString error;
     if (!CurveProfileJsonStore::saveProfile(path, profile, &error)) {

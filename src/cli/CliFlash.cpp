@@ -108,19 +108,17 @@ int runFlash(const QStringList& args)
         }
         err(line);
     });
-    QObject::connect(&manager, &FirmwareUpdateManager::progressChanged, &loop,
-                     [&](int percent, const QString& status) {
-                         if (!terminal)
-                             return; // the log lines carry the percentage already
-                         errRaw(progressLine(percent, status));
-                         barShown = true;
-                     });
-    QObject::connect(&manager, &FirmwareUpdateManager::finished, &loop,
-                     [&](bool ok, const QString& message) {
-                         success = ok;
-                         finalMessage = message;
-                         loop.quit();
-                     });
+    QObject::connect(&manager, &FirmwareUpdateManager::progressChanged, &loop, [&](int percent, const QString& status) {
+        if (!terminal)
+            return; // the log lines carry the percentage already
+        errRaw(progressLine(percent, status));
+        barShown = true;
+    });
+    QObject::connect(&manager, &FirmwareUpdateManager::finished, &loop, [&](bool ok, const QString& message) {
+        success = ok;
+        finalMessage = message;
+        loop.quit();
+    });
 
     // Ctrl+C asks the update to stop where that is safe; the worker decides when.
     QTimer interruptPoll;
@@ -158,9 +156,9 @@ int runFlash(const QStringList& args)
     QString text = finalMessage;
     if (text.isEmpty()) {
         text = app->config->ver != 0
-                   ? QStringLiteral("Your pedals have been updated successfully.\n\nCurrent firmware version: %1")
-                         .arg(formatFirmwareVersion(app->config->ver))
-                   : QStringLiteral("Your pedals have been updated successfully.");
+            ? QStringLiteral("Your pedals have been updated successfully.\n\nCurrent firmware version: %1")
+                  .arg(formatFirmwareVersion(app->config->ver))
+            : QStringLiteral("Your pedals have been updated successfully.");
     }
     out(text);
     return ExitOk;

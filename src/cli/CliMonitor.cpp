@@ -90,16 +90,15 @@ int runMonitor(const QStringList& args)
 
     QObject::connect(app->runtime.get(), &PedalRuntimeState::dataChanged, &loop, [&] { haveReading = true; });
     const QMetaObject::Connection lost = QObject::connect(
-        app->coordinator.get(), &SessionCoordinator::deviceConnectedChanged, &loop,
-                     [&](bool connected) {
-                         if (connected)
-                             return;
-                         if (terminal && drawn)
-                             outRaw(QStringLiteral("\n"));
-                         err(QStringLiteral("Lost the connection to the pedals."));
-                         result = ExitDevice;
-                         loop.quit();
-                     });
+        app->coordinator.get(), &SessionCoordinator::deviceConnectedChanged, &loop, [&](bool connected) {
+            if (connected)
+                return;
+            if (terminal && drawn)
+                outRaw(QStringLiteral("\n"));
+            err(QStringLiteral("Lost the connection to the pedals."));
+            result = ExitDevice;
+            loop.quit();
+        });
 
     QTimer tick;
     tick.setInterval(kPrintIntervalMs);

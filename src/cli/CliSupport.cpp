@@ -48,17 +48,44 @@ void onSignal(int)
 
 } // namespace
 
-void out(const QString& line) { writeTo(stdout, line + QLatin1Char('\n')); }
-void err(const QString& line) { writeTo(stderr, line + QLatin1Char('\n')); }
-void outRaw(const QString& text) { writeTo(stdout, text); }
-void errRaw(const QString& text) { writeTo(stderr, text); }
+void out(const QString& line)
+{
+    writeTo(stdout, line + QLatin1Char('\n'));
+}
+void err(const QString& line)
+{
+    writeTo(stderr, line + QLatin1Char('\n'));
+}
+void outRaw(const QString& text)
+{
+    writeTo(stdout, text);
+}
+void errRaw(const QString& text)
+{
+    writeTo(stderr, text);
+}
 
-bool stdinIsTerminal() { return ::isatty(STDIN_FILENO) == 1; }
-bool stdoutIsTerminal() { return ::isatty(STDOUT_FILENO) == 1; }
-bool stderrIsTerminal() { return ::isatty(STDERR_FILENO) == 1; }
+bool stdinIsTerminal()
+{
+    return ::isatty(STDIN_FILENO) == 1;
+}
+bool stdoutIsTerminal()
+{
+    return ::isatty(STDOUT_FILENO) == 1;
+}
+bool stderrIsTerminal()
+{
+    return ::isatty(STDERR_FILENO) == 1;
+}
 
-void installMessageHandler() { qInstallMessageHandler(messageHandler); }
-void setVerbose(bool verbose) { g_verbose.store(verbose); }
+void installMessageHandler()
+{
+    qInstallMessageHandler(messageHandler);
+}
+void setVerbose(bool verbose)
+{
+    g_verbose.store(verbose);
+}
 
 void installInterruptHandler()
 {
@@ -69,20 +96,23 @@ void installInterruptHandler()
     sigaction(SIGTERM, &action, nullptr);
 }
 
-bool interrupted() { return g_interrupted != 0; }
+bool interrupted()
+{
+    return g_interrupted != 0;
+}
 
 // ---- CommandLine ----
 
 CommandLine::CommandLine(const QString& command, const QString& description, const QString& syntax)
-    : m_command(command)
-    , m_syntax(syntax)
-    , m_simulate(QStringLiteral("simulate"), QStringLiteral("Use the built-in virtual pedals instead of real hardware."))
-    , m_simState(QStringLiteral("sim-state"),
+    : m_command(command), m_syntax(syntax),
+      m_simulate(QStringLiteral("simulate"),
+                 QStringLiteral("Use the built-in virtual pedals instead of real hardware.")),
+      m_simState(QStringLiteral("sim-state"),
                  QStringLiteral("With --simulate: load the virtual pedals' flash from <file> at start and save "
                                 "it there at exit (default: $QUILBEX_SIM_STATE)."),
-                 QStringLiteral("file"))
-    , m_verbose(QStringLiteral("verbose"), QStringLiteral("Write the diagnostic log to standard error."))
-    , m_help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."))
+                 QStringLiteral("file")),
+      m_verbose(QStringLiteral("verbose"), QStringLiteral("Write the diagnostic log to standard error.")),
+      m_help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."))
 {
     m_parser.setApplicationDescription(description);
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -134,7 +164,8 @@ bool CommandLine::parse(const QStringList& args, int expectedPositionals, int* e
         if (rest.size() < expectedPositionals)
             err(QStringLiteral("quilbex-cli %1: missing argument.").arg(m_command));
         else
-            err(QStringLiteral("quilbex-cli %1: unexpected argument '%2'.").arg(m_command, rest.value(expectedPositionals)));
+            err(QStringLiteral("quilbex-cli %1: unexpected argument '%2'.")
+                    .arg(m_command, rest.value(expectedPositionals)));
         err(QStringLiteral("Try 'quilbex-cli %1 --help'.").arg(m_command));
         *exitCode = ExitUsage;
         return false;
@@ -171,8 +202,7 @@ GlobalOptions CommandLine::globals() const
 
 // ---- Session ----
 
-Session::Session(const GlobalOptions& options)
-    : m_options(options)
+Session::Session(const GlobalOptions& options) : m_options(options)
 {
     Application::TransportFactory factory = Application::hidapiTransportFactory();
     if (options.simulate) {

@@ -43,7 +43,7 @@ bool interrupted();
 struct GlobalOptions
 {
     bool simulate = false;
-    QString simState;   // file holding the virtual pedals' flash between invocations
+    QString simState; // file holding the virtual pedals' flash between invocations
     bool verbose = false;
 };
 

@@ -27,23 +27,18 @@ const Command kCommands[] = {
 QString usage()
 {
     QStringList lines;
-    lines << QStringLiteral("Usage: quilbex-cli <command> [options] [arguments]")
-          << QString()
-          << QStringLiteral("Command-line tool for the Quilbex Pedals.")
-          << QString()
-          << QStringLiteral("Commands:");
+    lines << QStringLiteral("Usage: quilbex-cli <command> [options] [arguments]") << QString()
+          << QStringLiteral("Command-line tool for the Quilbex Pedals.") << QString() << QStringLiteral("Commands:");
     for (const Command& c : kCommands)
-        lines << QStringLiteral("  %1%2").arg(QString::fromLatin1(c.name).leftJustified(10), QString::fromLatin1(c.summary));
-    lines << QString()
-          << QStringLiteral("Options of every command:")
+        lines << QStringLiteral("  %1%2").arg(QString::fromLatin1(c.name).leftJustified(10),
+                                              QString::fromLatin1(c.summary));
+    lines << QString() << QStringLiteral("Options of every command:")
           << QStringLiteral("  --simulate         use the built-in virtual pedals instead of real hardware")
           << QStringLiteral("  --sim-state <file> with --simulate: keep the virtual pedals' flash in <file>")
           << QStringLiteral("  --verbose          write the diagnostic log to standard error")
-          << QStringLiteral("  -h, --help         help of the command")
-          << QString()
+          << QStringLiteral("  -h, --help         help of the command") << QString()
           << QStringLiteral("Exit codes: 0 success, 1 pedals not found or a device failure, 2 wrong usage,")
-          << QStringLiteral("3 an invalid file.")
-          << QString()
+          << QStringLiteral("3 an invalid file.") << QString()
           << QStringLiteral("'quilbex-cli <command> --help' describes one command.");
     return lines.join(QLatin1Char('\n'));
 }

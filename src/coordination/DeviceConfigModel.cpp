@@ -4,22 +4,15 @@
 
 QString formatFirmwareVersion(quint16 word)
 {
-    return QStringLiteral("%1.%2.%3")
-        .arg((word >> 8) & 0xFF)
-        .arg((word & 0xFF) >> 4)
-        .arg(word & 0x0F);
+    return QStringLiteral("%1.%2.%3").arg((word >> 8) & 0xFF).arg((word & 0xFF) >> 4).arg(word & 0x0F);
 }
 
-DeviceConfigModel::DeviceConfigModel(QObject* parent)
-    : QObject(parent)
+DeviceConfigModel::DeviceConfigModel(QObject* parent) : QObject(parent)
 {
     registerCurvePointsMetaType();
 }
 
-PedalRuntimeState::PedalRuntimeState(QObject* parent)
-    : QObject(parent)
-{
-}
+PedalRuntimeState::PedalRuntimeState(QObject* parent) : QObject(parent) {}
 
 namespace {
 QDebug printCurvePoints(QDebug dbg, const CurvePoints& points)

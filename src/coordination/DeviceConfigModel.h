@@ -7,7 +7,10 @@
 
 // Host pedal index: 0 throttle, 1 brake, 2 clutch. Device reports count by wire index
 // (0 clutch, 1 brake, 2 throttle); the mapping is its own inverse.
-constexpr int hostToWire(int index) { return 2 - index; }
+constexpr int hostToWire(int index)
+{
+    return 2 - index;
+}
 
 // Version word as "major.minor.patch": bits 15..8, 7..4 and 3..0.
 QString formatFirmwareVersion(quint16 word);

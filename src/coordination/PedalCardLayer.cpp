@@ -114,15 +114,14 @@ void logThrottleWriteTrace(const DeviceConfigModel* model, const PedalRuntimeSta
         qDebug() << "[THROTTLE-WRITE-EVIDENCE] (1) UI 油门卡片未注册（Pedals 页未创建？）— 无法读 SpinBox/Slider";
     }
     qDebug() << "[THROTTLE-WRITE-EVIDENCE] (2) Model host[0]: deadTop=" << model->deadTop[0]
-             << "deadBot=" << model->deadBot[0] << "filter=" << model->filter[0]
-             << "curveType=" << model->curveType[0];
+             << "deadBot=" << model->deadBot[0] << "filter=" << model->filter[0] << "curveType=" << model->curveType[0];
     qDebug() << "[THROTTLE-WRITE-EVIDENCE] (3) Model host[0] curve[0..10]=" << model->curve[0];
     if (runtime) {
         qDebug() << "[THROTTLE-WRITE-EVIDENCE] (4) cali min/max =" << model->min[0] << model->max[0]
                  << "live raw/out =" << runtime->raw[0] << runtime->out[0];
     } else {
-        qDebug().nospace() << "[THROTTLE-WRITE-EVIDENCE] (4) cali min/max = " << model->min[0] << " "
-                           << model->max[0] << " (rt=null)";
+        qDebug().nospace() << "[THROTTLE-WRITE-EVIDENCE] (4) cali min/max = " << model->min[0] << " " << model->max[0]
+                           << " (rt=null)";
     }
     qDebug() << "[THROTTLE-WRITE-EVIDENCE] (5) wire bytes: see [L2-write-wire] / [L2-wire-TH-params] below";
     qDebug().noquote() << "========== [THROTTLE-WRITE-EVIDENCE] 结束 ==========";

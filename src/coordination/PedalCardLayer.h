@@ -10,7 +10,7 @@ class PedalRuntimeState;
 
 struct CardControlValues
 {
-    int deadTop = -1;   // -1: widget missing
+    int deadTop = -1; // -1: widget missing
     int deadBot = -1;
     int filter = -1;
     int presetIdx = -1;

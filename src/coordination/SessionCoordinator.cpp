@@ -13,14 +13,11 @@ namespace {
 const char* openErrorText(IHidTransport::OpenError error)
 {
     switch (error) {
-    case IHidTransport::OpenError::Ok:
-        return "none reported";
+    case IHidTransport::OpenError::Ok: return "none reported";
     case IHidTransport::OpenError::PermissionDenied:
         return "permission denied (install the udev rule, then re-plug the pedals)";
-    case IHidTransport::OpenError::NotFound:
-        return "device vanished before it could be opened";
-    case IHidTransport::OpenError::OtherError:
-        break;
+    case IHidTransport::OpenError::NotFound: return "device vanished before it could be opened";
+    case IHidTransport::OpenError::OtherError: break;
     }
     return "other error";
 }
@@ -188,8 +185,7 @@ void SessionCoordinator::onPollTimer()
             const auto& raw = m_runtime->raw;
             const auto& out = m_runtime->out;
             qDebug() << "[L4-PARA-wire] wire[0]=离合 raw/out =" << raw[2] << out[2]
-                     << "| wire[1]=刹车 raw/out =" << raw[1] << out[1]
-                     << "| wire[2]=油门 raw/out =" << raw[0] << out[0]
+                     << "| wire[1]=刹车 raw/out =" << raw[1] << out[1] << "| wire[2]=油门 raw/out =" << raw[0] << out[0]
                      << "（Joystick HID：X=离合 wire0，Y=刹 wire1，Z=油 wire2；油门=第3轴 Z）";
             if (m_paraLogCountdown == 0)
                 qDebug() << "[L4-PARA] 短播报结束。";

@@ -16,18 +16,10 @@ CurvePoints makePreset(int type)
         const double t = i / 10.0;
         int v = 0;
         switch (type) {
-        case 1:
-            v = std::clamp(roundHalfAway((3.0 - (t + t)) * (t * t) * 100.0), 0, 100);
-            break;
-        case 2:
-            v = i == 0 ? 0 : std::clamp(roundHalfAway(std::sqrt(t) * 100.0), 0, 100);
-            break;
-        case 3:
-            v = std::min(roundHalfAway(t * t * 100.0), 100);
-            break;
-        default:
-            v = std::clamp(roundHalfAway(t * 100.0), 0, 100);
-            break;
+        case 1: v = std::clamp(roundHalfAway((3.0 - (t + t)) * (t * t) * 100.0), 0, 100); break;
+        case 2: v = i == 0 ? 0 : std::clamp(roundHalfAway(std::sqrt(t) * 100.0), 0, 100); break;
+        case 3: v = std::min(roundHalfAway(t * t * 100.0), 100); break;
+        default: v = std::clamp(roundHalfAway(t * 100.0), 0, 100); break;
         }
         p[size_t(i)] = qint8(v);
     }

@@ -48,7 +48,8 @@ int checkHidrawNode(const QByteArray& path)
 #ifndef __linux__
     return 0; // other platforms name interfaces by service path, not by device node
 #else
-    struct stat st {};
+    struct stat st
+    {};
     if (::stat(path.constData(), &st) != 0)
         return errno;
     if (!S_ISCHR(st.st_mode))
@@ -74,8 +75,7 @@ QString hexWord(quint16 v)
 
 } // namespace
 
-int selectHidInterface(const QList<HidInterfaceInfo>& interfaces, quint16 vid, quint16 pid,
-                       bool vendorPageFilter)
+int selectHidInterface(const QList<HidInterfaceInfo>& interfaces, quint16 vid, quint16 pid, bool vendorPageFilter)
 {
     for (int i = 0; i < interfaces.size(); ++i) {
         const HidInterfaceInfo& info = interfaces.at(i);
@@ -90,16 +90,12 @@ int selectHidInterface(const QList<HidInterfaceInfo>& interfaces, quint16 vid, q
 IHidTransport::OpenError openErrorFromErrno(int err)
 {
     switch (err) {
-    case 0:
-        return IHidTransport::OpenError::Ok;
+    case 0: return IHidTransport::OpenError::Ok;
     case EACCES:
-    case EPERM:
-        return IHidTransport::OpenError::PermissionDenied;
+    case EPERM: return IHidTransport::OpenError::PermissionDenied;
     case ENOENT:
-    case ENODEV:
-        return IHidTransport::OpenError::NotFound;
-    default:
-        return IHidTransport::OpenError::OtherError;
+    case ENODEV: return IHidTransport::OpenError::NotFound;
+    default: return IHidTransport::OpenError::OtherError;
     }
 }
 
@@ -158,8 +154,7 @@ QString HidapiTransport::findDevice()
         qDebug() << "[HID] Scan done — scanned:" << scanned << "VID/PID matches:" << matches << "result:"
                  << "(none)";
     else
-        qDebug() << "[HID] Scan done — scanned:" << scanned << "VID/PID matches:" << matches << "result:"
-                 << result;
+        qDebug() << "[HID] Scan done — scanned:" << scanned << "VID/PID matches:" << matches << "result:" << result;
     return result;
 }
 
@@ -228,8 +223,8 @@ bool HidapiTransport::writeReport(const QByteArray& report)
     }
     int written = -1;
     if (!report.isEmpty())
-        written = hid_write(dev(m_device), reinterpret_cast<const unsigned char*>(report.constData()),
-                            size_t(report.size()));
+        written =
+            hid_write(dev(m_device), reinterpret_cast<const unsigned char*>(report.constData()), size_t(report.size()));
     if (report.isEmpty() || written < report.size()) {
         qDebug() << "[HID] writeReport FAILED: size=" << report.size() << "written=" << written
                  << "error=" << (report.isEmpty() ? QStringLiteral("empty report") : hidErrorText(dev(m_device)));

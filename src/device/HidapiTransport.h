@@ -16,8 +16,7 @@ struct HidInterfaceInfo
 
 // Selection rule: ids equal; with the filter on, usage page 0xFF00 or above; first found.
 // Returns the index into interfaces, or -1.
-int selectHidInterface(const QList<HidInterfaceInfo>& interfaces, quint16 vid, quint16 pid,
-                       bool vendorPageFilter);
+int selectHidInterface(const QList<HidInterfaceInfo>& interfaces, quint16 vid, quint16 pid, bool vendorPageFilter);
 
 // Maps an errno value of a failed open to the user-facing reason.
 IHidTransport::OpenError openErrorFromErrno(int err);

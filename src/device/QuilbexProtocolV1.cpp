@@ -73,7 +73,7 @@ Cal wireCal(const CalBytes& c, int wire)
 Cal hostCal(const DeviceConfigModel& m, int host)
 {
     const auto h = size_t(host);
-    return Cal{ m.cali[h], m.min[h], m.max[h] };
+    return Cal{m.cali[h], m.min[h], m.max[h]};
 }
 
 qint16 le16(const QByteArray& r, int offset)
@@ -83,7 +83,7 @@ qint16 le16(const QByteArray& r, int offset)
 
 const char* wireName(int wire)
 {
-    static const char* const names[] = { "Clutch", "Brake", "Throttle" };
+    static const char* const names[] = {"Clutch", "Brake", "Throttle"};
     return (wire >= 0 && wire < 3) ? names[wire] : "?";
 }
 
@@ -106,8 +106,7 @@ void logWireCalibration(const char* tag, const CalBytes& c)
 {
     for (int w = 0; w < 3; ++w) {
         const Cal cal = wireCal(c, w);
-        qDebug() << tag << "wire" << w << wireName(w) << "cali=" << cal.cali << "min=" << cal.min
-                 << "max=" << cal.max;
+        qDebug() << tag << "wire" << w << wireName(w) << "cali=" << cal.cali << "min=" << cal.min << "max=" << cal.max;
     }
 }
 
@@ -116,8 +115,7 @@ void logHostModel(const DeviceConfigModel& m)
     qDebug().noquote() << "[L3-device-cfg-host-model] ver=0x" + hex(m.ver) << "crc=0x" + hex(m.crc);
     for (int h = 0; h < 3; ++h) {
         const Cal cal = hostCal(m, h);
-        qDebug() << "[L3-device-cfg-host-model]" << hostName(h) << "cali/min/max =" << cal.cali << cal.min
-                 << cal.max;
+        qDebug() << "[L3-device-cfg-host-model]" << hostName(h) << "cali/min/max =" << cal.cali << cal.min << cal.max;
     }
 }
 
@@ -135,8 +133,8 @@ void logReadback(const DeviceConfigModel& m)
         const int h = hostToWire(w);
         const auto i = size_t(h);
         qDebug() << "[CFG-READBACK-wire] wire" << w << wireName(w) << "→ host" << h << hostName(h)
-                 << "deadTop=" << int(m.deadTop[i]) << "deadBot=" << int(m.deadBot[i])
-                 << "filter=" << int(m.filter[i]) << "curveType=" << int(m.curveType[i]);
+                 << "deadTop=" << int(m.deadTop[i]) << "deadBot=" << int(m.deadBot[i]) << "filter=" << int(m.filter[i])
+                 << "curveType=" << int(m.curveType[i]);
     }
     qDebug() << "[CFG-READBACK] ---------------- end ------------------";
 }
@@ -221,8 +219,7 @@ bool QuilbexProtocolV1::readFullConfig(DeviceConfigModel* out)
         }
         if (reply.isEmpty())
             return false;
-        std::copy_n(reinterpret_cast<const quint8*>(reply.constData()) + kChunkHeader, payload,
-                    block.begin() + fill);
+        std::copy_n(reinterpret_cast<const quint8*>(reply.constData()) + kChunkHeader, payload, block.begin() + fill);
         fill += payload;
     }
 
@@ -235,8 +232,8 @@ bool QuilbexProtocolV1::readFullConfig(DeviceConfigModel* out)
     const quint16 computed = ConfigBlock::computedCrc(block);
     if (stored != computed) {
         // Accepted all the same: fresh pedals may never have stored a CRC.
-        qDebug().noquote() << "[readFullConfig] CRC mismatch — stored=0x" + hex(stored)
-                           << "computed=0x" + hex(computed) << "(block accepted)";
+        qDebug().noquote() << "[readFullConfig] CRC mismatch — stored=0x" + hex(stored) << "computed=0x" + hex(computed)
+                           << "(block accepted)";
     }
 
     ConfigBlock::decode(block, out);
@@ -375,7 +372,8 @@ void QuilbexProtocolV1::logPostWriteChain(const DeviceConfigModel* model)
         const Cal before = wireCal(c.lastRead, 2);
         logCal(tag, "last read before write:", before);
         qDebug() << tag << "written == last read:" << yesNo(written == before)
-                 << (written == before ? "(calibration unchanged by this write)" : "(calibration changed by this write)");
+                 << (written == before ? "(calibration unchanged by this write)"
+                                       : "(calibration changed by this write)");
     } else {
         qDebug() << tag << "no read-back copy exists in this process";
     }
@@ -417,7 +415,7 @@ void QuilbexProtocolV1::logPostReadbackChain(const DeviceConfigModel* model, con
         if (c.haveWritten)
             qDebug() << tag << "written == read back:" << yesNo(!writtenReadDiffers);
         if (runtime && runtime->hasExtended) {
-            const Cal echo{ runtime->cail[2], runtime->axisMin[2], runtime->axisMax[2] };
+            const Cal echo{runtime->cail[2], runtime->axisMin[2], runtime->axisMax[2]};
             logCal(tag, "telemetry (axis 2):", echo);
             readTelemetryDiffers = readBack != echo;
             qDebug() << tag << "read back == telemetry:" << yesNo(!readTelemetryDiffers);

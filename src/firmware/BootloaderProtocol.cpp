@@ -77,8 +77,8 @@ bool parseStatus(const QByteArray& reply, quint16* status)
     return false;
 }
 
-bool sendAndAwaitStatus(IHidTransport* transport, const QByteArray& report, int timeoutMs, int tries,
-                        quint16* status, QString* message)
+bool sendAndAwaitStatus(IHidTransport* transport, const QByteArray& report, int timeoutMs, int tries, quint16* status,
+                        QString* message)
 {
     if (!transport || report.size() != kReportSize) {
         if (message)
@@ -116,18 +116,13 @@ bool sendAndAwaitStatus(IHidTransport* transport, const QByteArray& report, int 
 QString deviceStatusText(quint16 status)
 {
     switch (status) {
-    case kStatusCompleted:
-        return QStringLiteral("Update completed on the device");
-    case kStatusInvalidImage:
-        return QStringLiteral("This firmware file doesn't fit or isn't valid for your pedals");
-    case kStatusNotVerified:
-        return QStringLiteral("The device couldn't confirm the firmware after installation");
-    case kStatusStorageNotReady:
-        return QStringLiteral("The device couldn't prepare its storage for the update");
+    case kStatusCompleted: return QStringLiteral("Update completed on the device");
+    case kStatusInvalidImage: return QStringLiteral("This firmware file doesn't fit or isn't valid for your pedals");
+    case kStatusNotVerified: return QStringLiteral("The device couldn't confirm the firmware after installation");
+    case kStatusStorageNotReady: return QStringLiteral("The device couldn't prepare its storage for the update");
     case kStatusOutOfSequence:
         return QString::fromUtf8("The update was interrupted or got out of sync\u2014try again from the beginning");
-    default:
-        break;
+    default: break;
     }
     if (status >= 0x0001 && status <= 0xEFFF)
         return QStringLiteral("Device status code 0x%1").arg(hex4(status));

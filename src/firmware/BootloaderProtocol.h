@@ -40,8 +40,8 @@ bool parseStatus(const QByteArray& reply, quint16* status);
 
 // Writes the report and polls for a status, re-sending up to `tries` times. On false,
 // `message` (if given) holds the last attempt's plain-English reason.
-bool sendAndAwaitStatus(IHidTransport* transport, const QByteArray& report, int timeoutMs, int tries,
-                        quint16* status, QString* message);
+bool sendAndAwaitStatus(IHidTransport* transport, const QByteArray& report, int timeoutMs, int tries, quint16* status,
+                        QString* message);
 
 // Plain-English meaning of a status (not translated; callers embed it).
 QString deviceStatusText(quint16 status);

@@ -31,8 +31,7 @@ FirmwareFileCheck checkFirmwareFile(const QString& path)
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly))
         return rejected(QCoreApplication::translate(
-            "Quilbex",
-            "We couldn't open that file. It may be in use or you may not have permission to read it."));
+            "Quilbex", "We couldn't open that file. It may be in use or you may not have permission to read it."));
 
     // Read one byte past the limit at most: enough to tell "too large" without pulling a
     // mistakenly chosen huge file into memory.
@@ -107,11 +106,8 @@ QString versionComparisonText(const QString& deviceVersion, const QString& fileV
     if (!deviceKnown)
         return QCoreApplication::translate("Quilbex", "Connect your pedals to see the current firmware version.");
     switch (compareVersions(fileVersion, deviceVersion)) {
-    case 1:
-        return QCoreApplication::translate("Quilbex", "A newer firmware version is available in this file.");
-    case -1:
-        return QCoreApplication::translate("Quilbex", "This file looks older than the firmware on your pedals.");
-    default:
-        return QCoreApplication::translate("Quilbex", "This file matches the firmware already on your pedals.");
+    case 1: return QCoreApplication::translate("Quilbex", "A newer firmware version is available in this file.");
+    case -1: return QCoreApplication::translate("Quilbex", "This file looks older than the firmware on your pedals.");
+    default: return QCoreApplication::translate("Quilbex", "This file matches the firmware already on your pedals.");
     }
 }

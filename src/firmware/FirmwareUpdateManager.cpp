@@ -68,17 +68,15 @@ using Shared = FirmwareUpdateManager::Shared;
 class UpdateRun
 {
 public:
-    UpdateRun(std::shared_ptr<Shared> shared, const FirmwareUpdateEnvironment& env,
-              const FirmwareUpdateTiming& timing, const QByteArray& bytes, const QString& path, ProbeRelay* relay)
+    UpdateRun(std::shared_ptr<Shared> shared, const FirmwareUpdateEnvironment& env, const FirmwareUpdateTiming& timing,
+              const QByteArray& bytes, const QString& path, ProbeRelay* relay)
         : m_shared(std::move(shared)), m_env(env), m_timing(timing), m_bytes(bytes), m_path(path), m_relay(relay)
-    {
-    }
+    {}
 
     void run();
 
 private:
-    template <typename Fn>
-    void report(Fn&& fn)
+    template <typename Fn> void report(Fn&& fn)
     {
         QMutexLocker locker(&m_shared->mutex);
         if (m_shared->manager)
@@ -387,8 +385,7 @@ FirmwareUpdateEnvironment environmentOf(Application* application)
 
 FirmwareUpdateManager::FirmwareUpdateManager(Application* application, QObject* parent)
     : FirmwareUpdateManager(environmentOf(application), parent)
-{
-}
+{}
 
 FirmwareUpdateManager::FirmwareUpdateManager(const FirmwareUpdateEnvironment& environment, QObject* parent)
     : QObject(parent), m_env(environment), m_shared(std::make_shared<Shared>())

@@ -14,15 +14,15 @@ struct UpgradeStatus;
 // Waits of the update; the defaults are the pedals' real timings, tests shorten them.
 struct FirmwareUpdateTiming
 {
-    int switchSettleMs = 400;          // after the update-mode command, before closing
-    int searchAttempts = 150;          // looking for the update-mode identity
+    int switchSettleMs = 400; // after the update-mode command, before closing
+    int searchAttempts = 150; // looking for the update-mode identity
     int searchIntervalMs = 100;
-    int startReplyMs = 1200;           // per try of the start report
-    int dataReplyMs = 900;             // per try of each data report
+    int startReplyMs = 1200; // per try of the start report
+    int dataReplyMs = 900;   // per try of each data report
     int tries = 5;
-    int reconnectAttempts = 563;       // probes for the restarted pedals
+    int reconnectAttempts = 563; // probes for the restarted pedals
     int reconnectIntervalMs = 80;
-    int shutdownWaitMs = 8000;         // how long destruction waits for the worker
+    int shutdownWaitMs = 8000; // how long destruction waits for the worker
 };
 
 // What the update works on. The coordinator is reached only by slot name, so any object

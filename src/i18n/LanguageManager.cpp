@@ -30,10 +30,7 @@ const QStringList& twoLetterLanguages()
 }
 } // namespace
 
-LanguageManager::LanguageManager(QObject* parent)
-    : QObject(parent)
-{
-}
+LanguageManager::LanguageManager(QObject* parent) : QObject(parent) {}
 
 LanguageManager::~LanguageManager()
 {
@@ -48,16 +45,11 @@ void LanguageManager::setTopLevelNotifier(TopLevelNotifier n)
 QList<QPair<QString, QString>> LanguageManager::availableLanguages()
 {
     return {
-        {QStringLiteral("en"), QStringLiteral("English")},
-        {QStringLiteral("zh_CN"), QStringLiteral("简体中文")},
-        {QStringLiteral("zh_TW"), QStringLiteral("繁體中文")},
-        {QStringLiteral("ja"), QStringLiteral("日本語")},
-        {QStringLiteral("ko"), QStringLiteral("한국어")},
-        {QStringLiteral("de"), QStringLiteral("Deutsch")},
-        {QStringLiteral("fr"), QStringLiteral("Français")},
-        {QStringLiteral("es"), QStringLiteral("Español")},
-        {QStringLiteral("pt"), QStringLiteral("Português")},
-        {QStringLiteral("ru"), QStringLiteral("Русский")},
+        {QStringLiteral("en"), QStringLiteral("English")},     {QStringLiteral("zh_CN"), QStringLiteral("简体中文")},
+        {QStringLiteral("zh_TW"), QStringLiteral("繁體中文")}, {QStringLiteral("ja"), QStringLiteral("日本語")},
+        {QStringLiteral("ko"), QStringLiteral("한국어")},      {QStringLiteral("de"), QStringLiteral("Deutsch")},
+        {QStringLiteral("fr"), QStringLiteral("Français")},    {QStringLiteral("es"), QStringLiteral("Español")},
+        {QStringLiteral("pt"), QStringLiteral("Português")},   {QStringLiteral("ru"), QStringLiteral("Русский")},
     };
 }
 
@@ -185,8 +177,7 @@ void LanguageManager::initFromSettings(const QLocale& system)
         if (candidate.startsWith(QLatin1String("zh"), Qt::CaseInsensitive)) {
             const QString upper = candidate.toUpper();
             const bool traditional = upper.contains(QLatin1String("TW")) || upper.contains(QLatin1String("HK"))
-                                     || upper.contains(QLatin1String("MO"))
-                                     || upper.contains(QLatin1String("HANT"));
+                || upper.contains(QLatin1String("MO")) || upper.contains(QLatin1String("HANT"));
             setLanguage(traditional ? QStringLiteral("zh_TW") : QStringLiteral("zh_CN"));
             return;
         }

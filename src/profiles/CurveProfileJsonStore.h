@@ -41,8 +41,8 @@ public:
     static bool saveProfile(const QString& filePath, const CurveProfile& profile, QString* error);
     static bool importProfile(const QString& dir, const QByteArray& bytes, QString* newFilePath, QString* error);
     static bool deleteProfile(const QString& filePath, QString* error);
-    static bool renameProfile(const QString& dir, const QString& filePath, const QString& newName,
-                              QString* newFilePath, QString* error);
+    static bool renameProfile(const QString& dir, const QString& filePath, const QString& newName, QString* newFilePath,
+                              QString* error);
     static bool validateProfileName(const QString& name, QString* error);
     static QString sanitizeProfileName(const QString& name);
     static QString uniqueProfileBaseName(const QString& dir, const QString& desiredName);

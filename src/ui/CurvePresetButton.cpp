@@ -4,8 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-CurvePresetButton::CurvePresetButton(int kind_, QWidget* parent)
-    : QAbstractButton(parent), m_kind(kind_)
+CurvePresetButton::CurvePresetButton(int kind_, QWidget* parent) : QAbstractButton(parent), m_kind(kind_)
 {
     setCheckable(true);
     setCursor(Qt::PointingHandCursor);
@@ -69,18 +68,10 @@ void CurvePresetButton::paintEvent(QPaintEvent*)
     QPainterPath path(QPointF(x, y + ih));
     const QPointF end(x + iw, y);
     switch (m_kind) {
-    case 0:
-        path.lineTo(end);
-        break;
-    case 1:
-        path.cubicTo(QPointF(x + 0.4 * iw, y + ih), QPointF(x + 0.6 * iw, y), end);
-        break;
-    case 2:
-        path.cubicTo(QPointF(x + 0.15 * iw, y + 0.15 * ih), QPointF(x + 0.55 * iw, y), end);
-        break;
-    case 3:
-        path.cubicTo(QPointF(x + 0.45 * iw, y + ih), QPointF(x + 0.85 * iw, y + 0.85 * ih), end);
-        break;
+    case 0: path.lineTo(end); break;
+    case 1: path.cubicTo(QPointF(x + 0.4 * iw, y + ih), QPointF(x + 0.6 * iw, y), end); break;
+    case 2: path.cubicTo(QPointF(x + 0.15 * iw, y + 0.15 * ih), QPointF(x + 0.55 * iw, y), end); break;
+    case 3: path.cubicTo(QPointF(x + 0.45 * iw, y + ih), QPointF(x + 0.85 * iw, y + 0.85 * ih), end); break;
     case 4:
         path.lineTo(x + 0.22 * iw, y + 0.65 * ih);
         path.lineTo(x + 0.42 * iw, y + 0.82 * ih);
@@ -88,8 +79,7 @@ void CurvePresetButton::paintEvent(QPaintEvent*)
         path.lineTo(x + 0.78 * iw, y + 0.48 * ih);
         path.lineTo(end);
         break;
-    default:
-        break; // unknown kind: only the start point, nothing drawn
+    default: break; // unknown kind: only the start point, nothing drawn
     }
 
     p.setPen(QPen(icon, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

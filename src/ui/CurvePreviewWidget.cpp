@@ -22,8 +22,7 @@ double clampPercent(double v)
 }
 } // namespace
 
-CurvePreviewWidget::CurvePreviewWidget(QWidget* parent)
-    : QWidget(parent)
+CurvePreviewWidget::CurvePreviewWidget(QWidget* parent) : QWidget(parent)
 {
     registerCurvePointsMetaType();
     setObjectName(QStringLiteral("curvePreviewPlot"));
@@ -188,8 +187,7 @@ void CurvePreviewWidget::paintLayers(QPainter& p) const
                QStringLiteral("0%"));
     const int mid = (plot.left() + plot.right()) / 2;
     p.drawText(QRect(mid - 20, labelTop, 40, 18), Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("50%"));
-    p.drawText(QRect(plot.right() - 44, labelTop, 44, 18), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("100%"));
+    p.drawText(QRect(plot.right() - 44, labelTop, 44, 18), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("100%"));
 
     p.setClipRect(plot);
     std::array<QPointF, DeviceConfigModel::kCurvePoints> pts;
@@ -296,8 +294,7 @@ void CurvePreviewWidget::changeEvent(QEvent* event)
         // The window brush of the current colour group and the label font are baked in.
         invalidateLayers();
         break;
-    default:
-        break;
+    default: break;
     }
     QWidget::changeEvent(event);
 }

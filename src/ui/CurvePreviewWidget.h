@@ -17,8 +17,8 @@ public:
 
     void setPoints(const CurvePoints& points);
     void setCurveColor(const QColor& color);
-    void setLiveMarker(qint16 raw, qint16 output, bool calibrated, qint16 calMin, qint16 calMax,
-                       int deadTop, int deadBot);
+    void setLiveMarker(qint16 raw, qint16 output, bool calibrated, qint16 calMin, qint16 calMax, int deadTop,
+                       int deadBot);
     void hideLiveMarker();
 
     QSize minimumSizeHint() const override;
@@ -43,7 +43,7 @@ public:
     void setLayerCacheEnabled(bool enabled);
 
 Q_SIGNALS:
-    void curveEditedByUser(std::array<qint8,DeviceConfigModel::kCurvePoints> y);
+    void curveEditedByUser(std::array<qint8, DeviceConfigModel::kCurvePoints> y);
 
 protected:
     bool event(QEvent* event) override;

@@ -12,8 +12,7 @@
 #include "app/Application.h"
 #include "coordination/SessionCoordinator.h"
 
-DevicePage::DevicePage(Application* application, QWidget* parent)
-    : QWidget(parent), m_application(application)
+DevicePage::DevicePage(Application* application, QWidget* parent) : QWidget(parent), m_application(application)
 {
     setObjectName(QStringLiteral("pageDevice"));
 
@@ -122,13 +121,13 @@ void DevicePage::onConnectionChanged(bool connected)
 {
     if (m_statusValue) {
         m_statusValue->setText(connected ? QCoreApplication::translate("Quilbex", "Connected")
-                                       : QCoreApplication::translate("Quilbex", "Disconnected"));
+                                         : QCoreApplication::translate("Quilbex", "Disconnected"));
         m_statusValue->setStyleSheet(connected ? QStringLiteral("color:#27ae60; font-weight:600;")
-                                             : QStringLiteral("color:#9e9e9e;"));
+                                               : QStringLiteral("color:#9e9e9e;"));
     }
     if (m_deviceValue)
         m_deviceValue->setText(connected ? QCoreApplication::translate("Quilbex", "Quilbex Pedals")
-                                       : QStringLiteral("—"));
+                                         : QStringLiteral("—"));
     if (m_connectBtn)
         m_connectBtn->setEnabled(!connected);
 }

@@ -21,13 +21,12 @@
 #include "ui/UpdatePage.h"
 #include "ui/WidgetHooks.h"
 
-MainWindow::MainWindow(Application* application, QWidget* parent)
-    : QMainWindow(parent), m_application(application)
+MainWindow::MainWindow(Application* application, QWidget* parent) : QMainWindow(parent), m_application(application)
 {
-    m_navIcons = {QString(QChar(0xD83D)) + QChar(0xDCBB),   // U+1F4BB personal computer
-                QString(QChar(0xD83C)) + QChar(0xDF9B),   // U+1F39B control knobs
-                QString(QChar(0xD83D)) + QChar(0xDD04),   // U+1F504 anticlockwise arrows
-                QString(QChar(0x2699))};                  // U+2699 gear
+    m_navIcons = {QString(QChar(0xD83D)) + QChar(0xDCBB), // U+1F4BB personal computer
+                  QString(QChar(0xD83C)) + QChar(0xDF9B), // U+1F39B control knobs
+                  QString(QChar(0xD83D)) + QChar(0xDD04), // U+1F504 anticlockwise arrows
+                  QString(QChar(0x2699))};                // U+2699 gear
     installWidgetHooks();
 
     setWindowTitle(QStringLiteral("Quilbex Control"));

@@ -62,8 +62,7 @@ std::array<PedalChannelCard*, 3> g_cards{};
 // rounded or transparent edges are not opaque, so Qt would repaint the card frames behind
 // them each time; when the parent has a flat background the widget paints that colour
 // under itself and is marked opaque.
-template <class Base>
-class FlatBackdrop : public Base
+template <class Base> class FlatBackdrop : public Base
 {
 public:
     using Base::Base;
@@ -180,7 +179,6 @@ QString statusStyleFor(const QString& key)
 
 } // namespace
 
-
 PedalChannelCard::PedalChannelCard(int hostIndex, Application* application, QWidget* parent)
     : QWidget(parent), m_hostIndex(hostIndex), m_application(application),
       m_calibrationStatus(QString::fromUtf8(kStatusNotCalibrated))
@@ -213,14 +211,10 @@ PedalChannelCard* PedalChannelCard::registeredCard(int hostIndex)
 QColor PedalChannelCard::pedalColor(int hostIndex)
 {
     switch (hostIndex) {
-    case 0:
-        return QColor(0x00, 0xb8, 0x94);
-    case 1:
-        return QColor(0xe1, 0x70, 0x55);
-    case 2:
-        return QColor(0x6c, 0x5c, 0xe7);
-    default:
-        return QColor(0x2d, 0x7d, 0xff);
+    case 0: return QColor(0x00, 0xb8, 0x94);
+    case 1: return QColor(0xe1, 0x70, 0x55);
+    case 2: return QColor(0x6c, 0x5c, 0xe7);
+    default: return QColor(0x2d, 0x7d, 0xff);
     }
 }
 
@@ -459,17 +453,10 @@ void PedalChannelCard::retranslateUi()
     if (m_titleLabel) {
         QString title;
         switch (m_hostIndex) {
-        case 0:
-            title = QCoreApplication::translate("Quilbex", "Throttle");
-            break;
-        case 1:
-            title = QCoreApplication::translate("Quilbex", "Brake");
-            break;
-        case 2:
-            title = QCoreApplication::translate("Quilbex", "Clutch");
-            break;
-        default:
-            break;
+        case 0: title = QCoreApplication::translate("Quilbex", "Throttle"); break;
+        case 1: title = QCoreApplication::translate("Quilbex", "Brake"); break;
+        case 2: title = QCoreApplication::translate("Quilbex", "Clutch"); break;
+        default: break;
         }
         m_titleLabel->setText(QStringLiteral("<span style='font-size:15px; font-weight:700;'>%1</span>").arg(title));
     }
@@ -493,7 +480,7 @@ void PedalChannelCard::retranslateUi()
         m_calibrateButton->setToolTip(QCoreApplication::translate(
             "Quilbex", "Toggle calibration mode (auto-stops in 15 s).\nPress the full pedal travel before stopping."));
         m_calibrateButton->setText(m_calibrating ? QCoreApplication::translate("Quilbex", "Stop Calibration")
-                                             : QCoreApplication::translate("Quilbex", "Start Calibration"));
+                                                 : QCoreApplication::translate("Quilbex", "Start Calibration"));
     }
     if (m_resetButton) {
         m_resetButton->setText(QCoreApplication::translate("Quilbex", "Reset"));
@@ -504,10 +491,11 @@ void PedalChannelCard::retranslateUi()
             QCoreApplication::translate("Quilbex", "Filter strength: 0 = fastest response, 6 = smoothest"));
     if (m_saveButton) {
         m_saveButton->setToolTip(QCoreApplication::translate(
-            "Quilbex", "Write this column's deadzone, filter, and curve to the device. Unsaved changes on other "
-                       "columns are not sent."));
+            "Quilbex",
+            "Write this column's deadzone, filter, and curve to the device. Unsaved changes on other "
+            "columns are not sent."));
         m_saveButton->setText(m_savedFlashActive ? QCoreApplication::translate("Quilbex", "SAVED")
-                                             : QCoreApplication::translate("Quilbex", "SAVE"));
+                                                 : QCoreApplication::translate("Quilbex", "SAVE"));
     }
     const std::array<QString, 5> tips{
         QCoreApplication::translate("Quilbex", "Linear — linear pedal response"),
@@ -655,7 +643,7 @@ void PedalChannelCard::showCountdown()
 {
     if (m_statusLabel)
         m_statusLabel->setText(QCoreApplication::translate("Quilbex", "Calibrating... (move pedal full range)  %1 s")
-                                 .arg(m_countdownSeconds));
+                                   .arg(m_countdownSeconds));
 }
 
 void PedalChannelCard::loadFromConfig(const DeviceConfigModel& m)

@@ -21,20 +21,15 @@ namespace {
 QString pedalName(int hostIndex)
 {
     switch (hostIndex) {
-    case 0:
-        return QCoreApplication::translate("Quilbex", "Throttle");
-    case 1:
-        return QCoreApplication::translate("Quilbex", "Brake");
-    case 2:
-        return QCoreApplication::translate("Quilbex", "Clutch");
-    default:
-        return QString();
+    case 0: return QCoreApplication::translate("Quilbex", "Throttle");
+    case 1: return QCoreApplication::translate("Quilbex", "Brake");
+    case 2: return QCoreApplication::translate("Quilbex", "Clutch");
+    default: return QString();
     }
 }
 } // namespace
 
-PedalsPage::PedalsPage(Application* app, QWidget* parent)
-    : QWidget(parent), m_application(app)
+PedalsPage::PedalsPage(Application* app, QWidget* parent) : QWidget(parent), m_application(app)
 {
     setObjectName(QStringLiteral("pagePedals"));
 
@@ -149,8 +144,7 @@ QFrame* PedalsPage::buildCurvePreviewCard(int hostIndex, QWidget* parentCard)
 void PedalsPage::retranslateUi()
 {
     if (m_profilesTitle)
-        m_profilesTitle->setText(
-            QStringLiteral("<b>%1</b>").arg(QCoreApplication::translate("Quilbex", "Profiles")));
+        m_profilesTitle->setText(QStringLiteral("<b>%1</b>").arg(QCoreApplication::translate("Quilbex", "Profiles")));
     if (m_newBtn)
         m_newBtn->setText(QCoreApplication::translate("Quilbex", "New"));
     if (m_deleteBtn)
@@ -216,7 +210,7 @@ void PedalsPage::onRuntimeDataChanged()
             m_cards[i]->setLiveValues(rt.raw[i], rt.out[i]);
         if (m_previews[i] && model) {
             m_previews[i]->setLiveMarker(rt.raw[i], rt.out[i], model->cali[i] != 0, model->min[i], model->max[i],
-                                       model->deadTop[i], model->deadBot[i]);
+                                         model->deadTop[i], model->deadBot[i]);
         }
     }
 }

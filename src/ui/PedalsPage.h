@@ -35,8 +35,8 @@ public:
 
     // Asks for the file to import (save false) or the export target (save true); shows a
     // QFileDialog unless replaced (tests answer it without a dialog).
-    using ProfileFileChooser = std::function<QString(QWidget* parent, const QString& caption,
-                                                     const QString& presetPath, const QString& filter, bool save)>;
+    using ProfileFileChooser = std::function<QString(QWidget* parent, const QString& caption, const QString& presetPath,
+                                                     const QString& filter, bool save)>;
     static ProfileFileChooser& profileFileChooser();
 
 private Q_SLOTS:

@@ -163,7 +163,8 @@ void PedalsPage::initProfiles()
     }
     refreshProfileCombo();
     if (m_profileCombo) {
-        const int index = m_profileCombo->findText(QStringLiteral("Default"), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const int index =
+            m_profileCombo->findText(QStringLiteral("Default"), Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (index >= 0) {
             const QSignalBlocker blocker(m_profileCombo);
             m_profileCombo->setCurrentIndex(index);
@@ -298,8 +299,8 @@ bool PedalsPage::confirmUnsavedChanges(const QString& title)
     QMessageBox box(QMessageBox::Warning, title,
                     QCoreApplication::translate("Quilbex", "Profile has unsaved changes in the editor."),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.setInformativeText(
-        QCoreApplication::translate("Quilbex", "Save them to the currently selected profile, discard them, or cancel."));
+    box.setInformativeText(QCoreApplication::translate(
+        "Quilbex", "Save them to the currently selected profile, discard them, or cancel."));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     box.exec();
@@ -324,7 +325,7 @@ void PedalsPage::updateDirtyUi()
     const QString path = selectedProfilePath();
     if (m_saveBtn) {
         m_saveBtn->setEnabled(m_profileCombo && m_profileCombo->count() > 0 && m_profileDirty && !path.isEmpty()
-                            && m_profilesDir);
+                              && m_profilesDir);
         m_saveBtn->setProperty("profileDirty", m_profileDirty);
         // The style sheet reads the property only when the widget is polished again.
         m_saveBtn->style()->unpolish(m_saveBtn);
@@ -357,9 +358,8 @@ void PedalsPage::onProfileNew()
         return;
     const QString title = QCoreApplication::translate("Quilbex", "New profile");
     bool ok = false;
-    const QString name =
-        QInputDialog::getText(this, title, QCoreApplication::translate("Quilbex", "Profile name:"), QLineEdit::Normal,
-                              QStringLiteral("My profile"), &ok);
+    const QString name = QInputDialog::getText(this, title, QCoreApplication::translate("Quilbex", "Profile name:"),
+                                               QLineEdit::Normal, QStringLiteral("My profile"), &ok);
     if (!ok)
         return;
     QString error;
@@ -369,8 +369,8 @@ void PedalsPage::onProfileNew()
     }
     const QString trimmed = name.trimmed();
     const CurveProfile profile = buildProfileFromModel(trimmed);
-    const QString file =
-        *m_profilesDir + QLatin1Char('/') + Store::uniqueProfileBaseName(*m_profilesDir, trimmed) + QStringLiteral(".json");
+    const QString file = *m_profilesDir + QLatin1Char('/') + Store::uniqueProfileBaseName(*m_profilesDir, trimmed)
+        + QStringLiteral(".json");
     if (!Store::saveProfile(file, profile, &error)) {
         QMessageBox::critical(this, title, orFallback(error, QCoreApplication::translate("Quilbex", "Save failed")));
         return;
@@ -421,7 +421,8 @@ void PedalsPage::onProfileDelete()
         return;
     const QString title = QCoreApplication::translate("Quilbex", "Delete profile");
     if (Store::listProfiles(*m_profilesDir).size() < 2) {
-        QMessageBox::information(this, title, QCoreApplication::translate("Quilbex", "At least one profile must remain."));
+        QMessageBox::information(this, title,
+                                 QCoreApplication::translate("Quilbex", "At least one profile must remain."));
         return;
     }
     if (!confirmUnsavedChanges(title))
@@ -497,8 +498,8 @@ void PedalsPage::onProfileExport()
     if (path.isEmpty() || !QFile::exists(path))
         return;
     const QString title = QCoreApplication::translate("Quilbex", "Export profile");
-    const QString target = profileFileChooser()(this, title, QFileInfo(path).completeBaseName() + QStringLiteral(".json"),
-                                                profileFileFilter(), true);
+    const QString target = profileFileChooser()(
+        this, title, QFileInfo(path).completeBaseName() + QStringLiteral(".json"), profileFileFilter(), true);
     if (target.isEmpty())
         return;
     // Exporting a profile onto its own file: removing the target first would delete the

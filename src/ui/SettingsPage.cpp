@@ -11,8 +11,7 @@
 #include "app/Application.h"
 #include "i18n/LanguageManager.h"
 
-SettingsPage::SettingsPage(Application* application, QWidget* parent)
-    : QWidget(parent), m_application(application)
+SettingsPage::SettingsPage(Application* application, QWidget* parent) : QWidget(parent), m_application(application)
 {
     setObjectName(QStringLiteral("pageSettings"));
 
@@ -77,8 +76,8 @@ void SettingsPage::populateLanguages()
         m_languageCombo->addItem(language.second, language.first);
 
     const QString current = (m_application && m_application->languageManager)
-                                ? m_application->languageManager->currentLanguage()
-                                : QStringLiteral("en");
+        ? m_application->languageManager->currentLanguage()
+        : QStringLiteral("en");
     selectLanguage(current);
     m_updatingCombo = false;
 }

@@ -51,8 +51,7 @@ void appendPlain(QTextEdit* log, const QString& text)
 
 } // namespace
 
-UpdatePage::UpdatePage(Application* application, QWidget* parent)
-    : QWidget(parent), m_application(application)
+UpdatePage::UpdatePage(Application* application, QWidget* parent) : QWidget(parent), m_application(application)
 {
     setObjectName(QStringLiteral("pageUpdate"));
 
@@ -133,8 +132,7 @@ UpdatePage::UpdatePage(Application* application, QWidget* parent)
 
 void UpdatePage::retranslateUi()
 {
-    m_titleLabel->setText(
-        QStringLiteral("<h2>%1</h2>").arg(QCoreApplication::translate("Quilbex", "Firmware update")));
+    m_titleLabel->setText(QStringLiteral("<h2>%1</h2>").arg(QCoreApplication::translate("Quilbex", "Firmware update")));
     m_hintLabel->setText(QCoreApplication::translate(
         "Quilbex",
         "Select a firmware file, check the version information below, and start the update when you are ready. "
@@ -182,8 +180,7 @@ bool UpdatePage::deviceVersion(QString* text) const
 void UpdatePage::refreshDeviceVersion()
 {
     QString text;
-    m_deviceVersionValue->setText(deviceVersion(&text) ? text
-                                                       : QCoreApplication::translate("Quilbex", "Unknown"));
+    m_deviceVersionValue->setText(deviceVersion(&text) ? text : QCoreApplication::translate("Quilbex", "Unknown"));
 }
 
 void UpdatePage::refreshComparison()
@@ -255,8 +252,9 @@ void UpdatePage::onStartUpdate()
 void UpdatePage::onCancelUpdate()
 {
     m_manager->cancel();
-    appendPlain(m_log, QCoreApplication::translate(
-        "Quilbex", "Cancel requested. The update will stop as soon as the current step is safe to end."));
+    appendPlain(m_log,
+                QCoreApplication::translate(
+                    "Quilbex", "Cancel requested. The update will stop as soon as the current step is safe to end."));
 }
 
 void UpdatePage::onLogLine(const QString& line)

@@ -62,9 +62,9 @@ private Q_SLOTS:
             connect(app, &QObject::destroyed, note(QStringLiteral("application")));
             delete app;
         }
-        QCOMPARE(g_events, (QStringList{QStringLiteral("language"), QStringLiteral("coordinator"),
-                                        QStringLiteral("transport"), QStringLiteral("runtime"),
-                                        QStringLiteral("config"), QStringLiteral("application")}));
+        QCOMPARE(g_events,
+                 (QStringList{QStringLiteral("language"), QStringLiteral("coordinator"), QStringLiteral("transport"),
+                              QStringLiteral("runtime"), QStringLiteral("config"), QStringLiteral("application")}));
     }
 };
 

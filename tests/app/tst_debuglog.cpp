@@ -63,7 +63,8 @@ private Q_SLOTS:
         QVERIFY(openDebugLog(logPath()));
         qInfo("[Scan] device not found");
         qWarning("careful");
-        qDebug() << "[HID]" << "close()";
+        qDebug() << "[HID]"
+                 << "close()";
         closeDebugLog();
         const QStringList l = lines();
         QCOMPARE(l.size(), 3);
@@ -107,8 +108,8 @@ private Q_SLOTS:
         closeDebugLog();
         const QStringList l = lines();
         QCOMPARE(l.size(), 2 * kPerThread);
-        const QRegularExpression re(
-            QStringLiteral("^\\[[0-9:.]{12}\\]\\[DBG\\] (worker|gui) line \\d+ with some padding text to make it longer$"));
+        const QRegularExpression re(QStringLiteral(
+            "^\\[[0-9:.]{12}\\]\\[DBG\\] (worker|gui) line \\d+ with some padding text to make it longer$"));
         for (const QString& line : l)
             QVERIFY2(re.match(line).hasMatch(), qPrintable(line));
     }

@@ -291,13 +291,15 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
         QTest::newRow("missing") << QStringLiteral("absent-2.0.0.bin") << QByteArray()
-                                 << QStringLiteral("That file could not be found. Please check the path and try again.");
+                                 << QStringLiteral(
+                                        "That file could not be found. Please check the path and try again.");
         QTest::newRow("suffix") << QStringLiteral("fw-2.0.0.bin.txt") << QByteArray("x")
                                 << QStringLiteral("Please choose a firmware file with the .bin extension.");
         QTest::newRow("empty") << QStringLiteral("empty-2.0.0.bin") << QByteArray()
                                << QStringLiteral("That firmware file appears to be empty.");
         QTest::newRow("too large") << QStringLiteral("big-2.0.0.bin") << QByteArray(55297, '\x5a')
-                                   << QStringLiteral("too large for your pedals (55 KB). The maximum supported size is 54 KB.");
+                                   << QStringLiteral(
+                                          "too large for your pedals (55 KB). The maximum supported size is 54 KB.");
     }
 
     void flashRefusesBadFiles()

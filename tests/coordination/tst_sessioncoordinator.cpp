@@ -66,10 +66,7 @@ struct Rig
         coord.setProtocol(&protocol);
     }
     // One poll as the timer runs it; false once the poll timer has stopped.
-    bool poll()
-    {
-        return coord.isPolling() && QMetaObject::invokeMethod(&coord, "onPollTimer", Qt::DirectConnection);
-    }
+    bool poll() { return coord.isPolling() && QMetaObject::invokeMethod(&coord, "onPollTimer", Qt::DirectConnection); }
 };
 
 } // namespace

@@ -119,7 +119,8 @@ private Q_SLOTS:
         rig.config->deadTop[1] = 12;
 
         rig.coord->requestWritePedalParams(1);
-        QVERIFY(g_log.contains(QStringLiteral("[WritePedalParams] success — device will reset; waiting for reconnect")));
+        QVERIFY(
+            g_log.contains(QStringLiteral("[WritePedalParams] success — device will reset; waiting for reconnect")));
         QCOMPARE(m_cards.saved, QList<int>{1});
 
         const auto afterFlash = rig.flash();

@@ -32,8 +32,7 @@ private Q_SLOTS:
         QTest::newRow("exact linear") << linear << 0 << 0;
         QTest::newRow("linear stored as custom") << linear << 4 << 4;
         QTest::newRow("linear one off") << CurvePoints{0, 11, 20, 30, 40, 50, 60, 70, 80, 90, 100} << 0 << 4;
-        QTest::newRow("s-curve within 3")
-            << CurvePoints{0, 4, 12, 20, 36, 50, 62, 80, 88, 97, 100} << 1 << 1;
+        QTest::newRow("s-curve within 3") << CurvePoints{0, 4, 12, 20, 36, 50, 62, 80, 88, 97, 100} << 1 << 1;
         QTest::newRow("s-curve 4 away") << CurvePoints{0, 7, 10, 22, 35, 50, 65, 78, 90, 97, 100} << 1 << 4;
         QTest::newRow("last point 99") << CurvePoints{0, 3, 10, 22, 35, 50, 65, 78, 90, 97, 99} << 1 << 4;
         QTest::newRow("stored type ignored for presets")

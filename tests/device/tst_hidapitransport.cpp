@@ -17,14 +17,22 @@ void captureMessage(QtMsgType, const QMessageLogContext&, const QString& message
 struct LogCapture
 {
     QStringList lines;
-    LogCapture() { g_lines = &lines; qInstallMessageHandler(captureMessage); }
-    ~LogCapture() { qInstallMessageHandler(nullptr); g_lines = nullptr; }
+    LogCapture()
+    {
+        g_lines = &lines;
+        qInstallMessageHandler(captureMessage);
+    }
+    ~LogCapture()
+    {
+        qInstallMessageHandler(nullptr);
+        g_lines = nullptr;
+    }
     bool has(const QString& fragment) const { return !lines.filter(fragment).isEmpty(); }
 };
 
 HidInterfaceInfo iface(quint16 vid, quint16 pid, quint16 usagePage, const char* path)
 {
-    return HidInterfaceInfo{ QString::fromLatin1(path), vid, pid, usagePage, 0 };
+    return HidInterfaceInfo{QString::fromLatin1(path), vid, pid, usagePage, 0};
 }
 
 using Interfaces = QList<HidInterfaceInfo>;
@@ -54,18 +62,18 @@ private Q_SLOTS:
         const HidInterfaceInfo otherProduct = iface(0x7864, 0x5802, 0xFF00, "sibling");
 
         QTest::newRow("empty") << Interfaces{} << 0x7864 << 0x5801 << true << -1;
-        QTest::newRow("filter on, only joystick page") << Interfaces{ joystick } << 0x7864 << 0x5801 << true << -1;
-        QTest::newRow("filter on skips joystick") << Interfaces{ joystick, vendor } << 0x7864 << 0x5801 << true << 1;
+        QTest::newRow("filter on, only joystick page") << Interfaces{joystick} << 0x7864 << 0x5801 << true << -1;
+        QTest::newRow("filter on skips joystick") << Interfaces{joystick, vendor} << 0x7864 << 0x5801 << true << 1;
         QTest::newRow("first vendor interface wins")
-            << Interfaces{ joystick, vendorHigh, vendor } << 0x7864 << 0x5801 << true << 1;
+            << Interfaces{joystick, vendorHigh, vendor} << 0x7864 << 0x5801 << true << 1;
         QTest::newRow("wrong ids skipped")
-            << Interfaces{ otherVendorPage, otherProduct, vendor } << 0x7864 << 0x5801 << true << 2;
+            << Interfaces{otherVendorPage, otherProduct, vendor} << 0x7864 << 0x5801 << true << 2;
         QTest::newRow("filter off takes first id match")
-            << Interfaces{ joystick, vendor } << 0x7864 << 0x5801 << false << 0;
+            << Interfaces{joystick, vendor} << 0x7864 << 0x5801 << false << 0;
         QTest::newRow("filter off, capabilities unavailable")
-            << Interfaces{ joystick, noCaps } << 0x0483 << 0xBEBA << false << 1;
+            << Interfaces{joystick, noCaps} << 0x0483 << 0xBEBA << false << 1;
         QTest::newRow("filter on, update mode without vendor page")
-            << Interfaces{ noCaps } << 0x0483 << 0xBEBA << true << -1;
+            << Interfaces{noCaps} << 0x0483 << 0xBEBA << true << -1;
     }
     void selection()
     {

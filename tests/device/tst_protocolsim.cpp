@@ -38,7 +38,7 @@ private Q_SLOTS:
         m.max[0] = 3000;
         m.min[0] = 200;
         m.deadTop[1] = 7;
-        m.curve[2] = CurvePoints{ 0, 5, 10, 20, 30, 40, 50, 60, 70, 85, 100 };
+        m.curve[2] = CurvePoints{0, 5, 10, 20, 30, 40, 50, 60, 70, 85, 100};
         sim.advanceClockUs(200 * 1000);
         QVERIFY(p.writeFullConfig(&m));
         QCOMPARE(sim.flashBlock(), ConfigBlock::encode(m, m.ver));
@@ -52,15 +52,15 @@ private Q_SLOTS:
         QuilbexProtocolV1 p(&sim);
         PedalRuntimeState s;
 
-        sim.setRawValues({ 1000, 2000, 3000 });
+        sim.setRawValues({1000, 2000, 3000});
         sim.advanceClockUs(100 * 1000);
         QVERIFY(p.readRuntime(&s));
-        QCOMPARE(s.raw, (std::array<qint16, 3>{ 1000, 2000, 3000 }));
+        QCOMPARE(s.raw, (std::array<qint16, 3>{1000, 2000, 3000}));
         QVERIFY(s.hasExtended);
 
         for (int tick = 1; tick <= 5; ++tick) {
             const qint16 v = qint16(1000 + 100 * tick);
-            sim.setRawValues({ v, 2000, 3000 });
+            sim.setRawValues({v, 2000, 3000});
             sim.advanceClockUs(20 * 1000);
             QVERIFY(p.readRuntime(&s));
             QCOMPARE(s.raw[0], v);

@@ -43,7 +43,7 @@ QByteArray readReply(const ConfigBlock::Bytes& block, int chunk, int size = 64)
 
 QByteArray ack(int status)
 {
-    return ScriptedTransport::bytesOf({ 0x04, status });
+    return ScriptedTransport::bytesOf({0x04, status});
 }
 
 void fillModel(DeviceConfigModel& m)
@@ -111,14 +111,14 @@ private Q_SLOTS:
         fillModel(m);
         m.ver = quint16(modelVersion);
         ScriptedTransport t;
-        script(t, { ack(0) }, { ack(0) });
+        script(t, {ack(0)}, {ack(0)});
         QVERIFY(QuilbexProtocolV1(&t).writeFullConfig(&m));
 
         QCOMPARE(t.writes.size(), 2);
         QByteArray block;
         for (int c = 0; c < 2; ++c) {
             QCOMPARE(t.writes[c].size(), 64);
-            QCOMPARE(t.writes[c].left(2), ScriptedTransport::bytesOf({ 0x04, c }));
+            QCOMPARE(t.writes[c].left(2), ScriptedTransport::bytesOf({0x04, c}));
             block += t.writes[c].mid(2, c == 0 ? 62 : 2);
         }
         QCOMPARE(t.writes[1].mid(4), QByteArray(60, '\0'));
@@ -127,7 +127,7 @@ private Q_SLOTS:
             QCOMPARE(int(b[22 + i]), 10 * i); // throttle = wire 2
             QCOMPARE(int(b[i]), 6 + i);       // clutch = wire 0
         }
-        QCOMPARE(block.mid(52, 2), QByteArray("\xB8\x0B"));  // throttle max 3000
+        QCOMPARE(block.mid(52, 2), QByteArray("\xB8\x0B"));    // throttle max 3000
         QCOMPARE(block.mid(58, 2), QByteArray("\xC8\x00", 2)); // throttle min 200
         QCOMPARE(b[60] | (b[61] << 8), wireVersion);
         QCOMPARE(quint16(b[62] | (b[63] << 8)), QuilbexProtocolV1::crc16(b, 62));
@@ -148,16 +148,16 @@ private Q_SLOTS:
         QByteArray otherIndex = good0;
         otherIndex[1] = 7;
 
-        QTest::newRow("plain") << Replies{ good0 } << Replies{ good1 } << true;
-        QTest::newRow("4 telemetry, then reply") << Replies{ t13, t13, t13, t13, good0 } << Replies{ good1 } << true;
-        QTest::newRow("5 telemetry use up the attempts") << (Replies(5, t13) << good0) << Replies{ good1 } << false;
-        QTest::newRow("other chunk index accepted") << Replies{ otherIndex } << Replies{ good1 } << true;
-        QTest::newRow("no reply to chunk 1") << Replies{ good0 } << Replies{} << false;
-        QTest::newRow("2-byte reply") << Replies{ readReply(b, 0, 2) } << Replies{ good1 } << false;
-        QTest::newRow("63-byte reply to chunk 0") << Replies{ readReply(b, 0, 63) } << Replies{ good1 } << false;
-        QTest::newRow("short reply, then full") << Replies{ readReply(b, 0, 40), good0 } << Replies{ good1 } << true;
-        QTest::newRow("3-byte reply to chunk 1") << Replies{ good0 } << Replies{ readReply(b, 1, 3) } << false;
-        QTest::newRow("4-byte reply to chunk 1") << Replies{ good0 } << Replies{ readReply(b, 1, 4) } << true;
+        QTest::newRow("plain") << Replies{good0} << Replies{good1} << true;
+        QTest::newRow("4 telemetry, then reply") << Replies{t13, t13, t13, t13, good0} << Replies{good1} << true;
+        QTest::newRow("5 telemetry use up the attempts") << (Replies(5, t13) << good0) << Replies{good1} << false;
+        QTest::newRow("other chunk index accepted") << Replies{otherIndex} << Replies{good1} << true;
+        QTest::newRow("no reply to chunk 1") << Replies{good0} << Replies{} << false;
+        QTest::newRow("2-byte reply") << Replies{readReply(b, 0, 2)} << Replies{good1} << false;
+        QTest::newRow("63-byte reply to chunk 0") << Replies{readReply(b, 0, 63)} << Replies{good1} << false;
+        QTest::newRow("short reply, then full") << Replies{readReply(b, 0, 40), good0} << Replies{good1} << true;
+        QTest::newRow("3-byte reply to chunk 1") << Replies{good0} << Replies{readReply(b, 1, 3)} << false;
+        QTest::newRow("4-byte reply to chunk 1") << Replies{good0} << Replies{readReply(b, 1, 4)} << true;
     }
     void readReplies()
     {
@@ -197,7 +197,7 @@ private Q_SLOTS:
         b[62] = 0x34;
         b[63] = 0x12;
         ScriptedTransport t;
-        script(t, { readReply(b, 0) }, { readReply(b, 1) });
+        script(t, {readReply(b, 0)}, {readReply(b, 1)});
         QVERIFY(QuilbexProtocolV1(&t).readFullConfig(&m));
         QCOMPARE(m.crc, quint16(0x1234));
         const QStringList lines = g_log.filter(QStringLiteral("[readFullConfig] CRC mismatch"));
@@ -237,18 +237,18 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("logLine");
         const QByteArray t13 = telemetry(13);
-        QTest::newRow("acknowledged") << Replies{ ack(0) } << Replies{ ack(1) } << -1 << true
+        QTest::newRow("acknowledged") << Replies{ack(0)} << Replies{ack(1)} << -1 << true
                                       << "[writeFullConfig] success — device will reset and reload config";
-        QTest::newRow("ack after 9 telemetry") << (Replies(9, t13) << ack(0)) << Replies{ ack(0) } << -1 << true
-                                               << "[writeFullConfig] chunk 0 ACK OK";
-        QTest::newRow("10 telemetry, no ack") << (Replies(10, t13) << ack(0)) << Replies{ ack(0) } << -1 << false
-                                              << "[writeFullConfig] no ACK for chunk 0";
-        QTest::newRow("read reply is no ack") << Replies{ ack(0) } << Replies(10, ScriptedTransport::report(3, 64))
-                                              << -1 << false << "[writeFullConfig] no ACK for chunk 1";
-        QTest::newRow("CRC rejected") << Replies{ ack(0) } << Replies{ ack(0xFE) } << -1 << false
+        QTest::newRow("ack after 9 telemetry")
+            << (Replies(9, t13) << ack(0)) << Replies{ack(0)} << -1 << true << "[writeFullConfig] chunk 0 ACK OK";
+        QTest::newRow("10 telemetry, no ack")
+            << (Replies(10, t13) << ack(0)) << Replies{ack(0)} << -1 << false << "[writeFullConfig] no ACK for chunk 0";
+        QTest::newRow("read reply is no ack") << Replies{ack(0)} << Replies(10, ScriptedTransport::report(3, 64)) << -1
+                                              << false << "[writeFullConfig] no ACK for chunk 1";
+        QTest::newRow("CRC rejected") << Replies{ack(0)} << Replies{ack(0xFE)} << -1 << false
                                       << "[writeFullConfig] CRC mismatch — firmware rejected config";
-        QTest::newRow("chunk 1 write fails") << Replies{ ack(0) } << Replies{ ack(0) } << 1 << false
-                                             << "[writeFullConfig] writeReport failed on chunk 1";
+        QTest::newRow("chunk 1 write fails")
+            << Replies{ack(0)} << Replies{ack(0)} << 1 << false << "[writeFullConfig] writeReport failed on chunk 1";
     }
     void writeOutcomes()
     {
@@ -310,8 +310,8 @@ private Q_SLOTS:
         ScriptedTransport t;
         t.push(r);
         PedalRuntimeState s;
-        s.axisMin = { 7, 7, 7 };
-        s.cail = { 9, 9, 9 };
+        s.axisMin = {7, 7, 7};
+        s.cail = {9, 9, 9};
         s.hasExtended = true;
         s.raw[0] = 55;
 
@@ -322,8 +322,8 @@ private Q_SLOTS:
             QCOMPARE(s.out[2], qint16(32767));
             QCOMPARE(s.out[1], qint16(-100));
         }
-        QCOMPARE(s.axisMin, (extended ? std::array<qint16, 3>{ 111, 0, 222 } : std::array<qint16, 3>{ 7, 7, 7 }));
-        QCOMPARE(s.cail, (extended ? std::array<quint8, 3>{ 1, 0, 1 } : std::array<quint8, 3>{ 9, 9, 9 }));
+        QCOMPARE(s.axisMin, (extended ? std::array<qint16, 3>{111, 0, 222} : std::array<qint16, 3>{7, 7, 7}));
+        QCOMPARE(s.cail, (extended ? std::array<quint8, 3>{1, 0, 1} : std::array<quint8, 3>{9, 9, 9}));
         if (extended)
             QCOMPARE(s.axisMax[2], qint16(888));
     }
@@ -352,14 +352,14 @@ private Q_SLOTS:
         // The newest telemetry decides about the extended records; other reports are ignored.
         QByteArray newest = telemetry(13);
         put16(newest, 11, 42);
-        s.axisMin = { 1, 2, 3 };
+        s.axisMin = {1, 2, 3};
         t.push(telemetry(31));
         t.push(newest);
         t.push(ScriptedTransport::report(0x03, 64));
         QVERIFY(p.readRuntime(&s));
         QCOMPARE(s.raw[0], qint16(42));
         QVERIFY(!s.hasExtended);
-        QCOMPARE(s.axisMin, (std::array<qint16, 3>{ 1, 2, 3 }));
+        QCOMPARE(s.axisMin, (std::array<qint16, 3>{1, 2, 3}));
 
         t.onRead = [](ScriptedTransport& tr, int) { tr.push(telemetry(13)); }; // never runs dry
         t.readTimeouts.clear();
@@ -371,8 +371,10 @@ private Q_SLOTS:
     {
         ScriptedTransport t;
         QVERIFY(QuilbexProtocolV1(&t).enterUpdateMode());
-        QByteArray expected = QByteArray("\x05" "bootloader run") + QByteArray(49, '\0');
-        QCOMPARE(t.writes, QList<QByteArray>{ expected });
+        QByteArray expected = QByteArray("\x05"
+                                         "bootloader run")
+            + QByteArray(49, '\0');
+        QCOMPARE(t.writes, QList<QByteArray>{expected});
         QVERIFY(t.readTimeouts.isEmpty());
     }
 };

@@ -164,19 +164,18 @@ void TestFaultMatrixSession::matrix_data()
     };
     for (const auto& w : writes) {
         const QByteArray n(w.name);
-        QTest::newRow(n + "/unplugged at chunk 0") << w.exchange << unplugAtFirstWrite << w.failed
-                                                   << Settles::Scanning;
-        QTest::newRow(n + "/unplugged at chunk 1") << w.exchange << unplugAtSecondWrite << w.failed
-                                                   << Settles::Scanning;
+        QTest::newRow(n + "/unplugged at chunk 0") << w.exchange << unplugAtFirstWrite << w.failed << Settles::Scanning;
+        QTest::newRow(n + "/unplugged at chunk 1")
+            << w.exchange << unplugAtSecondWrite << w.failed << Settles::Scanning;
         QTest::newRow(n + "/silent") << w.exchange << silent << "[writeFullConfig] no ACK for chunk 0"
                                      << Settles::Polling;
-        QTest::newRow(n + "/one-byte replies") << w.exchange << oneByteReplies
-                                               << "[writeFullConfig] no ACK for chunk 0" << Settles::Polling;
-        QTest::newRow(n + "/wrong report ids") << w.exchange << wrongIds << "[writeFullConfig] no ACK for chunk 0"
-                                               << Settles::Polling;
-        QTest::newRow(n + "/CRC rejected") << w.exchange << crcRejected
-                                           << "[writeFullConfig] CRC mismatch — firmware rejected config"
-                                           << Settles::Polling;
+        QTest::newRow(n + "/one-byte replies")
+            << w.exchange << oneByteReplies << "[writeFullConfig] no ACK for chunk 0" << Settles::Polling;
+        QTest::newRow(n + "/wrong report ids")
+            << w.exchange << wrongIds << "[writeFullConfig] no ACK for chunk 0" << Settles::Polling;
+        QTest::newRow(n + "/CRC rejected")
+            << w.exchange << crcRejected << "[writeFullConfig] CRC mismatch — firmware rejected config"
+            << Settles::Polling;
     }
 }
 
@@ -206,12 +205,8 @@ void TestFaultMatrixSession::matrix()
     clock.start();
     int budgetMs = kReadWaitMs;
     switch (exchange) {
-    case Exchange::Connect:
-        rig.coord()->requestConnect();
-        break;
-    case Exchange::ReadConfig:
-        rig.coord()->requestReadConfig();
-        break;
+    case Exchange::Connect: rig.coord()->requestConnect(); break;
+    case Exchange::ReadConfig: rig.coord()->requestReadConfig(); break;
     case Exchange::WriteConfig:
         budgetMs = kWriteWaitMs;
         rig.coord()->requestWriteConfig();

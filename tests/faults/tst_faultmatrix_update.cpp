@@ -48,13 +48,12 @@ struct Rig
         t.reconnectAttempts = 30;
         t.reconnectIntervalMs = 10;
         manager->setTiming(t);
-        QObject::connect(manager.get(), &FirmwareUpdateManager::finished, &receiver,
-                         [this](bool ok, const QString& m) {
-                             ++finishedCount;
-                             success = ok;
-                             message = m;
-                             stateAtFinish = app->upgradeStatus->state.load();
-                         });
+        QObject::connect(manager.get(), &FirmwareUpdateManager::finished, &receiver, [this](bool ok, const QString& m) {
+            ++finishedCount;
+            success = ok;
+            message = m;
+            stateAtFinish = app->upgradeStatus->state.load();
+        });
     }
     ~Rig()
     {
@@ -170,8 +169,7 @@ void TestFaultMatrixUpdate::matrix_data()
     const QString noUpdateMode = QStringLiteral(
         "Your pedals didn't enter update mode in time. Unplug the USB cable, plug it back in, and try again.");
     const QString sendFailed = QStringLiteral("Couldn't send data to the device (try 5 of 5). Check the USB cable.");
-    const QString noReply =
-        QStringLiteral("The device didn't reply in time (try 5 of 5). Check the USB connection.");
+    const QString noReply = QStringLiteral("The device didn't reply in time (try 5 of 5). Check the USB connection.");
     const QString paused = QStringLiteral("The update paused too long without a reply from your pedals. %1");
     const QString notBack = QStringLiteral(
         "The firmware was installed, but we couldn't reconnect to your pedals in time.\n\nPlease unplug the USB "
@@ -184,15 +182,14 @@ void TestFaultMatrixUpdate::matrix_data()
     const Hook switching = Hook::atLog("Switching your pedals to update mode");
     QTest::newRow("switch/unplugged") << switching << unplugged << false << startFailed << Settles::Scanning;
     QTest::newRow("switch/silent, command ignored")
-        << switching << Fault([](Rig& r) { r.sim->swallowWrites = true; }) << false << noUpdateMode
-        << Settles::Polling;
-    QTest::newRow("switch/command refused") << switching << Fault([](Rig& r) { r.sim->setFailWrites(true); })
-                                            << false << startFailed << Settles::Polling;
+        << switching << Fault([](Rig& r) { r.sim->swallowWrites = true; }) << false << noUpdateMode << Settles::Polling;
+    QTest::newRow("switch/command refused")
+        << switching << Fault([](Rig& r) { r.sim->setFailWrites(true); }) << false << startFailed << Settles::Polling;
 
     const Hook waiting = Hook::atLog("Waiting for your pedals to appear in update mode");
     QTest::newRow("wait/unplugged") << waiting << unplugged << false << noUpdateMode << Settles::Scanning;
-    QTest::newRow("wait/silent, never reappears") << switching << stayAway << false << noUpdateMode
-                                                  << Settles::Scanning;
+    QTest::newRow("wait/silent, never reappears")
+        << switching << stayAway << false << noUpdateMode << Settles::Scanning;
     QTest::newRow("wait/back as normal pedals") << waiting << Fault([](Rig& r) {
         r.sim->unplug();
         r.sim->plug();
@@ -203,8 +200,8 @@ void TestFaultMatrixUpdate::matrix_data()
     QTest::newRow("start/silent") << starting << silent << false << noReply << Settles::Scanning;
     QTest::newRow("start/short replies") << starting << shortReplies << false << noReply << Settles::Scanning;
     QTest::newRow("start/wrong report ids") << starting << wrongIds << false << noReply << Settles::Scanning;
-    QTest::newRow("start/refused 0xF003") << starting << Fault([](Rig& r) { r.sim->forceStartStatus(0xF003); })
-        << false
+    QTest::newRow("start/refused 0xF003")
+        << starting << Fault([](Rig& r) { r.sim->forceStartStatus(0xF003); }) << false
         << "Your pedals couldn't accept this firmware file: The device couldn't prepare its storage for the update"
         << Settles::Scanning;
     QTest::newRow("start/status 0") << starting << Fault([](Rig& r) { r.sim->forceStartStatus(0); }) << false
@@ -212,43 +209,38 @@ void TestFaultMatrixUpdate::matrix_data()
                                     << Settles::Scanning;
 
     const Hook midData = Hook::atPercent(30);
-    QTest::newRow("data/unplugged") << midData << unplugged << false << paused.arg(sendFailed)
-                                    << Settles::Scanning;
+    QTest::newRow("data/unplugged") << midData << unplugged << false << paused.arg(sendFailed) << Settles::Scanning;
     QTest::newRow("data/silent") << midData << silent << false << paused.arg(noReply) << Settles::Scanning;
-    QTest::newRow("data/short replies") << midData << shortReplies << false << paused.arg(noReply)
-                                        << Settles::Scanning;
-    QTest::newRow("data/wrong report ids") << midData << wrongIds << false << paused.arg(noReply)
-                                           << Settles::Scanning;
-    QTest::newRow("data/problem 0xF001") << midData << Fault([](Rig& r) { r.sim->forceDataStatus(4, 0xF001); })
-        << false
+    QTest::newRow("data/short replies") << midData << shortReplies << false << paused.arg(noReply) << Settles::Scanning;
+    QTest::newRow("data/wrong report ids") << midData << wrongIds << false << paused.arg(noReply) << Settles::Scanning;
+    QTest::newRow("data/problem 0xF001")
+        << midData << Fault([](Rig& r) { r.sim->forceDataStatus(4, 0xF001); }) << false
         << "Your pedals reported a problem during the update: This firmware file doesn't fit or isn't valid for "
            "your pedals"
         << Settles::Scanning;
-    QTest::newRow("data/repeats its expectation") << midData << Fault([](Rig& r) { r.sim->forceDataStatus(4, 4); })
-        << false << "The update lost sync with your pedals. Please try again from the beginning."
-        << Settles::Scanning;
+    QTest::newRow("data/repeats its expectation")
+        << midData << Fault([](Rig& r) { r.sim->forceDataStatus(4, 4); }) << false
+        << "The update lost sync with your pedals. Please try again from the beginning." << Settles::Scanning;
 
     // The last report: the pedals install and restart on their own even when the reply is
     // lost, so the retries then meet a closed interface.
     const Hook last = Hook::atPercent(90);
     QTest::newRow("final/unplugged") << last << unplugged << false << paused.arg(sendFailed) << Settles::Scanning;
     QTest::newRow("final/silent") << last << silent << false << paused.arg(sendFailed) << Settles::Polling;
-    QTest::newRow("final/wrong report ids") << last << wrongIds << false << paused.arg(sendFailed)
-                                            << Settles::Polling;
-    QTest::newRow("final/unconfirmed") << last << Fault([](Rig& r) { r.sim->forceDataStatus(kPieces, 5); })
-                                       << false
+    QTest::newRow("final/wrong report ids") << last << wrongIds << false << paused.arg(sendFailed) << Settles::Polling;
+    QTest::newRow("final/unconfirmed") << last << Fault([](Rig& r) { r.sim->forceDataStatus(kPieces, 5); }) << false
                                        << "The device didn't confirm the update finished cleanly. Device status "
                                           "code 0x0005"
                                        << Settles::Polling;
 
     const Hook installed = Hook::atLog("Firmware installed.");
     QTest::newRow("reconnect/unplugged") << installed << unplugged << false << notBack << Settles::Scanning;
-    QTest::newRow("reconnect/stays away") << Hook::atLog("Installing firmware") << stayAway << false << notBack
-                                          << Settles::Scanning;
+    QTest::newRow("reconnect/stays away")
+        << Hook::atLog("Installing firmware") << stayAway << false << notBack << Settles::Scanning;
     // Opening is what the reconnect waits for; a failed configuration read is not fatal.
     QTest::newRow("reconnect/mute") << installed << mute << true << QString() << Settles::Scanning;
-    QTest::newRow("reconnect/short replies") << installed << Fault([](Rig& r) { r.sim->setShortReplies(20); })
-                                             << true << QString() << Settles::Polling;
+    QTest::newRow("reconnect/short replies")
+        << installed << Fault([](Rig& r) { r.sim->setShortReplies(20); }) << true << QString() << Settles::Polling;
 }
 
 void TestFaultMatrixUpdate::matrix()
@@ -272,19 +264,21 @@ void TestFaultMatrixUpdate::matrix()
             fault(rig);
     };
     if (!hook.logPrefix.isEmpty()) {
-        QObject::connect(rig.manager.get(), &FirmwareUpdateManager::logLine, &rig.receiver,
-                         [&](const QString& line) {
-                             if (line.startsWith(hook.logPrefix))
-                                 fire();
-                         },
-                         Qt::DirectConnection);
+        QObject::connect(
+            rig.manager.get(), &FirmwareUpdateManager::logLine, &rig.receiver,
+            [&](const QString& line) {
+                if (line.startsWith(hook.logPrefix))
+                    fire();
+            },
+            Qt::DirectConnection);
     } else if (hook.percent >= 0) {
-        QObject::connect(rig.manager.get(), &FirmwareUpdateManager::progressChanged, &rig.receiver,
-                         [&](int percent) {
-                             if (percent == hook.percent)
-                                 fire();
-                         },
-                         Qt::DirectConnection);
+        QObject::connect(
+            rig.manager.get(), &FirmwareUpdateManager::progressChanged, &rig.receiver,
+            [&](int percent) {
+                if (percent == hook.percent)
+                    fire();
+            },
+            Qt::DirectConnection);
     } else {
         fire();
         QTRY_VERIFY_WITH_TIMEOUT(rig.coord()->isScanning() && !rig.connected(), 5000);

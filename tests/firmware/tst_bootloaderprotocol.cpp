@@ -28,7 +28,10 @@ void TestBootloaderProtocol::crcMatchesBitwiseForm()
         c = char(QRandomGenerator::global()->bounded(256));
     QCOMPARE(crc16(bytes), ::crc16(reinterpret_cast<const quint8*>(bytes.constData()), int(bytes.size())));
     // The start report carries size and checksum little-endian.
-    QCOMPARE(buildStartReport(55296, 0xABCD), QByteArray::fromHex("04000000" "00d8cdab") + QByteArray(56, '\0'));
+    QCOMPARE(buildStartReport(55296, 0xABCD),
+             QByteArray::fromHex("04000000"
+                                 "00d8cdab")
+                 + QByteArray(56, '\0'));
     // A report of the wrong length is never sent.
     ScriptedTransport t;
     QString message;
@@ -95,11 +98,11 @@ void TestBootloaderProtocol::exchange_data()
     QTest::addColumn<int>("reads");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("first reply") << false << 1200 << QList<QByteArray>{QByteArray::fromHex("040001")}
-                                 << true << 1 << 1 << 1 << "";
-    QTest::newRow("noise then status")
-        << false << 900 << QList<QByteArray>{QByteArray::fromHex("0201"), QByteArray::fromHex("040002")}
-        << true << 2 << 1 << 2 << "";
+    QTest::newRow("first reply") << false << 1200 << QList<QByteArray>{QByteArray::fromHex("040001")} << true << 1 << 1
+                                 << 1 << "";
+    QTest::newRow("noise then status") << false << 900
+                                       << QList<QByteArray>{QByteArray::fromHex("0201"), QByteArray::fromHex("040002")}
+                                       << true << 2 << 1 << 2 << "";
     QTest::newRow("every write fails") << true << 1200 << QList<QByteArray>{} << false << 0 << 5 << 0
                                        << "Couldn't send data to the device (try 5 of 5). Check the USB cable.";
     QTest::newRow("silent, 900 ms") << false << 900 << QList<QByteArray>{} << false << 0 << 5 << 60

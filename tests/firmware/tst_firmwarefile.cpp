@@ -64,15 +64,24 @@ void TestFirmwareFile::versions_data()
     const QString newer = "A newer firmware version is available in this file.";
     const QString older = "This file looks older than the firmware on your pedals.";
     const QString same = "This file matches the firmware already on your pedals.";
-    QTest::newRow("numeric, not textual") << "2.9.15" << "fw_v2.10.0_rc.bin" << "2.10.0" << 1 << newer;
-    QTest::newRow("leading zeros kept") << "7.1.1" << "fw007.1.1.bin" << "007.1.1" << 0 << same;
-    QTest::newRow("first three of four") << "1.2.4" << "fw-1.2.3.4.bin" << "1.2.3" << -1 << older;
-    QTest::newRow("over 32 bits is unusable") << "1.0.0" << "fw4294967296.0.0.bin" << "4294967296.0.0" << -1
-                                              << older;
-    QTest::newRow("device unknown") << "" << "fw1.0.0.bin" << "1.0.0" << 1
-                                    << "Connect your pedals to see the current firmware version.";
-    QTest::newRow("no version in name") << "1.0.0" << "fw-1.2.bin" << "" << -1
-                                        << "We couldn't read a version from the file name.";
+    QTest::newRow("numeric, not textual") << "2.9.15"
+                                          << "fw_v2.10.0_rc.bin"
+                                          << "2.10.0" << 1 << newer;
+    QTest::newRow("leading zeros kept") << "7.1.1"
+                                        << "fw007.1.1.bin"
+                                        << "007.1.1" << 0 << same;
+    QTest::newRow("first three of four") << "1.2.4"
+                                         << "fw-1.2.3.4.bin"
+                                         << "1.2.3" << -1 << older;
+    QTest::newRow("over 32 bits is unusable") << "1.0.0"
+                                              << "fw4294967296.0.0.bin"
+                                              << "4294967296.0.0" << -1 << older;
+    QTest::newRow("device unknown") << ""
+                                    << "fw1.0.0.bin"
+                                    << "1.0.0" << 1 << "Connect your pedals to see the current firmware version.";
+    QTest::newRow("no version in name") << "1.0.0"
+                                        << "fw-1.2.bin"
+                                        << "" << -1 << "We couldn't read a version from the file name.";
 }
 
 void TestFirmwareFile::versions()

@@ -41,13 +41,12 @@ struct Rig
         });
         QObject::connect(manager.get(), &FirmwareUpdateManager::progressChanged, &receiver,
                          [this](int p) { progress << p; });
-        QObject::connect(manager.get(), &FirmwareUpdateManager::finished, &receiver,
-                         [this](bool ok, const QString& m) {
-                             ++finishedCount;
-                             success = ok;
-                             message = m;
-                             stateAtFinish = app->upgradeStatus->state.load();
-                         });
+        QObject::connect(manager.get(), &FirmwareUpdateManager::finished, &receiver, [this](bool ok, const QString& m) {
+            ++finishedCount;
+            success = ok;
+            message = m;
+            stateAtFinish = app->upgradeStatus->state.load();
+        });
     }
     void setTiming(const std::function<void(FirmwareUpdateTiming&)>& change)
     {
@@ -73,7 +72,7 @@ struct Rig
     bool handedBack() const
     {
         return (app->coordinator->isScanning() || app->coordinator->isPolling())
-               && sim->findDevice() != SimulatedPedals::kUpdatePath;
+            && sim->findDevice() != SimulatedPedals::kUpdatePath;
     }
 
     QTemporaryDir dir;
@@ -158,38 +157,57 @@ void TestUpdateManager::failures_data()
     QTest::addColumn<Setup>("setup");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("command not written") << Setup([](Rig& r) { r.sim->setFailWrites(true); })
-        << "We couldn't start the update. Please keep the USB cable connected and try again.";
-    QTest::newRow("never in update mode") << Setup([](Rig& r) { r.sim->setStayAwayAfterRestart(true); })
+    QTest::newRow("command not written") << Setup([](Rig& r) {
+        r.sim->setFailWrites(true);
+    }) << "We couldn't start the update. Please keep the USB cable connected and try again.";
+    QTest::newRow("never in update mode")
+        << Setup([](Rig& r) { r.sim->setStayAwayAfterRestart(true); })
         << "Your pedals didn't enter update mode in time. Unplug the USB cable, plug it back in, and try again.";
     QTest::newRow("canceled while waiting") << Setup([](Rig& r) {
         r.sim->setStayAwayAfterRestart(true);
         r.setTiming([](FirmwareUpdateTiming& t) { t.searchAttempts = 1000000; }); // only the cancel ends it
-        r.onLog = [&r](const QString& l) { if (l.startsWith("Waiting for")) r.manager->cancel(); };
+        r.onLog = [&r](const QString& l) {
+            if (l.startsWith("Waiting for"))
+                r.manager->cancel();
+        };
     }) << "Update canceled while waiting for update mode.";
-    QTest::newRow("start refused") << Setup([](Rig& r) { r.sim->forceStartStatus(0xF002); })
+    QTest::newRow("start refused")
+        << Setup([](Rig& r) { r.sim->forceStartStatus(0xF002); })
         << "Your pedals couldn't accept this firmware file: The device couldn't confirm the firmware after "
            "installation";
     QTest::newRow("start reply 2") << Setup([](Rig& r) { r.sim->forceStartStatus(2); })
-        << "The update stopped unexpectedly right after it started. Please try again.";
-    QTest::newRow("reply k to report k") << Setup([](Rig& r) { r.sim->forceDataStatus(3, 3); })
-        << "The update lost sync with your pedals. Please try again from the beginning.";
+                                   << "The update stopped unexpectedly right after it started. Please try again.";
+    QTest::newRow("reply k to report k") << Setup([](Rig& r) {
+        r.sim->forceDataStatus(3, 3);
+    }) << "The update lost sync with your pedals. Please try again from the beginning.";
     QTest::newRow("0xF000 too early") << Setup([](Rig& r) { r.sim->forceDataStatus(2, 0xF000); })
-        << "The update lost sync with your pedals. Please try again from the beginning.";
-    QTest::newRow("0xF0AB during data") << Setup([](Rig& r) { r.sim->forceDataStatus(2, 0xF0AB); })
-        << "Your pedals reported a problem during the update: Unexpected device response (0xf0ab)";
-    QTest::newRow("last report unconfirmed") << Setup([](Rig& r) { r.sim->forceDataStatus(10, 5); })
+                                      << "The update lost sync with your pedals. Please try again from the beginning.";
+    QTest::newRow("0xF0AB during data") << Setup([](Rig& r) {
+        r.sim->forceDataStatus(2, 0xF0AB);
+    }) << "Your pedals reported a problem during the update: Unexpected device response (0xf0ab)";
+    QTest::newRow("last report unconfirmed")
+        << Setup([](Rig& r) { r.sim->forceDataStatus(10, 5); })
         << "The device didn't confirm the update finished cleanly. Device status code 0x0005";
-    QTest::newRow("replies stop") << Setup([](Rig& r) {
-        r.sim->setReplyLatencyUs(50000); // slow enough for the GUI thread to cut replies mid-transfer
-        r.setTiming([](FirmwareUpdateTiming& t) { t.dataReplyMs = 200; });
-        r.onLog = [&r](const QString& l) { if (l == "Installing firmware…") r.sim->setDropReplies(true); };
-    }) << "The update paused too long without a reply from your pedals. The device didn't reply in time (try 5 "
-          "of 5). Check the USB connection.";
-    QTest::newRow("never back") << Setup([](Rig& r) {
-        r.onLog = [&r](const QString& l) { if (l.startsWith("Firmware installed.")) r.sim->unplug(); };
-    }) << "The firmware was installed, but we couldn't reconnect to your pedals in time.\n\nPlease unplug the USB "
-          "cable, plug it back in, then open this page again if needed.";
+    QTest::newRow("replies stop")
+        << Setup([](Rig& r) {
+               r.sim->setReplyLatencyUs(50000); // slow enough for the GUI thread to cut replies mid-transfer
+               r.setTiming([](FirmwareUpdateTiming& t) { t.dataReplyMs = 200; });
+               r.onLog = [&r](const QString& l) {
+                   if (l == "Installing firmware…")
+                       r.sim->setDropReplies(true);
+               };
+           })
+        << "The update paused too long without a reply from your pedals. The device didn't reply in time (try 5 "
+           "of 5). Check the USB connection.";
+    QTest::newRow("never back")
+        << Setup([](Rig& r) {
+               r.onLog = [&r](const QString& l) {
+                   if (l.startsWith("Firmware installed."))
+                       r.sim->unplug();
+               };
+           })
+        << "The firmware was installed, but we couldn't reconnect to your pedals in time.\n\nPlease unplug the USB "
+           "cable, plug it back in, then open this page again if needed.";
 }
 
 void TestUpdateManager::failures()

@@ -45,8 +45,8 @@ QString profileCheck(const QByteArray& bytes)
     return QString();
 }
 
-const QStringList kTargets = { QStringLiteral("configreply"), QStringLiteral("statusreply"),
-                               QStringLiteral("firmwarename"), QStringLiteral("profile") };
+const QStringList kTargets = {QStringLiteral("configreply"), QStringLiteral("statusreply"),
+                              QStringLiteral("firmwarename"), QStringLiteral("profile")};
 
 } // namespace
 

@@ -13,10 +13,9 @@
 #include <QtTest>
 
 namespace {
-const QStringList kCodes{QStringLiteral("en"), QStringLiteral("zh_CN"), QStringLiteral("zh_TW"),
-                         QStringLiteral("ja"), QStringLiteral("ko"), QStringLiteral("de"),
-                         QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("pt"),
-                         QStringLiteral("ru")};
+const QStringList kCodes{QStringLiteral("en"), QStringLiteral("zh_CN"), QStringLiteral("zh_TW"), QStringLiteral("ja"),
+                         QStringLiteral("ko"), QStringLiteral("de"),    QStringLiteral("fr"),    QStringLiteral("es"),
+                         QStringLiteral("pt"), QStringLiteral("ru")};
 
 struct TsMessage
 {
@@ -273,12 +272,11 @@ private Q_SLOTS:
 
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(lupdate, {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                                QStringLiteral("-source-language"), QStringLiteral("en"),
-                                QStringLiteral("-target-language"), QStringLiteral("en"),
-                                QStringLiteral("-extensions"), QStringLiteral("cpp,h"),
-                                QDir(sourceRoot()).absoluteFilePath(QStringLiteral("src")),
-                                QStringLiteral("-ts"), fresh});
+        process.start(lupdate,
+                      {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                       QStringLiteral("-source-language"), QStringLiteral("en"), QStringLiteral("-target-language"),
+                       QStringLiteral("en"), QStringLiteral("-extensions"), QStringLiteral("cpp,h"),
+                       QDir(sourceRoot()).absoluteFilePath(QStringLiteral("src")), QStringLiteral("-ts"), fresh});
         QVERIFY2(process.waitForFinished(120000), "lupdate did not finish");
         QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
                  process.readAll().constData());
@@ -294,8 +292,8 @@ private Q_SLOTS:
         added.sort();
         gone.sort();
         if (!added.isEmpty())
-            problems << report(QStringLiteral("in the code but not in the catalogs (run scripts/update-translations.sh)"),
-                               added);
+            problems << report(
+                QStringLiteral("in the code but not in the catalogs (run scripts/update-translations.sh)"), added);
         if (!gone.isEmpty())
             problems << report(QStringLiteral("in the catalogs but no longer in the code"), gone);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));

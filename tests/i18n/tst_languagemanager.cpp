@@ -16,10 +16,7 @@ namespace {
 class JournalWidget : public QWidget
 {
 public:
-    JournalWidget(const QString& name, QStringList* journal)
-        : m_name(name), m_journal(journal)
-    {
-    }
+    JournalWidget(const QString& name, QStringList* journal) : m_name(name), m_journal(journal) {}
 
 protected:
     void changeEvent(QEvent* event) override
@@ -60,23 +57,57 @@ private Q_SLOTS:
         QTest::addColumn<QString>("systemLocale");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("saved zh-tw normalised") << "zh-tw" << "de_DE" << "zh_TW";
-        QTest::newRow("saved with blanks") << "  ZH_cn " << "fr_FR" << "zh_CN";
-        QTest::newRow("saved en beats system") << "en" << "ja_JP" << "en";
-        QTest::newRow("unknown saved, system decides") << "klingon" << "fr_FR" << "fr";
-        QTest::newRow("saved region code is not a table code") << "de_AT" << "ko_KR" << "ko";
-        QTest::newRow("zh_Hant_HK") << "" << "zh_Hant_HK" << "zh_TW";
-        QTest::newRow("zh_Hant_TW") << "" << "zh_Hant_TW" << "zh_TW";
-        QTest::newRow("zh_MO") << "" << "zh_MO" << "zh_TW";
-        QTest::newRow("zh_SG") << "" << "zh_SG" << "zh_CN";
-        QTest::newRow("zh_CN") << "" << "zh_CN" << "zh_CN";
-        QTest::newRow("pt_BR") << "" << "pt_BR" << "pt";
-        QTest::newRow("es_MX") << "" << "es_MX" << "es";
-        QTest::newRow("ru_RU") << "" << "ru_RU" << "ru";
-        QTest::newRow("ja_JP") << "" << "ja_JP" << "ja";
-        QTest::newRow("sv_SE") << "" << "sv_SE" << "en";
-        QTest::newRow("en_GB") << "" << "en_GB" << "en";
-        QTest::newRow("C locale") << "" << "C" << "en";
+        QTest::newRow("saved zh-tw normalised") << "zh-tw"
+                                                << "de_DE"
+                                                << "zh_TW";
+        QTest::newRow("saved with blanks") << "  ZH_cn "
+                                           << "fr_FR"
+                                           << "zh_CN";
+        QTest::newRow("saved en beats system") << "en"
+                                               << "ja_JP"
+                                               << "en";
+        QTest::newRow("unknown saved, system decides") << "klingon"
+                                                       << "fr_FR"
+                                                       << "fr";
+        QTest::newRow("saved region code is not a table code") << "de_AT"
+                                                               << "ko_KR"
+                                                               << "ko";
+        QTest::newRow("zh_Hant_HK") << ""
+                                    << "zh_Hant_HK"
+                                    << "zh_TW";
+        QTest::newRow("zh_Hant_TW") << ""
+                                    << "zh_Hant_TW"
+                                    << "zh_TW";
+        QTest::newRow("zh_MO") << ""
+                               << "zh_MO"
+                               << "zh_TW";
+        QTest::newRow("zh_SG") << ""
+                               << "zh_SG"
+                               << "zh_CN";
+        QTest::newRow("zh_CN") << ""
+                               << "zh_CN"
+                               << "zh_CN";
+        QTest::newRow("pt_BR") << ""
+                               << "pt_BR"
+                               << "pt";
+        QTest::newRow("es_MX") << ""
+                               << "es_MX"
+                               << "es";
+        QTest::newRow("ru_RU") << ""
+                               << "ru_RU"
+                               << "ru";
+        QTest::newRow("ja_JP") << ""
+                               << "ja_JP"
+                               << "ja";
+        QTest::newRow("sv_SE") << ""
+                               << "sv_SE"
+                               << "en";
+        QTest::newRow("en_GB") << ""
+                               << "en_GB"
+                               << "en";
+        QTest::newRow("C locale") << ""
+                                  << "C"
+                                  << "en";
     }
     void initFromSettings()
     {
@@ -126,11 +157,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("table code") << "de" << "de";
-        QTest::newRow("upper case") << "ZH_TW" << "zh_TW";
-        QTest::newRow("unknown") << "xx" << "en";
-        QTest::newRow("empty") << "" << "en";
-        QTest::newRow("not normalised here") << "zh-TW" << "en";
+        QTest::newRow("table code") << "de"
+                                    << "de";
+        QTest::newRow("upper case") << "ZH_TW"
+                                    << "zh_TW";
+        QTest::newRow("unknown") << "xx"
+                                 << "en";
+        QTest::newRow("empty") << ""
+                               << "en";
+        QTest::newRow("not normalised here") << "zh-TW"
+                                             << "en";
     }
     void setLanguageCode()
     {

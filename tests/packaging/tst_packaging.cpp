@@ -66,8 +66,8 @@ private Q_SLOTS:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DESTDIR"), m_dest.path());
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral("cmake"), {QStringLiteral("--install"), buildDir, QStringLiteral("--prefix"),
-                                          QStringLiteral("/usr")});
+        p.start(QStringLiteral("cmake"),
+                {QStringLiteral("--install"), buildDir, QStringLiteral("--prefix"), QStringLiteral("/usr")});
         if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
             m_installError = QString::fromLocal8Bit(p.readAllStandardError() + p.readAllStandardOutput());
         m_root = m_dest.path() + QStringLiteral("/usr");
@@ -169,7 +169,8 @@ private Q_SLOTS:
     {
         QFETCH(int, size);
         QVERIFY2(m_installError.isEmpty(), qPrintable(m_installError));
-        const QString icon = QStringLiteral("%1/share/icons/hicolor/%2x%2/apps/quilbex-control.png").arg(m_root).arg(size);
+        const QString icon =
+            QStringLiteral("%1/share/icons/hicolor/%2x%2/apps/quilbex-control.png").arg(m_root).arg(size);
         QImageReader reader(icon);
         QVERIFY2(reader.canRead(), qPrintable(icon));
         QCOMPARE(reader.size(), QSize(size, size));
@@ -184,12 +185,14 @@ private Q_SLOTS:
         QVERIFY(!exec.isEmpty());
         QVERIFY2(QFileInfo::exists(m_root + QStringLiteral("/bin/") + exec), qPrintable(exec));
         const QString icon = entry.value(QStringLiteral("Icon"));
-        QVERIFY(QFileInfo::exists(m_root + QStringLiteral("/share/icons/hicolor/48x48/apps/") + icon + QStringLiteral(".png")));
+        QVERIFY(QFileInfo::exists(m_root + QStringLiteral("/share/icons/hicolor/48x48/apps/") + icon
+                                  + QStringLiteral(".png")));
         // The window's X11 class and Wayland app id are the program name; the launcher must match.
         QCOMPARE(entry.value(QStringLiteral("StartupWMClass")), exec);
 
         const QString metainfo = readText(m_root + QStringLiteral("/share/metainfo/") + QLatin1String(kMetainfoName));
-        QVERIFY(metainfo.contains(QStringLiteral("<launchable type=\"desktop-id\">%1</launchable>").arg(QLatin1String(kDesktopName))));
+        QVERIFY(metainfo.contains(
+            QStringLiteral("<launchable type=\"desktop-id\">%1</launchable>").arg(QLatin1String(kDesktopName))));
         QVERIFY(metainfo.contains(QStringLiteral("<icon type=\"stock\">%1</icon>").arg(icon)));
     }
 

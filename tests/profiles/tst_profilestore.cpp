@@ -118,13 +118,25 @@ void TestProfileStore::names_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("unique"); // with Profile.json and Profile (1).json present
     QTest::addColumn<QString>("validationError");
-    QTest::newRow("colon, question mark") << "My: profile?" << "My profile" << "Name contains invalid characters";
-    QTest::newRow("blanks") << "   " << "Profile (2)" << "Name is empty";
-    QTest::newRow("only forbidden") << " <>:\"/\\|?* " << "Profile (2)" << "Name contains invalid characters";
-    QTest::newRow("taken") << " Profile " << "Profile (2)" << "";
+    QTest::newRow("colon, question mark") << "My: profile?"
+                                          << "My profile"
+                                          << "Name contains invalid characters";
+    QTest::newRow("blanks") << "   "
+                            << "Profile (2)"
+                            << "Name is empty";
+    QTest::newRow("only forbidden") << " <>:\"/\\|?* "
+                                    << "Profile (2)"
+                                    << "Name contains invalid characters";
+    QTest::newRow("taken") << " Profile "
+                           << "Profile (2)"
+                           << "";
     // Hidden files are not listed, so a profile must never be stored as one.
-    QTest::newRow("leading dots") << " .. .hidden" << "hidden" << "";
-    QTest::newRow("dots only") << ".." << "Profile (2)" << "";
+    QTest::newRow("leading dots") << " .. .hidden"
+                                  << "hidden"
+                                  << "";
+    QTest::newRow("dots only") << ".."
+                               << "Profile (2)"
+                               << "";
 }
 
 void TestProfileStore::names()
@@ -146,13 +158,18 @@ void TestProfileStore::rename_data()
     QTest::addColumn<QString>("newName");
     QTest::addColumn<QString>("error");
     QTest::addColumn<QStringList>("files");
-    QTest::newRow("own name") << "Foo" << "" << QStringList{"Bar.json", "Foo (1).json"};
-    QTest::newRow("other profile's name") << " Bar " << "" << QStringList{"Bar (1).json", "Bar.json"};
+    QTest::newRow("own name") << "Foo"
+                              << "" << QStringList{"Bar.json", "Foo (1).json"};
+    QTest::newRow("other profile's name") << " Bar "
+                                          << "" << QStringList{"Bar (1).json", "Bar.json"};
     // On a case-sensitive file system foo.json and Foo.json are two files: the old one
     // must go, or the profile would be listed twice.
-    QTest::newRow("case only") << "FOO" << "" << QStringList{"Bar.json", "FOO.json"};
-    QTest::newRow("less-than") << "a<b" << "Name contains invalid characters" << QStringList{"Bar.json", "Foo.json"};
-    QTest::newRow("blanks") << "  " << "Name is empty" << QStringList{"Bar.json", "Foo.json"};
+    QTest::newRow("case only") << "FOO"
+                               << "" << QStringList{"Bar.json", "FOO.json"};
+    QTest::newRow("less-than") << "a<b"
+                               << "Name contains invalid characters" << QStringList{"Bar.json", "Foo.json"};
+    QTest::newRow("blanks") << "  "
+                            << "Name is empty" << QStringList{"Bar.json", "Foo.json"};
 }
 
 void TestProfileStore::rename()

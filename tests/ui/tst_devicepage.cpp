@@ -71,8 +71,8 @@ private Q_SLOTS:
             rig.app->coordinator->setConnected(connected);
 
         QCOMPARE(rig.value(0)->text(), connected ? QStringLiteral("Connected") : QStringLiteral("Disconnected"));
-        QCOMPARE(rig.value(0)->styleSheet(), connected ? QStringLiteral("color:#27ae60; font-weight:600;")
-                                                       : QStringLiteral("color:#9e9e9e;"));
+        QCOMPARE(rig.value(0)->styleSheet(),
+                 connected ? QStringLiteral("color:#27ae60; font-weight:600;") : QStringLiteral("color:#9e9e9e;"));
         QCOMPARE(rig.value(1)->text(), connected ? QStringLiteral("Quilbex Pedals") : QStringLiteral("—"));
         QCOMPARE(rig.value(2)->text(), QStringLiteral("7864 / 5801"));
         QCOMPARE(rig.button(0)->isEnabled(), !connected);

@@ -155,13 +155,11 @@ private Q_SLOTS:
         PedalChannelCard card(0, &rig.app);
         card.setTimerIntervals(60000, 60000, 1000);
         button(card, "calibrateBtn")->setChecked(true);
-        QCOMPARE(label(card, "calReadOnly")->text(),
-                 QStringLiteral("Calibrating... (move pedal full range)  15 s"));
+        QCOMPARE(label(card, "calReadOnly")->text(), QStringLiteral("Calibrating... (move pedal full range)  15 s"));
         for (int i = 0; i < 3; ++i)
             QVERIFY(QMetaObject::invokeMethod(&card, "onCountdownTick"));
         QCOMPARE(card.countdownRemaining(), 12);
-        QCOMPARE(label(card, "calReadOnly")->text(),
-                 QStringLiteral("Calibrating... (move pedal full range)  12 s"));
+        QCOMPARE(label(card, "calReadOnly")->text(), QStringLiteral("Calibrating... (move pedal full range)  12 s"));
         button(card, "calibrateBtn")->setChecked(false);
 
         // A run in which the pedal never moves ends by itself and fails.
@@ -339,8 +337,8 @@ private Q_SLOTS:
     {
         static QStringList lines;
         lines.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext&, const QString& m) { lines << m; });
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { lines << m; });
         Rig rig;
         PedalChannelCard::logThrottleWriteTrace(rig.app.config.get(), nullptr);
         {

@@ -194,7 +194,6 @@ private Q_SLOTS:
         Q_EMIT app.config->configChanged();
         QCOMPARE(page.preview(0)->curvePoints(), presetCurvePoints(1));
     }
-
 };
 
 QTEST_MAIN(TestPedalsPage)

@@ -27,8 +27,14 @@ void leave(CurvePresetButton& b)
 }
 
 // A pixel of the fill (inside the border, outside the icon area) and one on the border.
-QRgb fillPixel(const QImage& img) { return img.pixel(3, img.height() / 2); }
-QRgb borderPixel(const QImage& img) { return img.pixel(img.width() / 2, 0); }
+QRgb fillPixel(const QImage& img)
+{
+    return img.pixel(3, img.height() / 2);
+}
+QRgb borderPixel(const QImage& img)
+{
+    return img.pixel(img.width() / 2, 0);
+}
 } // namespace
 
 class TestPresetButton : public QObject
@@ -112,7 +118,6 @@ private Q_SLOTS:
         QVERIFY2(near(onStroke, icon), "stroke missing");
         QCOMPARE(QColor(img.pixel(offStroke)), fill);
     }
-
 };
 
 QTEST_MAIN(TestPresetButton)

@@ -123,8 +123,8 @@ private:
 void TestProfileBar::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
-    PedalsPage::profileFileChooser() = [this](QWidget*, const QString& caption, const QString& preset,
-                                              const QString&, bool save) {
+    PedalsPage::profileFileChooser() = [this](QWidget*, const QString& caption, const QString& preset, const QString&,
+                                              bool save) {
         m_chooserCalls << caption + QLatin1Char('|') + preset + (save ? "|save" : "|open");
         return m_chooserAnswers.isEmpty() ? QString() : m_chooserAnswers.takeFirst();
     };
@@ -160,7 +160,8 @@ void TestProfileBar::makePage()
 
 QPushButton* TestProfileBar::button(const QString& text) const
 {
-    for (QPushButton* b : m_page->findChild<QFrame*>(QStringLiteral("curveProfilesBar"))->findChildren<QPushButton*>()) {
+    for (QPushButton* b :
+         m_page->findChild<QFrame*>(QStringLiteral("curveProfilesBar"))->findChildren<QPushButton*>()) {
         if (b->text() == text)
             return b;
     }
@@ -325,7 +326,8 @@ void TestProfileBar::newProfileValidatesAndSaves()
     m_dialogs->thenText(QStringLiteral("Wet: race?"));
     m_dialogs->thenButton(QMessageBox::Ok);
     button("New")->click();
-    QCOMPARE(m_dialogs->seen, (QStringList{"New profile|Profile name:", "New profile|Name contains invalid characters"}));
+    QCOMPARE(m_dialogs->seen,
+             (QStringList{"New profile|Profile name:", "New profile|Name contains invalid characters"}));
     QCOMPARE(m_dialogs->presets, QStringList{"My profile"});
     QCOMPARE(combo()->count(), 11);
     QVERIFY(m_page->isProfileDirty());

@@ -19,10 +19,7 @@ namespace {
 class MarkingTranslator : public QTranslator
 {
 public:
-    explicit MarkingTranslator(const LanguageManager* manager)
-        : m_manager(manager)
-    {
-    }
+    explicit MarkingTranslator(const LanguageManager* manager) : m_manager(manager) {}
     bool isEmpty() const override { return false; }
     QString translate(const char* context, const char* source, const char*, int) const override
     {

@@ -101,9 +101,13 @@ void TestUpdatePage::comparisonRows_data()
     QTest::addColumn<QString>("current");
     QTest::addColumn<QString>("fileVersion");
     QTest::addColumn<QString>("status");
-    QTest::newRow("newer") << true << "fw_3.1.10.bin" << "3.1.2" << "3.1.10"
+    QTest::newRow("newer") << true << "fw_3.1.10.bin"
+                           << "3.1.2"
+                           << "3.1.10"
                            << "A newer firmware version is available in this file.";
-    QTest::newRow("disconnected") << false << "fw_3.1.3.bin" << "Unknown" << "3.1.3"
+    QTest::newRow("disconnected") << false << "fw_3.1.3.bin"
+                                  << "Unknown"
+                                  << "3.1.3"
                                   << "Connect your pedals to see the current firmware version.";
 }
 

@@ -68,7 +68,10 @@ struct PedalParams
     quint8 cali = 0;
 };
 
-quint16 get16le(const quint8* p) { return quint16(p[0] | (quint16(p[1]) << 8)); }
+quint16 get16le(const quint8* p)
+{
+    return quint16(p[0] | (quint16(p[1]) << 8));
+}
 
 void put16le(char* p, quint16 v)
 {
@@ -210,8 +213,7 @@ struct SimulatedPedals::Impl
     {
         if (manualClock)
             return manualNs;
-        return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - epoch)
-            .count();
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - epoch).count();
     }
 
     bool present(qint64 t) const { return !unplugged && t >= absentUntil; }
@@ -272,12 +274,9 @@ struct SimulatedPedals::Impl
     std::array<qint16, 3> rawAt(qint64 t) const
     {
         switch (motion) {
-        case Motion::Idle:
-            return {kRestRaw, kRestRaw, kRestRaw};
-        case Motion::Set:
-            return setRaw;
-        case Motion::Sweep:
-            break;
+        case Motion::Idle: return {kRestRaw, kRestRaw, kRestRaw};
+        case Motion::Set: return setRaw;
+        case Motion::Sweep: break;
         }
         std::array<qint16, 3> raw{};
         const double seconds = double(t) / double(kNsPerSec);
@@ -447,7 +446,8 @@ struct SimulatedPedals::Impl
                 std::copy(chunk0.begin(), chunk0.end(), block.begin());
                 block[62] = byteAt(report, 2);
                 block[63] = byteAt(report, 3);
-                const bool ok = haveChunk0 && !rejectCrc && ConfigBlock::computedCrc(block) == ConfigBlock::storedCrc(block);
+                const bool ok =
+                    haveChunk0 && !rejectCrc && ConfigBlock::computedCrc(block) == ConfigBlock::storedCrc(block);
                 haveChunk0 = false;
                 ack[1] = char(ok ? kAckAccepted : kAckCrcRejected);
                 const qint64 sent = scheduleReply(std::move(ack), t);
@@ -642,8 +642,8 @@ bool SimulatedPedals::open(const QString& path)
         return false;
     }
     m_d->kind = path == kJoystickPath ? HandleKind::Joystick
-        : path == kVendorPath       ? HandleKind::Vendor
-                                    : HandleKind::Update;
+        : path == kVendorPath         ? HandleKind::Vendor
+                                      : HandleKind::Update;
     m_d->open = true;
     m_d->handleGeneration = m_d->generation;
     m_d->telemetryOrigin = t;

@@ -30,12 +30,12 @@ public:
     static constexpr quint16 kUpdatePid = 0xBEBA;
     static constexpr quint16 kJoystickUsagePage = 0x0001;
     static constexpr quint16 kVendorUsagePage = 0xFF00;
-    static constexpr int kQueueCapacity = 64;        // input reports held like an OS HID queue
+    static constexpr int kQueueCapacity = 64; // input reports held like an OS HID queue
     static constexpr int kMaxFirmwareSize = 55296;
     static constexpr quint16 kDefaultVersion = 0x0207;
     static constexpr qint16 kAdcMax = 4095;
-    static constexpr qint16 kRestRaw = 300;          // reading of a released pedal
-    static constexpr qint16 kFullRaw = 3800;         // reading of a fully pressed pedal
+    static constexpr qint16 kRestRaw = 300;  // reading of a released pedal
+    static constexpr qint16 kFullRaw = 3800; // reading of a fully pressed pedal
     static constexpr int kDefaultRestartDelayMs = 800;
     static constexpr int kDefaultSwitchDelayMs = 500;
     static constexpr int kDefaultTelemetryRateHz = 1000;
@@ -89,23 +89,23 @@ public:
     void setMotion(Motion motion);
     Motion motion() const;
     void setRawValues(const std::array<qint16, 3>& hostOrder); // also selects Motion::Set
-    std::array<qint16, 3> rawValuesNow() const;                 // host order
+    std::array<qint16, 3> rawValuesNow() const;                // host order
     // What the firmware outputs for a raw reading of one host pedal with the current flash.
     qint16 outputFor(int hostIndex, qint16 raw) const;
 
     // Faults.
-    void unplug();                        // gone now, until plug()
-    void plug();                          // back now, in normal mode
-    void unplugAtWrite(int n);            // the n-th write from now (1 = next) unplugs instead of
-                                          // being delivered; 0 disables
-    void setFailWrites(bool on);          // every write fails, nothing reaches the device
-    void setDropReplies(bool all);        // replies are processed but never sent
+    void unplug();                 // gone now, until plug()
+    void plug();                   // back now, in normal mode
+    void unplugAtWrite(int n);     // the n-th write from now (1 = next) unplugs instead of
+                                   // being delivered; 0 disables
+    void setFailWrites(bool on);   // every write fails, nothing reaches the device
+    void setDropReplies(bool all); // replies are processed but never sent
     void dropNextReplies(int n);
     void setReplyDelayMs(int ms);
-    void setShortReplies(int bytes);      // replies truncated to this many bytes; 0 = full
-    void setRejectConfigCrc(bool on);     // every config write is answered 0xFE, nothing stored
-    void setStayAwayAfterRestart(bool on); // restarts and the update-mode switch never come back
-    void forceStartStatus(int status);    // reply to the update start report; -1 = natural
+    void setShortReplies(int bytes);                    // replies truncated to this many bytes; 0 = full
+    void setRejectConfigCrc(bool on);                   // every config write is answered 0xFE, nothing stored
+    void setStayAwayAfterRestart(bool on);              // restarts and the update-mode switch never come back
+    void forceStartStatus(int status);                  // reply to the update start report; -1 = natural
     void forceDataStatus(int sequence, quint16 status); // reply to one data report
     void clearForcedStatuses();
 
@@ -114,8 +114,8 @@ public:
     QList<QByteArray> writtenReports() const; // the last 1024 delivered reports, oldest first
     QByteArray lastWrittenReport() const;
     void clearWrittenReports();
-    QByteArray receivedFirmware() const;      // image bytes of the latest update transfer
-    qint64 lastReadTimestampNs() const;       // when the last report read was sent (clock time)
+    QByteArray receivedFirmware() const; // image bytes of the latest update transfer
+    qint64 lastReadTimestampNs() const;  // when the last report read was sent (clock time)
 
     // Deterministic time for tests: while on, the clock moves only through advanceClockUs and
     // through reads that wait (they jump to the next report or their deadline). A read that

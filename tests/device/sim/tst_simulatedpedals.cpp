@@ -36,7 +36,10 @@ QByteArray bootloaderCommand()
     return r;
 }
 
-quint16 crcOf(const QByteArray& b) { return crc16(reinterpret_cast<const quint8*>(b.constData()), int(b.size())); }
+quint16 crcOf(const QByteArray& b)
+{
+    return crc16(reinterpret_cast<const quint8*>(b.constData()), int(b.size()));
+}
 
 QByteArray startReport(int size, quint16 crc)
 {
@@ -51,7 +54,10 @@ QByteArray dataReport(int seq, const QByteArray& image)
     return r;
 }
 
-qint16 le16(const QByteArray& r, int at) { return qint16(quint8(r[at]) | (quint8(r[at + 1]) << 8)); }
+qint16 le16(const QByteArray& r, int at)
+{
+    return qint16(quint8(r[at]) | (quint8(r[at + 1]) << 8));
+}
 
 // Next report with the given id, skipping telemetry; empty if none came.
 QByteArray nextReply(Sim& sim, quint8 id)
@@ -318,7 +324,8 @@ private Q_SLOTS:
                 const double x = pedalInputPercent(qint16(raw), true, qint16(min), qint16(max), deadTop, deadBot);
                 const double y = axisToPercent(sim.outputFor(h, qint16(raw)));
                 if (qAbs(y - curveAt(curve, x)) > 0.01)
-                    QFAIL(qPrintable(QStringLiteral("raw %1 host %2: in %3 %, out %4 %").arg(raw).arg(h).arg(x).arg(y)));
+                    QFAIL(
+                        qPrintable(QStringLiteral("raw %1 host %2: in %3 %, out %4 %").arg(raw).arg(h).arg(x).arg(y)));
             }
         }
     }
@@ -487,7 +494,8 @@ private Q_SLOTS:
                 if (path.isEmpty())
                     std::this_thread::sleep_for(std::chrono::milliseconds(2));
             }
-            if (!sim.open(path) || !sim.writeReport(startReport(int(image.size()), crcOf(image))) || nextStatus(sim) != 1)
+            if (!sim.open(path) || !sim.writeReport(startReport(int(image.size()), crcOf(image)))
+                || nextStatus(sim) != 1)
                 return QStringLiteral("start");
             for (int k = 1; k <= 100; ++k) {
                 if (!sim.writeReport(dataReport(k, image)) || nextStatus(sim) != (k < 100 ? k + 1 : 0xF000))
