@@ -17,7 +17,10 @@ set(QUILBEX_ICON_NAME quilbex-control)
 set(QUILBEX_ICON_SIZES 16 22 24 32 48 64 128 256 512)
 
 install(FILES ${QUILBEX_LINUX_DIR}/quilbex-control.desktop DESTINATION share/applications)
-install(FILES ${QUILBEX_LINUX_DIR}/com.quilbex.control.metainfo.xml DESTINATION share/metainfo)
+# The release entry carries the project's version.
+configure_file(${QUILBEX_LINUX_DIR}/com.quilbex.control.metainfo.xml.in
+               ${PROJECT_BINARY_DIR}/packaging/com.quilbex.control.metainfo.xml @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/com.quilbex.control.metainfo.xml DESTINATION share/metainfo)
 # Not CMAKE_INSTALL_LIBDIR: udev looks in lib/udev/rules.d whatever the multiarch libdir is.
 install(FILES ${QUILBEX_LINUX_DIR}/70-quilbex-pedals.rules DESTINATION lib/udev/rules.d)
 install(FILES ${QUILBEX_APP_SVG} DESTINATION share/icons/hicolor/scalable/apps

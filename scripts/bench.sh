@@ -31,7 +31,7 @@ fi
 BUILD="${QUILBEX_BENCH_BUILD_DIR:-$ROOT/build-release}"
 echo "bench: building (release) in $BUILD" >&2
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILBEX_BUILD_TESTS=OFF \
-    -DQUILBEX_BUILD_BENCH=ON >/dev/null
+    -DQUILBEX_BUILD_BENCH=ON -DQUILBEX_SHARED_LIBS=OFF >/dev/null
 cmake --build "$BUILD" --parallel "$(nproc)" --target quilbex-control bench_startup bench_app_live \
     bench_pedals_live bench_config_roundtrip bench_firmware_transfer
 APP="$BUILD/src/app/quilbex-control"

@@ -11,7 +11,8 @@ source "$(dirname "$0")/common.sh"
 
 BUILD="${QUILBEX_PACKAGE_DIR:-$ROOT/build-package}"
 quilbex_configure_and_build "$BUILD" -DCMAKE_BUILD_TYPE=Release \
-    -DQUILBEX_BUILD_TESTS=OFF -DQUILBEX_BUILD_BENCH=OFF -DQUILBEX_BUILD_FUZZ=OFF -DQUILBEX_SANITIZE=
+    -DQUILBEX_BUILD_TESTS=OFF -DQUILBEX_BUILD_BENCH=OFF -DQUILBEX_BUILD_FUZZ=OFF -DQUILBEX_SANITIZE= \
+    -DQUILBEX_SHARED_LIBS=OFF
 
 rm -f "$BUILD"/quilbex-control_*.deb
 (cd "$BUILD" && cpack -G DEB >/dev/null)

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/Application.h"
+#include "app/Version.h"
 #include "app/DebugLog.h"
 #include "i18n/LanguageManager.h"
 #include "ui/MainWindow.h"
@@ -23,7 +24,7 @@ int main(int argc, char* argv[])
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/app.png")));
         QApplication::setApplicationName(QStringLiteral("Quilbex Control"));
         QApplication::setOrganizationName(QStringLiteral("Quilbex"));
-        QApplication::setApplicationVersion(QStringLiteral("v3.0.0-dev"));
+        QApplication::setApplicationVersion(QStringLiteral(QUILBEX_VERSION_TEXT));
 
         QCommandLineParser parser;
         parser.setApplicationDescription(QStringLiteral("Configuration tool for the Quilbex Pedals."));

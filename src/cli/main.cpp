@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "app/Version.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 
@@ -51,7 +52,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quilbex Control"));
     QCoreApplication::setOrganizationName(QStringLiteral("Quilbex"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("v3.0.0-dev"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILBEX_VERSION_TEXT));
 
     const QStringList args = QCoreApplication::arguments();
     // The command is the first argument that is not an option; options may precede it.

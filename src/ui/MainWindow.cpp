@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/Application.h"
+#include "app/Version.h"
 #include "coordination/SessionCoordinator.h"
 #include "i18n/LanguageManager.h"
 #include "ui/DevicePage.h"
@@ -93,7 +94,7 @@ void MainWindow::setupUi()
     navLayout->addWidget(m_navList, 1);
 
     const QString version = QCoreApplication::applicationVersion();
-    m_versionLabel = new QLabel(version.isEmpty() ? QStringLiteral("v3.0.0-dev") : version, m_navFrame);
+    m_versionLabel = new QLabel(version.isEmpty() ? QStringLiteral(QUILBEX_VERSION_TEXT) : version, m_navFrame);
     m_versionLabel->setObjectName(QStringLiteral("navVersionLabel"));
     navLayout->addWidget(m_versionLabel);
 

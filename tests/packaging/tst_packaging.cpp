@@ -81,7 +81,8 @@ private Q_SLOTS:
                                        << QStringList{linuxDir() + QLatin1Char('/') + QLatin1String(kDesktopName)};
         QTest::newRow("metainfo") << QStringLiteral("appstreamcli")
                                   << QStringList{QStringLiteral("validate"), QStringLiteral("--no-net"),
-                                                 linuxDir() + QLatin1Char('/') + QLatin1String(kMetainfoName)};
+                                                 qEnvironmentVariable("QUILBEX_BINARY_DIR")
+                                                     + QStringLiteral("/packaging/") + QLatin1String(kMetainfoName)};
     }
 
     void validatorsAcceptTheShippedFiles()
@@ -205,7 +206,8 @@ private Q_SLOTS:
             R"(^(bin/quilbex-(control|cli)|share/applications/quilbex-control\.desktop|)"
             R"(share/metainfo/com\.quilbex\.control\.metainfo\.xml|)"
             R"(share/icons/hicolor/(\d+x\d+/apps/quilbex-control\.png|scalable/apps/quilbex-control\.svg)|)"
-            R"(lib/udev/rules\.d/70-quilbex-pedals\.rules)$)"));
+            R"(lib/udev/rules\.d/70-quilbex-pedals\.rules|)"
+            R"(lib/quilbex-control/libquilbex_(core|widgets)\.so)$)"));
         QDirIterator it(m_dest.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString rel = QDir(m_root).relativeFilePath(it.next());
