@@ -3,7 +3,6 @@
 #include <QStringList>
 
 class DeviceConfigModel;
-struct CurveProfile;
 
 // One function per command; args holds the program name, the command and its arguments.
 // Each returns the process exit code (cli::ExitCode).
@@ -16,11 +15,6 @@ int runBackup(const QStringList& args);
 int runApply(const QStringList& args);
 int runFlash(const QStringList& args);
 
-// The profile record of a configuration (the window's mapping; output range ±32767).
-CurveProfile profileFromConfig(const DeviceConfigModel& config, const QString& name);
-// Every per-pedal field of the profile into the model (values clamped to the device's ranges);
-// ver and crc stay.
-void applyProfileToConfig(const CurveProfile& profile, DeviceConfigModel* config);
 // Per-pedal differences as lines such as "brake filter: 3 (expected 2)"; empty when equal.
 QStringList configDifferences(const DeviceConfigModel& actual, const DeviceConfigModel& expected);
 

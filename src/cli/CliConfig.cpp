@@ -6,8 +6,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <algorithm>
-
 #include "app/Application.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
@@ -15,6 +13,7 @@
 #include "device/IQuilbexProtocol.h"
 #include "profiles/CurveProfileJsonStore.h"
 #include "profiles/ProfileFormat.h"
+#include "profiles/ProfileMapping.h"
 
 namespace cli {
 
@@ -111,44 +110,6 @@ bool loadProfileFile(const QString& path, CurveProfile* profile)
 
 } // namespace
 
-CurveProfile profileFromConfig(const DeviceConfigModel& c, const QString& name)
-{
-    CurveProfile p;
-    p.version = 1;
-    p.profileName = name;
-    for (int i = 0; i < DeviceConfigModel::kPedals; ++i) {
-        const size_t h = size_t(i);
-        PedalProfile& pedal = p.pedals[h];
-        pedal.rawMin = c.min[h];
-        pedal.rawMax = c.max[h];
-        pedal.outputMin = -32767;
-        pedal.outputMax = 32767;
-        pedal.calibrated = c.cali[h] != 0;
-        pedal.deadzoneTop = c.deadTop[h];
-        pedal.deadzoneBottom = c.deadBot[h];
-        pedal.filter = c.filter[h];
-        pedal.curveType = c.curveType[h];
-        pedal.points = c.curve[h];
-    }
-    return p;
-}
-
-void applyProfileToConfig(const CurveProfile& profile, DeviceConfigModel* c)
-{
-    for (int i = 0; i < DeviceConfigModel::kPedals; ++i) {
-        const size_t h = size_t(i);
-        const PedalProfile& pedal = profile.pedals[h];
-        c->min[h] = pedal.rawMin;
-        c->max[h] = pedal.rawMax;
-        c->cali[h] = pedal.calibrated ? 1 : 0;
-        c->deadTop[h] = quint8(std::clamp(pedal.deadzoneTop, 0, 50));
-        c->deadBot[h] = quint8(std::clamp(pedal.deadzoneBottom, 0, 50));
-        c->filter[h] = quint8(std::clamp(pedal.filter, 0, 6));
-        c->curveType[h] = quint8(std::clamp(pedal.curveType, 0, 4));
-        c->curve[h] = pedal.points;
-    }
-}
-
 QStringList configDifferences(const DeviceConfigModel& a, const DeviceConfigModel& e)
 {
     QStringList diffs;
@@ -218,7 +179,7 @@ int runBackup(const QStringList& args)
     if (!session.connectAndRead(&config))
         return ExitDevice;
 
-    const CurveProfile profile = profileFromConfig(config, QFileInfo(path).completeBaseName());
+    const CurveProfile profile = ProfileMapping::profileFromConfig(config, QFileInfo(path).completeBaseName());
     // The pedals may hold values a profile does not allow (say, a foreign tool's curve);
     // the file keeps them as they are, but the user should know 'apply' will refuse it.
     CurveProfile check;
@@ -260,7 +221,7 @@ int runApply(const QStringList& args)
     DeviceConfigModel config;
     if (!session.connectAndRead(&config))
         return ExitDevice;
-    applyProfileToConfig(profile, &config);
+    ProfileMapping::applyProfileToConfig(profile, &config);
 
     // Ctrl+C must not cut the two-chunk write in half; it is honoured before it only.
     installInterruptHandler();

@@ -12,6 +12,12 @@ constexpr int hostToWire(int index)
     return 2 - index;
 }
 
+// Ranges of the per-pedal settings (each from 0): what the pedals accept, the controls
+// offer and a profile may hold.
+constexpr int kMaxDeadzone = 50; // percent, top and bottom
+constexpr int kMaxFilter = 6;    // 0 fastest .. 6 smoothest
+constexpr int kMaxCurveType = 4; // 0..3 presets, 4 custom
+
 // Version word as "major.minor.patch": bits 15..8, 7..4 and 3..0.
 QString formatFirmwareVersion(quint16 word);
 

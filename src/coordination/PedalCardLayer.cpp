@@ -18,9 +18,9 @@ int clampInt(int v, int lo, int hi)
 void applyValues(DeviceConfigModel* model, int hostIndex, const CardControlValues& v)
 {
     const size_t i = size_t(hostIndex);
-    model->deadTop[i] = quint8(clampInt(v.deadTop, 0, 50));
-    model->deadBot[i] = quint8(clampInt(v.deadBot, 0, 50));
-    model->filter[i] = quint8(clampInt(v.filter, 0, 6));
+    model->deadTop[i] = quint8(clampInt(v.deadTop, 0, kMaxDeadzone));
+    model->deadBot[i] = quint8(clampInt(v.deadBot, 0, kMaxDeadzone));
+    model->filter[i] = quint8(clampInt(v.filter, 0, kMaxFilter));
     applyCurvePresetToModel(model, hostIndex, std::max(v.presetIdx, 0));
 }
 } // namespace

@@ -71,7 +71,7 @@ void applyCurvePresetToModel(DeviceConfigModel* model, int hostIndex, int preset
 {
     if (!model || hostIndex < 0 || hostIndex > 2)
         return;
-    const int k = std::clamp(presetIdx, 0, 4);
+    const int k = std::clamp(presetIdx, 0, kMaxCurveType);
     const size_t h = size_t(hostIndex);
     if (k <= 3)
         model->curve[h] = presetTables()[size_t(k)];

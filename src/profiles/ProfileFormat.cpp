@@ -62,15 +62,15 @@ bool parsePedal(const QJsonObject& pedal, PedalProfile& out, QString* error)
     out.outputMax = static_cast<qint16>(calibration.value(QStringLiteral("outputMax")).toInt(32767));
     out.calibrated = calibration.value(QStringLiteral("calibrated")).toBool(false);
 
-    if (!readBoundedInt(pedal, QStringLiteral("deadzoneTop"), 50, out.deadzoneTop, error)
-        || !readBoundedInt(pedal, QStringLiteral("deadzoneBottom"), 50, out.deadzoneBottom, error)
-        || !readBoundedInt(pedal, QStringLiteral("filter"), 6, out.filter, error))
+    if (!readBoundedInt(pedal, QStringLiteral("deadzoneTop"), kMaxDeadzone, out.deadzoneTop, error)
+        || !readBoundedInt(pedal, QStringLiteral("deadzoneBottom"), kMaxDeadzone, out.deadzoneBottom, error)
+        || !readBoundedInt(pedal, QStringLiteral("filter"), kMaxFilter, out.filter, error))
         return false;
 
     const QJsonObject curve = pedal.value(QStringLiteral("curve")).toObject();
     if (curve.isEmpty())
         return fail(error, QStringLiteral("Missing curve"));
-    if (!readBoundedInt(curve, QStringLiteral("type"), 4, out.curveType, error))
+    if (!readBoundedInt(curve, QStringLiteral("type"), kMaxCurveType, out.curveType, error))
         return false;
     const QJsonArray points = curve.value(QStringLiteral("points")).toArray();
     if (points.size() != DeviceConfigModel::kCurvePoints)

@@ -331,7 +331,7 @@ void PedalChannelCard::buildUi()
     grid->setColumnStretch(1, 1);
     auto makeSpin = [this]() {
         auto* spin = new QSpinBox(m_lowerCard);
-        spin->setRange(0, 50);
+        spin->setRange(0, kMaxDeadzone);
         spin->setValue(0);
         spin->setSuffix(QStringLiteral(" %"));
         spin->setFixedWidth(90);
@@ -361,7 +361,7 @@ void PedalChannelCard::buildUi()
     m_fastLabel->setStyleSheet(smallGrey);
     filterRow->addWidget(m_fastLabel);
     m_filterSlider = new QSlider(Qt::Horizontal, m_lowerCard);
-    m_filterSlider->setRange(0, 6);
+    m_filterSlider->setRange(0, kMaxFilter);
     m_filterSlider->setValue(0);
     m_filterSlider->setSingleStep(1);
     m_filterSlider->setPageStep(1);
@@ -653,15 +653,15 @@ void PedalChannelCard::loadFromConfig(const DeviceConfigModel& m)
     const size_t i = size_t(m_hostIndex);
     if (m_deadzoneTopSpin) {
         const QSignalBlocker block(m_deadzoneTopSpin);
-        m_deadzoneTopSpin->setValue(std::min<int>(m.deadTop[i], 50));
+        m_deadzoneTopSpin->setValue(std::min<int>(m.deadTop[i], kMaxDeadzone));
     }
     if (m_deadzoneBottomSpin) {
         const QSignalBlocker block(m_deadzoneBottomSpin);
-        m_deadzoneBottomSpin->setValue(std::min<int>(m.deadBot[i], 50));
+        m_deadzoneBottomSpin->setValue(std::min<int>(m.deadBot[i], kMaxDeadzone));
     }
     if (m_filterSlider) {
         const QSignalBlocker block(m_filterSlider);
-        m_filterSlider->setValue(std::min<int>(m.filter[i], 6));
+        m_filterSlider->setValue(std::min<int>(m.filter[i], kMaxFilter));
     }
     m_curvePresetIdx = matchCurvePreset(m.curve[i], m.curveType[i]);
     for (size_t k = 0; k < m_presetButtons.size(); ++k) {
@@ -741,7 +741,7 @@ void PedalChannelCard::markDirty()
 
 void PedalChannelCard::setCurvePresetIdx(int idx)
 {
-    m_curvePresetIdx = std::clamp(idx, 0, 4);
+    m_curvePresetIdx = std::clamp(idx, 0, kMaxCurveType);
     if (CurvePresetButton* button = m_presetButtons[size_t(m_curvePresetIdx)]) {
         const QSignalBlocker block(button);
         button->setChecked(true);
@@ -763,9 +763,9 @@ void PedalChannelCard::onPedalDeadFilterCurveUiChanged()
     if (!m || !validIndex())
         return;
     const size_t i = size_t(m_hostIndex);
-    m->deadTop[i] = quint8(std::clamp(deadzoneTopValue(), 0, 50));
-    m->deadBot[i] = quint8(std::clamp(deadzoneBottomValue(), 0, 50));
-    m->filter[i] = quint8(std::clamp(filterValue(), 0, 6));
+    m->deadTop[i] = quint8(std::clamp(deadzoneTopValue(), 0, kMaxDeadzone));
+    m->deadBot[i] = quint8(std::clamp(deadzoneBottomValue(), 0, kMaxDeadzone));
+    m->filter[i] = quint8(std::clamp(filterValue(), 0, kMaxFilter));
     applyCurvePresetToModel(m, m_hostIndex, m_curvePresetIdx);
     Q_EMIT m->configChanged();
     markDirty();
@@ -778,7 +778,7 @@ void PedalChannelCard::onPresetClicked(int kind)
         Q_EMIT curvePresetActivated();
         return;
     }
-    m_curvePresetIdx = std::clamp(kind, 0, 4);
+    m_curvePresetIdx = std::clamp(kind, 0, kMaxCurveType);
     applyCurvePresetToModel(m, m_hostIndex, m_curvePresetIdx);
     Q_EMIT m->configChanged();
     markDirty();

@@ -23,6 +23,7 @@
 #include "coordination/SessionCoordinator.h"
 #include "profiles/CurveProfileJsonStore.h"
 #include "profiles/ProfileFormat.h"
+#include "profiles/ProfileMapping.h"
 #include "ui/CurvePreviewWidget.h"
 #include "ui/PedalChannelCard.h"
 
@@ -222,17 +223,7 @@ void PedalsPage::applyProfileToModel(const CurveProfile& profile)
         return;
     DeviceConfigModel* model = m_application->config.get();
     m_loadingProfile = true;
-    for (size_t i = 0; i < 3; ++i) {
-        const PedalProfile& pedal = profile.pedals[i];
-        model->min[i] = pedal.rawMin;
-        model->max[i] = pedal.rawMax;
-        model->cali[i] = pedal.calibrated ? 1 : 0;
-        model->deadTop[i] = static_cast<quint8>(qBound(0, pedal.deadzoneTop, 50));
-        model->deadBot[i] = static_cast<quint8>(qBound(0, pedal.deadzoneBottom, 50));
-        model->filter[i] = static_cast<quint8>(qBound(0, pedal.filter, 6));
-        model->curveType[i] = static_cast<quint8>(qBound(0, pedal.curveType, 4));
-        model->curve[i] = pedal.points;
-    }
+    ProfileMapping::applyProfileToConfig(profile, model);
     Q_EMIT model->configChanged();
     PedalChannelCard::hydrateAllFromConfig(model);
     // Every column differs from the device now, so each SAVE button is offered.
@@ -248,38 +239,20 @@ void PedalsPage::applyProfileToModel(const CurveProfile& profile)
 
 CurveProfile PedalsPage::buildProfileFromModel(const QString& name)
 {
-    CurveProfile profile;
-    profile.version = 1;
-    for (PedalProfile& pedal : profile.pedals) {
-        pedal = PedalProfile{};
-        pedal.outputMin = -32767;
-        pedal.outputMax = 32767;
+    QString profileName = name.trimmed();
+    if (profileName.isEmpty()) {
+        if (m_profileCombo && m_profileCombo->currentIndex() >= 0)
+            profileName = m_profileCombo->currentText().trimmed();
+        else
+            profileName = QStringLiteral("Unnamed");
     }
-    if (!m_application || !m_application->config)
-        return profile;
+    if (!m_application || !m_application->config) {
+        DeviceConfigModel empty;
+        return ProfileMapping::profileFromConfig(empty, QString());
+    }
     DeviceConfigModel* model = m_application->config.get();
     PedalChannelCard::applyAllCardsToModel(model);
-
-    const QString trimmed = name.trimmed();
-    if (!trimmed.isEmpty())
-        profile.profileName = trimmed;
-    else if (m_profileCombo && m_profileCombo->currentIndex() >= 0)
-        profile.profileName = m_profileCombo->currentText().trimmed();
-    else
-        profile.profileName = QStringLiteral("Unnamed");
-
-    for (size_t i = 0; i < 3; ++i) {
-        PedalProfile& pedal = profile.pedals[i];
-        pedal.rawMin = model->min[i];
-        pedal.rawMax = model->max[i];
-        pedal.calibrated = model->cali[i] != 0;
-        pedal.deadzoneTop = model->deadTop[i];
-        pedal.deadzoneBottom = model->deadBot[i];
-        pedal.filter = model->filter[i];
-        pedal.curveType = model->curveType[i];
-        pedal.points = model->curve[i];
-    }
-    return profile;
+    return ProfileMapping::profileFromConfig(*model, profileName);
 }
 
 bool PedalsPage::saveCurrentProfile(QString* error)
