@@ -12,6 +12,26 @@ DeviceConfigModel::DeviceConfigModel(QObject* parent) : QObject(parent)
     registerCurvePointsMetaType();
 }
 
+void DeviceConfigModel::copyFrom(const DeviceConfigModel& other)
+{
+    curve = other.curve;
+    curveType = other.curveType;
+    filter = other.filter;
+    deadTop = other.deadTop;
+    deadBot = other.deadBot;
+    cali = other.cali;
+    max = other.max;
+    min = other.min;
+    ver = other.ver;
+    crc = other.crc;
+}
+
+bool DeviceConfigModel::sameSettings(const DeviceConfigModel& other) const
+{
+    return curve == other.curve && curveType == other.curveType && filter == other.filter && deadTop == other.deadTop
+        && deadBot == other.deadBot && cali == other.cali && max == other.max && min == other.min;
+}
+
 PedalRuntimeState::PedalRuntimeState(QObject* parent) : QObject(parent) {}
 
 namespace {

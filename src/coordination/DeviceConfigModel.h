@@ -32,6 +32,11 @@ public:
 
     explicit DeviceConfigModel(QObject* parent = nullptr);
 
+    // Copies every field (no signal).
+    void copyFrom(const DeviceConfigModel& other);
+    // True when every per-pedal setting equals the other's (ver and crc not compared).
+    bool sameSettings(const DeviceConfigModel& other) const;
+
     std::array<std::array<qint8, kCurvePoints>, kPedals> curve{};
     std::array<quint8, kPedals> curveType{};
     std::array<quint8, kPedals> filter{};

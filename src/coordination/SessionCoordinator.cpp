@@ -25,7 +25,8 @@ const char* openErrorText(IHidTransport::OpenError error)
 
 SessionCoordinator::SessionCoordinator(DeviceLinkState* link, DeviceConfigModel* config, PedalRuntimeState* runtime,
                                        UpgradeStatus* upgrade, QObject* parent)
-    : QObject(parent), m_link(link), m_config(config), m_runtime(runtime), m_upgrade(upgrade)
+    : QObject(parent), m_link(link), m_config(config), m_runtime(runtime), m_upgrade(upgrade),
+      m_confirmed(std::make_unique<DeviceConfigModel>())
 {
     m_scanTimer = new QTimer(this);
     m_scanTimer->setInterval(kScanIntervalMs);
@@ -53,7 +54,40 @@ void SessionCoordinator::setConnected(bool connected)
     qDebug().nospace() << "[Coordinator] setConnected(" << (connected ? "true" : "false") << ")";
     if (m_link)
         m_link->connected = connected;
+    if (!connected) {
+        m_awaitingRestart = false;
+        setConfirmed(false);
+    }
     Q_EMIT deviceConnectedChanged(connected);
+    refreshWriteAvailability();
+}
+
+const DeviceConfigModel* SessionCoordinator::confirmedConfig() const
+{
+    return m_confirmedValid ? m_confirmed.get() : nullptr;
+}
+
+bool SessionCoordinator::canWrite() const
+{
+    return m_protocol && m_config && m_link && m_link->connected && m_confirmedValid && !m_awaitingRestart
+        && !m_pausedForFirmware;
+}
+
+void SessionCoordinator::setConfirmed(bool valid)
+{
+    m_confirmedValid = valid && m_config;
+    if (m_confirmedValid)
+        m_confirmed->copyFrom(*m_config);
+    refreshWriteAvailability();
+}
+
+void SessionCoordinator::refreshWriteAvailability()
+{
+    const bool writable = canWrite();
+    if (writable == m_writable)
+        return;
+    m_writable = writable;
+    Q_EMIT writeAvailabilityChanged(writable);
 }
 
 bool SessionCoordinator::isUpgradeBusy() const
@@ -98,6 +132,8 @@ bool SessionCoordinator::declineWhilePaused(const char* request) const
 
 void SessionCoordinator::onConfigReadSucceeded()
 {
+    // What the pedals hold, before the window's defaults for uncalibrated pedals.
+    setConfirmed(true);
     if (m_link)
         m_link->firmwareVersionText = formatFirmwareVersion(m_config->ver);
     PedalCardLayer::applyUncalibratedDefaults(m_config);
@@ -156,6 +192,9 @@ bool SessionCoordinator::probeUsbConnectOnce()
     }
     m_pollFailCount = 0;
     m_scanTimer->stop();
+    // A new link: nothing read on it yet, and a restart we waited for is over.
+    m_awaitingRestart = false;
+    setConfirmed(false);
     setConnected(true);
 
     if (m_protocol && m_config) {
@@ -245,6 +284,8 @@ void SessionCoordinator::requestWriteConfig()
 
     if (m_protocol->writeFullConfig(m_config)) {
         qDebug() << "[WriteConfig] success — device will reset; waiting for reconnect";
+        m_awaitingRestart = true;
+        setConfirmed(false);
         capturePedalSnapshot();
         PedalCardLayer::clearAllDirty();
         QuilbexProtocolV1::logPostWriteChain(m_config);
@@ -294,6 +335,8 @@ void SessionCoordinator::requestWritePedalParams(int hostIndex)
 
     if (m_protocol->writeFullConfig(m_config)) {
         qDebug() << "[WritePedalParams] success — device will reset; waiting for reconnect";
+        m_awaitingRestart = true;
+        setConfirmed(false);
         capturePedalSnapshot();
         PedalCardLayer::clearAllDirty();
         PedalCardLayer::markSaved(hostIndex);
@@ -311,12 +354,14 @@ void SessionCoordinator::pauseForFirmwareTransfer()
     m_scanTimer->stop();
     m_pollTimer->stop();
     m_pausedForFirmware = true;
+    refreshWriteAvailability();
 }
 
 void SessionCoordinator::resumeAfterFirmwareTransfer()
 {
     m_pausedForFirmware = false;
     m_scanTimer->start();
+    refreshWriteAvailability();
 }
 
 void SessionCoordinator::refreshUpgradeBusySignal()

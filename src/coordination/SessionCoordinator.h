@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <memory>
 
 #include "coordination/DeviceConfigModel.h"
 
@@ -55,6 +56,15 @@ public:
     // True after an open failed for lack of permission, until the next successful open.
     bool hasPermissionProblem() const { return m_permissionProblem; }
     bool isPolling() const;
+
+    // The configuration last read from the pedals on the current link, as they hold it (before
+    // the window's defaults for uncalibrated pedals); null until a read succeeded, and again
+    // from a disconnect or a successful write until the next read.
+    const DeviceConfigModel* confirmedConfig() const;
+    bool hasConfirmedConfig() const { return confirmedConfig() != nullptr; }
+    // Connected, settings read, no write awaiting the pedals' restart, no firmware transfer:
+    // only then may anything be written. writeAvailabilityChanged reports every change.
+    bool canWrite() const;
     QTimer* scanTimer() const { return m_scanTimer; }
     QTimer* pollTimer() const { return m_pollTimer; }
 
@@ -63,6 +73,7 @@ Q_SIGNALS:
     void upgradeBusyChanged(bool busy);
     void errorOccurred(QString message);
     void devicePermissionProblem(bool denied);
+    void writeAvailabilityChanged(bool canWrite);
 
 public Q_SLOTS:
     void requestConnect();
@@ -83,6 +94,8 @@ private Q_SLOTS:
 
 private:
     void onConfigReadSucceeded();
+    void setConfirmed(bool valid);
+    void refreshWriteAvailability();
     bool declineWhilePaused(const char* request) const;
 
     DeviceLinkState* m_link = nullptr;
@@ -98,4 +111,8 @@ private:
     PedalParamsSnapshot m_snapshot;
     bool m_pausedForFirmware = false;
     bool m_permissionProblem = false;
+    std::unique_ptr<DeviceConfigModel> m_confirmed;
+    bool m_confirmedValid = false;
+    bool m_awaitingRestart = false;
+    bool m_writable = false;
 };
