@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QStackedWidget>
-#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>

@@ -1,18 +1,18 @@
 #include <QApplication>
 #include <QDir>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QSpinBox>
-#include <QWheelEvent>
-#include <QtTest/qtestspontaneevent.h>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
+#include <QWheelEvent>
 
 #include <memory>
 
