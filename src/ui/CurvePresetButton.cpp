@@ -8,7 +8,10 @@ CurvePresetButton::CurvePresetButton(int kind_, QWidget* parent) : QAbstractButt
 {
     setCheckable(true);
     setCursor(Qt::PointingHandCursor);
-    setFixedSize(52, 38);
+    // 52 x 38 where the column has room; narrower columns shrink it toward 44 x 32.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    setMinimumSize(44, 32);
+    setMaximumSize(52, 38);
 }
 
 QSize CurvePresetButton::sizeHint() const

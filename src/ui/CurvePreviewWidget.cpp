@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QtMath>
 #include <algorithm>
@@ -225,6 +226,37 @@ void CurvePreviewWidget::paintLayers(QPainter& p) const
     }
     // The clip stays on for the marker, which paintMarker sets up itself.
     p.setClipping(false);
+
+    if (m_dragging && m_dragIndex >= 1 && m_dragIndex <= 9)
+        paintDragValue(p, pts[size_t(m_dragIndex)]);
+}
+
+void CurvePreviewWidget::paintDragValue(QPainter& p, const QPointF& point) const
+{
+    // Input and output of the dragged point, beside it and inside the chart where possible.
+    const int output = std::clamp(int(m_points[size_t(m_dragIndex)]), 0, 100);
+    const QString text = QStringLiteral("%1% \u2192 %2%").arg(m_dragIndex * 10).arg(output);
+    QFont f = font();
+    f.setBold(true);
+    p.setFont(f);
+    const QFontMetrics metrics(f);
+    const QSizeF box(metrics.horizontalAdvance(text) + 12, metrics.height() + 6);
+    constexpr double kGap = 12.0;
+    const QRectF bounds = QRectF(plotRect()).adjusted(2, 2, -2, -2);
+    double x = point.x() + kGap;
+    if (x + box.width() > bounds.right())
+        x = point.x() - kGap - box.width();
+    double y = point.y() - kGap - box.height();
+    if (y < bounds.top())
+        y = point.y() + kGap;
+    x = std::clamp(x, 0.0, std::max(0.0, width() - box.width()));
+    y = std::clamp(y, 0.0, std::max(0.0, height() - box.height()));
+    const QRectF r(QPointF(x, y), box);
+    p.setPen(QPen(m_curveColor, 1.0));
+    p.setBrush(QColor(0x12, 0x18, 0x24, 235));
+    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    p.setPen(QColor(0xe8, 0xea, 0xef));
+    p.drawText(r, Qt::AlignCenter, text);
 }
 
 void CurvePreviewWidget::paintMarker(QPainter& p) const

@@ -62,6 +62,7 @@ private:
     void invalidateLayers();
     void paintLayers(QPainter& p) const;
     void paintMarker(QPainter& p) const;
+    void paintDragValue(QPainter& p, const QPointF& point) const;
     QRect markerDirtyRect() const;
 
     CurvePoints m_points{};

@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/Application.h"
@@ -115,6 +116,7 @@ void MainWindow::setupUi()
     setCentralWidget(central);
 
     connect(m_navList, &QListWidget::currentRowChanged, this, &MainWindow::onNavRowChanged);
+    installWheelGuard(central);
 
     m_navList->setCurrentRow(1);
     retranslateUi();
@@ -158,22 +160,55 @@ bool MainWindow::updateBusy() const
     return m_application && m_application->coordinator && m_application->coordinator->isUpgradeBusy();
 }
 
+QMessageBox::StandardButton MainWindow::askWhileUpdateRuns(const QString& text,
+                                                           QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("Quilbex", "Firmware update"), text,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(defaultButton);
+    bool ended = false;
+    if (m_application && m_application->coordinator) {
+        // The question is about the running update: once it is over, the answer is moot.
+        connect(m_application->coordinator.get(), &SessionCoordinator::upgradeBusyChanged, &box,
+                [&box, &ended](bool busy) {
+                    if (busy)
+                        return;
+                    ended = true;
+                    box.done(QMessageBox::NoButton);
+                });
+    }
+    box.exec();
+    if (ended)
+        return QMessageBox::NoButton;
+    return box.standardButton(box.clickedButton());
+}
+
+void MainWindow::keepUpdateRowSelected()
+{
+    if (!m_navList)
+        return;
+    const bool wasBlocked = m_navList->blockSignals(true);
+    m_navList->setCurrentRow(kUpdateRow);
+    m_navList->blockSignals(wasBlocked);
+}
+
 void MainWindow::onNavRowChanged(int row)
 {
     if (row != kUpdateRow && updateBusy()) {
-        const QMessageBox::StandardButton answer = QMessageBox::question(
-            this, QCoreApplication::translate("Quilbex", "Firmware update"),
+        const QMessageBox::StandardButton answer = askWhileUpdateRuns(
             QCoreApplication::translate("Quilbex",
                                         "A firmware update is in progress.\n\nIf you leave this page now, it may be "
                                         "harder to follow progress or cancel safely.\n\nWould you like to stay on "
                                         "the Update page?"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+            QMessageBox::Yes);
         if (answer == QMessageBox::Yes) {
-            if (m_navList) {
-                const bool wasBlocked = m_navList->blockSignals(true);
-                m_navList->setCurrentRow(kUpdateRow);
-                m_navList->blockSignals(wasBlocked);
-            }
+            keepUpdateRowSelected();
+            // A click selects its row after this signal; put the highlight back once the
+            // list is done with the click.
+            QTimer::singleShot(0, this, [this] {
+                if (m_pageStack && m_pageStack->currentIndex() == kUpdateRow)
+                    keepUpdateRowSelected();
+            });
             // Asked again after a language change while another page is shown: the
             // selected row is Update now, so the page shown must be too.
             if (m_pageStack && m_pageStack->currentIndex() != kUpdateRow && kUpdateRow < m_pageStack->count())
@@ -204,15 +239,21 @@ void MainWindow::showPage(int row)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Unsaved profile edits first: cancelling there must not have touched a running update.
+    if (m_pedalsPage
+        && !m_pedalsPage->confirmUnsavedChanges(QCoreApplication::translate("Quilbex", "Quilbex Control"))) {
+        event->ignore();
+        return;
+    }
     if (updateBusy()) {
-        const QMessageBox::StandardButton answer = QMessageBox::question(
-            this, QCoreApplication::translate("Quilbex", "Firmware update"),
+        const QMessageBox::StandardButton answer = askWhileUpdateRuns(
             QCoreApplication::translate("Quilbex",
                                         "A firmware update is still running.\n\nClosing Quilbex Control now could "
                                         "interrupt the update and may leave your pedals in an incomplete "
                                         "state.\n\nAre you sure you want to quit?"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes) {
+            QMessageBox::No);
+        // NoButton: the update ended while the question was open, so closing is safe now.
+        if (answer != QMessageBox::Yes && answer != QMessageBox::NoButton) {
             event->ignore();
             return;
         }

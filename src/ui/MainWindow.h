@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QString>
 #include <array>
 
@@ -33,6 +34,10 @@ private:
     void setupUi();
     void retranslateUi();
     void onNavRowChanged(int row);
+    // A Yes/No question about the running firmware update; NoButton when the update ended
+    // while it was open (the question closes by itself then).
+    QMessageBox::StandardButton askWhileUpdateRuns(const QString& text, QMessageBox::StandardButton defaultButton);
+    void keepUpdateRowSelected();
     void showPage(int row);
     void applyDarkTitleBar();
     bool updateBusy() const;

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyleOptionSlider>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -24,6 +25,7 @@
 #include "coordination/SessionCoordinator.h"
 #include "curves/CurveMath.h"
 #include "ui/CurvePresetButton.h"
+#include "ui/FlowLayout.h"
 
 namespace {
 
@@ -35,6 +37,36 @@ public:
     QSize minimumSizeHint() const override
     {
         return QSize(std::clamp(sizeHint().width(), 50, 72), QPushButton::minimumSizeHint().height());
+    }
+};
+
+// A style sheet takes over the slider's drawing and leaves out the tick marks; they are drawn
+// here, under the handle's centre at each tick value.
+class TickedSlider : public QSlider
+{
+public:
+    using QSlider::QSlider;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QSlider::paintEvent(event);
+        if (tickPosition() == NoTicks || maximum() <= minimum() || orientation() != Qt::Horizontal)
+            return;
+        const int interval = tickInterval() > 0 ? tickInterval() : std::max(1, pageStep());
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        const QRect groove = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
+        const QRect handle = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+        const int span = groove.width() - handle.width();
+        const int top = std::min(handle.bottom() + 3, height() - 5);
+        QPainter p(this);
+        p.setPen(QPen(QColor(0x6b, 0x77, 0x8c), 1.0));
+        for (int v = minimum(); v <= maximum(); v += interval) {
+            const int x = groove.left() + handle.width() / 2
+                + QStyle::sliderPositionFromValue(minimum(), maximum(), v, span, option.upsideDown);
+            p.drawLine(x, top, x, top + 4);
+        }
     }
 };
 
@@ -265,7 +297,9 @@ void PedalChannelCard::buildUi()
         "font-weight:600; font-size:11px; }"
         "QPushButton:hover { background:#e67e22; }"
         "QPushButton:checked { background:#e74c3c; }"
-        "QPushButton:checked:hover { background:#c0392b; }"));
+        "QPushButton:checked:hover { background:#c0392b; }"
+        // Disabled without pedals: the application's look for a disabled button.
+        "QPushButton:disabled { background:#2a3142; color:#6b778c; }"));
     connect(m_calibrateButton, &QPushButton::toggled, this, &PedalChannelCard::onCalibrateBtnToggled);
     header->addWidget(m_calibrateButton);
 
@@ -297,7 +331,8 @@ void PedalChannelCard::buildUi()
         bar = new LiveValueBar(m_upperCard);
         bar->setObjectName(QStringLiteral("pedalValueBar"));
         bar->setRange(-32767, 32767);
-        bar->setValue(0);
+        // Empty until the pedals report (0 would show a half-full bar).
+        bar->setValue(bar->minimum());
         bar->setFormat(QStringLiteral("—"));
         bar->setTextVisible(true);
         bar->setFixedHeight(18);
@@ -360,7 +395,7 @@ void PedalChannelCard::buildUi()
     m_fastLabel = new QLabel(m_lowerCard);
     m_fastLabel->setStyleSheet(smallGrey);
     filterRow->addWidget(m_fastLabel);
-    m_filterSlider = new QSlider(Qt::Horizontal, m_lowerCard);
+    m_filterSlider = new TickedSlider(Qt::Horizontal, m_lowerCard);
     m_filterSlider->setRange(0, kMaxFilter);
     m_filterSlider->setValue(0);
     m_filterSlider->setSingleStep(1);
@@ -379,9 +414,13 @@ void PedalChannelCard::buildUi()
     m_curveLabel->setObjectName(QStringLiteral("sectionLabel"));
     m_lowerLayout->addWidget(m_curveLabel);
 
-    auto* presetRow = new QHBoxLayout;
-    presetRow->setSpacing(6);
+    // The five presets, and SAVE at the right end; where the column is too narrow for both,
+    // SAVE moves to a row of its own.
+    auto* presetRow = new FlowLayout(nullptr, 10, 6);
     presetRow->setContentsMargins(0, 0, 18, 0);
+    auto* presets = new QHBoxLayout;
+    presets->setContentsMargins(0, 0, 0, 0);
+    presets->setSpacing(6);
     m_presetGroup = new QButtonGroup(this);
     m_presetGroup->setExclusive(true);
     for (int k = 0; k < 5; ++k) {
@@ -389,11 +428,11 @@ void PedalChannelCard::buildUi()
         m_presetGroup->addButton(button, k);
         m_presetButtons[size_t(k)] = button;
         connect(button, &CurvePresetButton::clicked, this, [this, k] { onPresetClicked(k); });
-        presetRow->addWidget(button);
+        presets->addWidget(button);
     }
     m_presetButtons[0]->setChecked(true);
-    presetRow->addStretch();
-    presetRow->addSpacing(10);
+    m_lowerLayout->addLayout(presetRow);
+    presetRow->addFlowLayout(presets);
 
     m_saveButton = new SaveButton(m_lowerCard);
     m_saveButton->setObjectName(QStringLiteral("pedalParamsSaveBtn"));
@@ -407,8 +446,7 @@ void PedalChannelCard::buildUi()
         if (m_application && m_application->coordinator)
             m_application->coordinator->requestWritePedalParams(m_hostIndex);
     });
-    presetRow->addWidget(m_saveButton, 0, Qt::AlignVCenter);
-    m_lowerLayout->addLayout(presetRow);
+    presetRow->addFlowWidget(m_saveButton, 0, Qt::AlignRight);
 
     outer->addWidget(m_lowerCard, 1);
 
@@ -477,23 +515,15 @@ void PedalChannelCard::retranslateUi()
     if (m_curveLabel)
         m_curveLabel->setText(QCoreApplication::translate("Quilbex", "Curve"));
     if (m_calibrateButton) {
-        m_calibrateButton->setToolTip(QCoreApplication::translate(
-            "Quilbex", "Toggle calibration mode (auto-stops in 15 s).\nPress the full pedal travel before stopping."));
         m_calibrateButton->setText(m_calibrating ? QCoreApplication::translate("Quilbex", "Stop Calibration")
                                                  : QCoreApplication::translate("Quilbex", "Start Calibration"));
     }
-    if (m_resetButton) {
+    if (m_resetButton)
         m_resetButton->setText(QCoreApplication::translate("Quilbex", "Reset"));
-        m_resetButton->setToolTip(QCoreApplication::translate("Quilbex", "Clear calibration data for this channel"));
-    }
     if (m_filterSlider)
         m_filterSlider->setToolTip(
             QCoreApplication::translate("Quilbex", "Filter strength: 0 = fastest response, 6 = smoothest"));
     if (m_saveButton) {
-        m_saveButton->setToolTip(QCoreApplication::translate(
-            "Quilbex",
-            "Write this column's deadzone, filter, and curve to the device. Unsaved changes on other "
-            "columns are not sent."));
         m_saveButton->setText(m_savedFlashActive ? QCoreApplication::translate("Quilbex", "SAVED")
                                                  : QCoreApplication::translate("Quilbex", "SAVE"));
     }
@@ -512,6 +542,7 @@ void PedalChannelCard::retranslateUi()
         showCountdown();
     else if (m_statusLabel)
         m_statusLabel->setText(translatedKey(m_calibrationStatus.toUtf8().constData()));
+    refreshWriteControls();
 }
 
 void PedalChannelCard::changeEvent(QEvent* event)
@@ -548,12 +579,13 @@ void PedalChannelCard::setLiveValues(qint16 raw, qint16 output)
 void PedalChannelCard::resetLiveDisplay()
 {
     static const QString dash = QStringLiteral("—");
+    // Empty bars: no reading at all, rather than a half-full bar at 0.
     if (m_rawBar) {
-        m_rawBar->setValue(0);
+        m_rawBar->setValue(m_rawBar->minimum());
         m_rawBar->setFormat(dash);
     }
     if (m_outputBar) {
-        m_outputBar->setValue(0);
+        m_outputBar->setValue(m_outputBar->minimum());
         m_outputBar->setFormat(dash);
     }
     m_liveFormatShown = false;
@@ -679,14 +711,50 @@ void PedalChannelCard::loadFromConfig(const DeviceConfigModel& m)
     refreshSaveButton();
 }
 
+QString PedalChannelCard::writeBlockedReason() const
+{
+    const bool connected = m_application && m_application->linkState && m_application->linkState->connected;
+    if (!connected)
+        return QCoreApplication::translate("Quilbex", "The pedals are not connected.");
+    return QString();
+}
+
+void PedalChannelCard::refreshWriteControls()
+{
+    const QString blocked = writeBlockedReason();
+    if (m_calibrateButton) {
+        // A run that is under way can always be stopped.
+        m_calibrateButton->setEnabled(blocked.isEmpty() || m_calibrating);
+        m_calibrateButton->setToolTip(
+            blocked.isEmpty() ? QCoreApplication::translate("Quilbex",
+                                                            "Toggle calibration mode (auto-stops in 15 s).\nPress the "
+                                                            "full pedal travel before stopping.")
+                              : blocked);
+    }
+    if (m_resetButton) {
+        m_resetButton->setEnabled(blocked.isEmpty());
+        m_resetButton->setToolTip(
+            blocked.isEmpty() ? QCoreApplication::translate("Quilbex", "Clear calibration data for this channel")
+                              : blocked);
+    }
+    if (m_saveButton) {
+        m_saveButton->setToolTip(
+            blocked.isEmpty() ? QCoreApplication::translate("Quilbex",
+                                                            "Write this column's deadzone, filter, and curve to the "
+                                                            "device. Unsaved changes on other columns are not sent.")
+                              : blocked);
+        if (!m_savedFlashActive)
+            m_saveButton->setEnabled(blocked.isEmpty() && m_dirty);
+    }
+}
+
 void PedalChannelCard::refreshSaveButton()
 {
-    if (!m_saveButton || m_savedFlashActive)
-        return;
-    m_saveButton->setText(QCoreApplication::translate("Quilbex", "SAVE"));
-    setSaveStyle(QString::fromLatin1(kSaveTemplate).arg(pedalColor(m_hostIndex).name()));
-    const bool connected = m_application && m_application->linkState && m_application->linkState->connected;
-    m_saveButton->setEnabled(connected && m_dirty);
+    if (m_saveButton && !m_savedFlashActive) {
+        m_saveButton->setText(QCoreApplication::translate("Quilbex", "SAVE"));
+        setSaveStyle(QString::fromLatin1(kSaveTemplate).arg(pedalColor(m_hostIndex).name()));
+    }
+    refreshWriteControls();
 }
 
 void PedalChannelCard::endSavedFlash()
@@ -800,6 +868,7 @@ void PedalChannelCard::onCalibrateBtnToggled(bool checked)
             m_calibrationTimer->start();
         if (m_countdownTimer)
             m_countdownTimer->start();
+        refreshWriteControls();
         Q_EMIT calibrateRequested();
         return;
     }
@@ -813,6 +882,7 @@ void PedalChannelCard::onCalibrateBtnToggled(bool checked)
         m_countdownTimer->stop();
     if (m_calibrateButton)
         m_calibrateButton->setText(QCoreApplication::translate("Quilbex", "Start Calibration"));
+    refreshWriteControls();
     const int span = int(m_seenMax) - int(m_seenMin);
     if (span >= kMinCalibrationSpan) {
         m_calibrationStatus = QString::fromUtf8(kStatusCompleted);

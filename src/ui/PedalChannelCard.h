@@ -32,7 +32,12 @@ public:
     void setLiveValues(qint16 raw, qint16 output);
     void resetLiveDisplay();
     void loadFromConfig(const DeviceConfigModel& model);
+    // SAVE's text, style and enabled state, and whether the controls that write to the
+    // pedals (SAVE, Start Calibration, Reset) can be used now (see writeBlockedReason).
     void refreshSaveButton();
+    // Why nothing can be written to the pedals now, as the disabled controls' tooltip; empty
+    // when writing is possible.
+    QString writeBlockedReason() const;
     void setCurvePresetIdx(int idx);
     void markDirty();
     void embedChart(QWidget* chart);
@@ -94,6 +99,7 @@ private:
     void onPresetClicked(int kind);
     void onCalibrationReset();
     void endSavedFlash();
+    void refreshWriteControls();
     void showCalibrationStatus();
     void showCountdown();
     void setStatusStyle(const QString& style);

@@ -1,14 +1,20 @@
 #include "ui/PedalsPage.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
+#include <QStyleHints>
+#include <QStyleOptionComboBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/Application.h"
@@ -159,6 +165,8 @@ void PedalsPage::retranslateUi()
         m_exportBtn->setText(QCoreApplication::translate("Quilbex", "Export"));
     if (m_connLed)
         m_connLed->setToolTip(QCoreApplication::translate("Quilbex", "Device connection status"));
+    if (m_renameAction)
+        m_renameAction->setText(QCoreApplication::translate("Quilbex", "Rename…"));
 
     for (int i = 0; i < 3; ++i) {
         if (QLabel* title = m_previewTitles[size_t(i)]) {
@@ -243,13 +251,47 @@ void PedalsPage::onChartEdited(int hostIndex, const CurvePoints& points)
 
 bool PedalsPage::eventFilter(QObject* watched, QEvent* event)
 {
-    // A double click on the profile list renames the selected profile.
-    if (m_profileCombo && watched == m_profileCombo && event->type() == QEvent::MouseButtonDblClick) {
+    if (!m_profileCombo || watched != m_profileCombo)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        // The list would open on the first press and swallow the second one, so a double
+        // click could never reach it. A press on the text therefore waits for a possible
+        // second press before it opens the list; the arrow opens it at once.
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton) {
+        if (mouse->button() != Qt::LeftButton || !m_comboClickTimer)
+            break;
+        QStyleOptionComboBox option;
+        option.initFrom(m_profileCombo);
+        option.subControls = QStyle::SC_All;
+        const QStyle::SubControl hit = m_profileCombo->style()->hitTestComplexControl(
+            QStyle::CC_ComboBox, &option, mouse->position().toPoint(), m_profileCombo);
+        if (hit == QStyle::SC_ComboBoxArrow && !m_comboClickTimer->isActive())
+            break;
+        m_comboPressHeld = true;
+        m_profileCombo->setFocus(Qt::MouseFocusReason);
+        if (m_comboClickTimer->isActive())
+            m_comboClickTimer->stop(); // second press: the double click follows
+        else
+            m_comboClickTimer->start(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        if (m_comboPressHeld && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            m_comboPressHeld = false;
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonDblClick:
+        // A double click on the profile list renames the selected profile.
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            if (m_comboClickTimer)
+                m_comboClickTimer->stop();
             onProfileRename();
             return true;
         }
+        break;
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -8,11 +8,13 @@
 #include "coordination/DeviceConfigModel.h"
 
 class Application;
+class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class QTimer;
 class PedalChannelCard;
 class CurvePreviewWidget;
 struct CurveProfile;
@@ -32,6 +34,10 @@ public:
     PedalChannelCard* card(int hostIndex) const;
     CurvePreviewWidget* preview(int hostIndex) const;
     bool isProfileDirty() const { return m_profileDirty; }
+
+    // With unsaved profile edits asks Save / Discard / Cancel (title: the action's name);
+    // false when the action must not go on. True at once without unsaved edits.
+    bool confirmUnsavedChanges(const QString& title);
 
     // Asks for the file to import (save false) or the export target (save true); shows a
     // QFileDialog unless replaced (tests answer it without a dialog).
@@ -67,7 +73,6 @@ private:
     void applyProfileToModel(const CurveProfile& profile);
     CurveProfile buildProfileFromModel(const QString& name);
     bool saveCurrentProfile(QString* error);
-    bool confirmUnsavedChanges(const QString& title);
     void updateDirtyUi();
     void markProfileDirty();
     void clearProfileDirty();
@@ -90,6 +95,11 @@ private:
     QPushButton* m_saveBtn = nullptr;
     QPushButton* m_importBtn = nullptr;
     QPushButton* m_exportBtn = nullptr;
+    QAction* m_renameAction = nullptr;
+    // A press on the list's text waits this long for a second one (a double click renames)
+    // before it opens the list.
+    QTimer* m_comboClickTimer = nullptr;
+    bool m_comboPressHeld = false;
     bool m_loadingProfile = false;
     bool m_profileDirty = false;
     QString m_currentProfilePath;

@@ -2,6 +2,7 @@
 // whether the editor holds changes that the selected profile does not.
 #include "ui/PedalsPage.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTimer>
 
 #include "app/Application.h"
 #include "coordination/DeviceConfigModel.h"
@@ -25,6 +27,7 @@
 #include "profiles/ProfileFormat.h"
 #include "profiles/ProfileMapping.h"
 #include "ui/CurvePreviewWidget.h"
+#include "ui/FlowLayout.h"
 #include "ui/PedalChannelCard.h"
 
 namespace {
@@ -81,19 +84,24 @@ PedalsPage::ProfileFileChooser& PedalsPage::profileFileChooser()
 void PedalsPage::buildProfileBar(QFrame* bar)
 {
     bar->setObjectName(QStringLiteral("curveProfilesBar"));
-    auto* layout = new QHBoxLayout(bar);
+    // One row where the window is wide enough; otherwise the groups wrap onto more rows, so
+    // every action stays in view without sideways scrolling.
+    auto* layout = new FlowLayout(bar, 10, 8);
     layout->setContentsMargins(12, 8, 12, 8);
-    layout->setSpacing(10);
+    auto group = [] {
+        auto* box = new QHBoxLayout;
+        box->setContentsMargins(0, 0, 0, 0);
+        box->setSpacing(10);
+        return box;
+    };
 
     m_profilesTitle = new QLabel(bar);
     m_profilesTitle->setObjectName(QStringLiteral("curveProfilesTitle"));
     m_profilesTitle->setTextFormat(Qt::RichText);
     m_profilesTitle->setText(QStringLiteral("<b>%1</b>").arg(QCoreApplication::translate("Quilbex", "Profiles")));
-    layout->addWidget(m_profilesTitle);
 
     m_profileCombo = new QComboBox(bar);
     m_profileCombo->setMinimumWidth(220);
-    layout->addWidget(m_profileCombo);
 
     m_newBtn = makeProfileButton(bar, QStringLiteral("new"));
     m_newBtn->setText(QCoreApplication::translate("Quilbex", "New"));
@@ -109,24 +117,47 @@ void PedalsPage::buildProfileBar(QFrame* bar)
     m_exportBtn = makeProfileButton(bar, QStringLiteral("export"));
     m_exportBtn->setText(QCoreApplication::translate("Quilbex", "Export"));
 
-    layout->addWidget(m_newBtn);
-    layout->addWidget(m_deleteBtn);
-    layout->addSpacing(16);
-    layout->addWidget(m_loadBtn);
-    layout->addWidget(m_saveBtn);
-    layout->addSpacing(16);
-    layout->addWidget(m_importBtn);
-    layout->addWidget(m_exportBtn);
-    layout->addStretch();
+    QHBoxLayout* listGroup = group();
+    listGroup->addWidget(m_profilesTitle);
+    listGroup->addWidget(m_profileCombo);
+    layout->addFlowLayout(listGroup);
+    QHBoxLayout* editGroup = group();
+    editGroup->addWidget(m_newBtn);
+    editGroup->addWidget(m_deleteBtn);
+    layout->addFlowLayout(editGroup);
+    QHBoxLayout* storeGroup = group();
+    storeGroup->addWidget(m_loadBtn);
+    storeGroup->addWidget(m_saveBtn);
+    layout->addFlowLayout(storeGroup, 16);
+    QHBoxLayout* fileGroup = group();
+    fileGroup->addWidget(m_importBtn);
+    fileGroup->addWidget(m_exportBtn);
+    layout->addFlowLayout(fileGroup, 16);
 
     m_connLed = new QLabel(bar);
     m_connLed->setObjectName(QStringLiteral("connLed"));
     m_connLed->setFixedSize(12, 12);
     m_connLed->setToolTip(QCoreApplication::translate("Quilbex", "Device connection status"));
-    layout->addWidget(m_connLed);
     m_connLabel = new QLabel(bar);
     m_connLabel->setObjectName(QStringLiteral("connLabel"));
-    layout->addWidget(m_connLabel);
+    QHBoxLayout* connGroup = group();
+    connGroup->addWidget(m_connLed);
+    connGroup->addWidget(m_connLabel);
+    layout->addFlowLayout(connGroup, 0, Qt::AlignRight);
+
+    // Renaming: double click (see eventFilter), the list's context menu, or F2 on the list.
+    m_renameAction = new QAction(m_profileCombo);
+    m_renameAction->setShortcut(QKeySequence(Qt::Key_F2));
+    m_renameAction->setShortcutContext(Qt::WidgetShortcut);
+    connect(m_renameAction, &QAction::triggered, this, [this] { onProfileRename(); });
+    m_profileCombo->addAction(m_renameAction);
+    m_profileCombo->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_comboClickTimer = new QTimer(this);
+    m_comboClickTimer->setSingleShot(true);
+    connect(m_comboClickTimer, &QTimer::timeout, this, [this] {
+        if (m_profileCombo && m_profileCombo->isVisible() && m_profileCombo->isEnabled())
+            m_profileCombo->showPopup();
+    });
 
     connect(m_profileCombo, &QComboBox::activated, this, &PedalsPage::onProfileComboActivated);
     connect(m_profileCombo, &QComboBox::currentIndexChanged, this, [this](int index) {

@@ -45,9 +45,16 @@ private Q_SLOTS:
     {
         const QString sheet = loadSheet();
         QVERIFY(!sheet.isEmpty());
-        QCOMPARE(sheet.count(QLatin1Char('{')), 81);
-        QCOMPARE(sheet.count(QLatin1Char('}')), 81);
+        QCOMPARE(sheet.count(QLatin1Char('{')), 98);
+        QCOMPARE(sheet.count(QLatin1Char('}')), 98);
         QVERIFY(sheet.contains(QLatin1String("#3d8bff")));
+        // Every image the sheet names is in the resources and renders.
+        int images = 0;
+        for (const auto& match : QRegularExpression(QStringLiteral("url\\((:[^)]+)\\)")).globalMatch(sheet)) {
+            QVERIFY2(!QIcon(match.captured(1)).pixmap(10, 10).isNull(), qPrintable(match.captured(1)));
+            ++images;
+        }
+        QVERIFY(images >= 6);
     }
 
     void sheetAddressesEveryNameAndProperty_data()

@@ -1,12 +1,17 @@
-// Every page, in every language, at the window's minimum size: no label or button shows
-// less than its text needs. Set QUILBEX_SCREENSHOT_DIR to also keep a picture of each page.
+// Every page, in every language, at the window's minimum and default size: no label or button
+// shows less than its text needs; the Pedals page keeps every profile action reachable and, at
+// the default size, shows its three columns without sideways scrolling. Set
+// QUILBEX_SCREENSHOT_DIR to also keep a picture of each page.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTextStream>
 #include <QtTest>
@@ -15,6 +20,7 @@
 #include "coordination/SessionCoordinator.h"
 #include "i18n/LanguageManager.h"
 #include "ui/MainWindow.h"
+#include "ui/PedalChannelCard.h"
 
 namespace {
 // A widget inside a scroll area is not cut off by the window: it can be scrolled to.
@@ -49,6 +55,35 @@ bool textFits(QWidget* w, QString* why)
     }
     return true;
 }
+bool inside(QWidget* w, QWidget* view, bool horizontallyOnly = false)
+{
+    const QRect r(w->mapTo(view, QPoint(0, 0)), w->size());
+    return horizontallyOnly ? r.left() >= 0 && r.right() <= view->width() - 1 : view->rect().contains(r);
+}
+
+void checkPedalsPage(QWidget* page, QFrame* bar, bool defaultSize, QStringList* problems)
+{
+    auto* area = page->findChild<QScrollArea*>();
+    QWidget* view = area->viewport();
+    if (defaultSize) {
+        if (area->horizontalScrollBar()->isVisible())
+            *problems << QStringLiteral("Pedals page scrolls sideways");
+        for (PedalChannelCard* card : page->findChildren<PedalChannelCard*>()) {
+            if (!inside(card, view, true))
+                *problems << QStringLiteral("column %1 is cut off").arg(card->pedalIndex());
+        }
+        if (!inside(bar, view))
+            *problems << QStringLiteral("profile bar is cut off");
+    }
+    QList<QWidget*> actions{bar->findChild<QComboBox*>(), bar->findChild<QLabel*>(QStringLiteral("connLabel"))};
+    for (QPushButton* b : bar->findChildren<QPushButton*>())
+        actions << b;
+    for (QWidget* w : actions) {
+        area->ensureWidgetVisible(w, 0, 0);
+        if (!w->isVisible() || !inside(w, view))
+            *problems << QStringLiteral("profile bar: \"%1\" cannot be reached").arg(w->property("text").toString());
+    }
+}
 } // namespace
 
 class TestLayoutFit : public QObject
@@ -65,19 +100,23 @@ private Q_SLOTS:
         qApp->setStyleSheet(QTextStream(&style).readAll());
     }
 
-    void pagesFitAtMinimumSize_data()
+    void pagesFit_data()
     {
         QTest::addColumn<QString>("language");
-        for (const auto& lang : LanguageManager::availableLanguages())
-            QTest::newRow(qPrintable(lang.first)) << lang.first;
+        QTest::addColumn<QSize>("size");
+        for (const auto& lang : LanguageManager::availableLanguages()) {
+            for (const QSize size : {QSize(960, 640), QSize(1280, 780)})
+                QTest::addRow("%s %dx%d", qPrintable(lang.first), size.width(), size.height()) << lang.first << size;
+        }
     }
-    void pagesFitAtMinimumSize()
+    void pagesFit()
     {
         QFETCH(QString, language);
+        QFETCH(QSize, size);
         Application app(Application::simulatedTransportFactory());
         app.languageManager->setLanguage(language);
         MainWindow window(&app);
-        window.resize(window.minimumSize());
+        window.resize(size);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTRY_VERIFY_WITH_TIMEOUT(app.linkState->connected, 5000);
@@ -93,8 +132,14 @@ private Q_SLOTS:
             QWidget* page = stack->currentWidget();
             if (!shots.isEmpty()) {
                 QDir().mkpath(shots);
-                window.grab().save(QStringLiteral("%1/%2-page%3.png").arg(shots, language).arg(row));
+                window.grab().save(QStringLiteral("%1/%2-%3x%4-page%5.png")
+                                       .arg(shots, language)
+                                       .arg(size.width())
+                                       .arg(size.height())
+                                       .arg(row));
             }
+            if (auto* bar = page->findChild<QFrame*>(QStringLiteral("curveProfilesBar")))
+                checkPedalsPage(page, bar, size.width() >= 1280, &problems);
             const auto widgets = page->findChildren<QWidget*>();
             for (QWidget* w : widgets) {
                 if (!w->isVisible())

@@ -1,21 +1,30 @@
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
+#include <QWheelEvent>
 
 #include <memory>
 
 #include "app/Application.h"
 #include "coordination/SessionCoordinator.h"
 #include "i18n/LanguageManager.h"
+#include "profiles/CurveProfileJsonStore.h"
 #include "support/AttachableTransport.h"
 #include "support/MarkingTranslator.h"
 #include "ui/MainWindow.h"
+#include "ui/PedalChannelCard.h"
+#include "ui/PedalsPage.h"
 
 namespace {
 
@@ -26,11 +35,12 @@ const QString kCloseText = QStringLiteral(
     "A firmware update is still running.\n\nClosing Quilbex Control now could interrupt the update and may leave "
     "your pedals in an incomplete state.\n\nAre you sure you want to quit?");
 
-// Answers every message box that comes up while it lives.
+// Answers every message box that comes up while it lives (QMessageBox::Escape: the Escape key).
 class Answerer : public QObject
 {
 public:
-    enum Answer { Yes, No, Escape };
+    using Answer = QMessageBox::StandardButton;
+    static constexpr Answer Yes = QMessageBox::Yes, No = QMessageBox::No, Escape = QMessageBox::Escape;
     explicit Answerer(Answer answer) : m_answer(answer)
     {
         connect(&m_timer, &QTimer::timeout, this, [this] { answerOpenBox(); });
@@ -53,13 +63,19 @@ private:
         if (m_answer == Escape)
             QTest::keyClick(box, Qt::Key_Escape);
         else
-            box->button(m_answer == Yes ? QMessageBox::Yes : QMessageBox::No)->click();
+            box->button(m_answer)->click();
     }
     Answer m_answer;
     QTimer m_timer;
 };
 
 void noLog(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 struct Rig
 {
@@ -134,12 +150,15 @@ private Q_SLOTS:
         QFETCH(bool, yes);
         QFETCH(bool, asks);
         Rig rig;
+        rig.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
         rig.nav()->setCurrentRow(2);
         rig.app->upgradeStatus->state = state;
         QCOMPARE(rig.status(), QStringLiteral("Page: Update"));
 
         Answerer answerer(yes ? Answerer::Yes : Answerer::No);
-        rig.nav()->setCurrentRow(3);
+        QTest::mouseClick(rig.nav()->viewport(), Qt::LeftButton, {},
+                          rig.nav()->visualItemRect(rig.nav()->item(3)).center());
         QCOMPARE(answerer.asked, asks ? 1 : 0);
         if (asks) {
             QCOMPARE(answerer.title, QStringLiteral("Firmware update"));
@@ -148,6 +167,8 @@ private Q_SLOTS:
         }
         const bool stays = asks && yes;
         QCOMPARE(rig.nav()->currentRow(), stays ? 2 : 3);
+        // The highlight stays on the row of the page shown, also after the list handled the click.
+        QTRY_COMPARE(rig.nav()->selectedItems(), QList<QListWidgetItem*>{rig.nav()->item(stays ? 2 : 3)});
         QCOMPARE(rig.pageName(), stays ? QStringLiteral("pageUpdate") : QStringLiteral("pageSettings"));
         QCOMPARE(rig.status(), stays ? QStringLiteral("Page: Update") : QStringLiteral("Page: Settings"));
 
@@ -164,6 +185,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("closes");
         QTest::newRow("starting, yes") << 1 << int(Answerer::Yes) << true;
+        QTest::newRow("unsaved profile, cancel") << 0 << int(QMessageBox::Cancel) << false;
+        QTest::newRow("unsaved profile, discard") << 0 << int(QMessageBox::Discard) << true;
+        QTest::newRow("unsaved profile, save") << 0 << int(QMessageBox::Save) << true;
         QTest::newRow("checking, no") << 2 << int(Answerer::No) << false;
         QTest::newRow("transferring, escape") << 3 << int(Answerer::Escape) << false;
         QTest::newRow("transferring, yes") << 3 << int(Answerer::Yes) << true;
@@ -175,18 +199,120 @@ private Q_SLOTS:
         QFETCH(int, state);
         QFETCH(int, answer);
         QFETCH(bool, closes);
+        const QString profiles = CurveProfileJsonStore::defaultProfilesDirectory();
+        QDir(profiles).removeRecursively(); // fresh built-in profiles
         Rig rig;
         rig.window->show();
         rig.app->upgradeStatus->state = state;
+        const bool unsaved =
+            answer == QMessageBox::Cancel || answer == QMessageBox::Discard || answer == QMessageBox::Save;
+        const QString stored = QDir(profiles).filePath("Default.json");
+        const QByteArray before = readFile(stored);
+        if (unsaved)
+            rig.window->findChild<PedalsPage*>()->card(0)->findChild<QSpinBox*>()->setValue(9);
         Answerer answerer{Answerer::Answer(answer)};
         QCOMPARE(rig.window->close(), closes);
         QCOMPARE(rig.window->isVisible(), !closes);
+        if (unsaved) {
+            QCOMPARE(answerer.text, QStringLiteral("Profile has unsaved changes in the editor."));
+            QCOMPARE(readFile(stored) != before, answer == QMessageBox::Save);
+        }
         const bool busy = state >= 1 && state <= 3;
-        QCOMPARE(answerer.asked, busy ? 1 : 0);
+        QCOMPARE(answerer.asked, busy || unsaved ? 1 : 0);
         if (busy) {
             QCOMPARE(answerer.text, kCloseText);
             QCOMPARE(answerer.defaultButton, QMessageBox::No);
         }
+    }
+
+    // A question about the running update closes when the update ends, and what the user
+    // asked for goes on: the page is shown, the window closes.
+    void questionEndsWithTheUpdate_data()
+    {
+        QTest::addColumn<bool>("leave");
+        QTest::newRow("leave") << true;
+        QTest::newRow("close") << false;
+    }
+    void questionEndsWithTheUpdate()
+    {
+        QFETCH(bool, leave);
+        Rig rig;
+        rig.window->show();
+        rig.nav()->setCurrentRow(2);
+        rig.app->upgradeStatus->state = UpgradeStatus::Transferring;
+        bool asked = false, closedByItself = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || asked)
+                return;
+            asked = true;
+            rig.app->upgradeStatus->state = UpgradeStatus::Installed;
+            rig.app->coordinator->refreshUpgradeBusySignal();
+            closedByItself = !box->isVisible();
+            if (!closedByItself)
+                box->defaultButton()->click(); // the answer that keeps the update guarded
+        });
+        poll.start(10);
+        bool closed = false;
+        if (leave)
+            rig.nav()->setCurrentRow(3);
+        else
+            closed = rig.window->close();
+        QVERIFY(asked);
+        QVERIFY(closedByItself);
+        if (leave)
+            QCOMPARE(rig.pageName(), QStringLiteral("pageSettings"));
+        else
+            QVERIFY(closed);
+    }
+
+    // Over a slider, spin box or list without focus the wheel scrolls the page; with focus
+    // it changes the value.
+    void wheelNeedsFocus_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::newRow("spin box") << "QSpinBox";
+        QTest::newRow("slider") << "QSlider";
+        QTest::newRow("combo box") << "QComboBox";
+    }
+    void wheelNeedsFocus()
+    {
+        QFETCH(QString, type);
+        Rig rig;
+        rig.window->resize(rig.window->minimumSize());
+        rig.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+        auto* page = rig.window->findChild<PedalsPage*>();
+        QWidget* control = nullptr;
+        for (QWidget* w : page->findChildren<QWidget*>()) {
+            if (w->inherits(qPrintable(type)) && w->isVisible()) {
+                control = w;
+                break;
+            }
+        }
+        QVERIFY(control);
+        QScrollBar* scroll = page->findChild<QScrollArea*>()->verticalScrollBar();
+        auto wheel = [&] {
+            const QPoint at = control->rect().center();
+            QWheelEvent event(at, control->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QSpontaneKeyEvent::setSpontaneous(&event);
+            qApp->notify(control, &event);
+        };
+        const QVariant value = control->property(type == "QComboBox" ? "currentIndex" : "value");
+        scroll->setValue(scroll->maximum());
+        QVERIFY(scroll->value() > 0);
+        wheel();
+        QCOMPARE(control->property(type == "QComboBox" ? "currentIndex" : "value"), value);
+        QVERIFY(scroll->value() < scroll->maximum());
+        QVERIFY(!control->hasFocus());
+
+        const int scrolled = scroll->value();
+        control->setFocus();
+        wheel();
+        QVERIFY(control->property(type == "QComboBox" ? "currentIndex" : "value") != value);
+        QCOMPARE(scroll->value(), scrolled);
     }
 
     void languageChangeRetranslates()

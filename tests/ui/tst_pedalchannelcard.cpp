@@ -174,6 +174,7 @@ private Q_SLOTS:
     void resetDuringRun()
     {
         Rig rig;
+        rig.app.linkState->connected = true;
         PedalChannelCard card(1, &rig.app);
         QSignalSpy resetSpy(&card, &PedalChannelCard::calibrationResetRequested);
         card.setLiveValues(2000, 0);

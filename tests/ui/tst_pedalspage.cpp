@@ -125,16 +125,26 @@ private Q_SLOTS:
         QPushButton* save = page.card(1)->findChild<QPushButton*>(QStringLiteral("pedalParamsSaveBtn"));
         QVERIFY(!save->isEnabled());
 
+        // Without pedals nothing that writes to them can be used, and each says why.
+        const QStringList writers{"pedalParamsSaveBtn", "calibrateBtn", "calResetBtn"};
+        for (const QString& name : writers) {
+            auto* b = page.card(1)->findChild<QPushButton*>(name);
+            QVERIFY2(!b->isEnabled(), qPrintable(name));
+            QCOMPARE(b->toolTip(), QStringLiteral("The pedals are not connected."));
+        }
+
         app.linkState->connected = true;
         Q_EMIT app.coordinator->deviceConnectedChanged(true);
         QCOMPARE(page.findChild<QLabel*>(QStringLiteral("connLabel"))->text(), QStringLiteral("Connected"));
         QVERIFY(save->isEnabled()); // enabled without another edit
+        for (const QString& name : writers)
+            QVERIFY(page.card(1)->findChild<QPushButton*>(name)->isEnabled());
 
         app.linkState->connected = false;
         Q_EMIT app.coordinator->deviceConnectedChanged(false);
         QVERIFY(!save->isEnabled());
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(bar(page.card(i), 0)->value(), 0);
+            QCOMPARE(bar(page.card(i), 0)->value(), bar(page.card(i), 0)->minimum()); // empty, not half full
             QCOMPARE(bar(page.card(i), 0)->format(), QStringLiteral("—"));
             QCOMPARE(bar(page.card(i), 1)->format(), QStringLiteral("—"));
             QVERIFY(!page.preview(i)->isMarkerVisible());

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -99,7 +101,8 @@ private Q_SLOTS:
     void deleteAsksAndKeepsOne();
     void deleteRefusesLastProfile();
     void newProfileValidatesAndSaves();
-    void renameByDoubleClick();
+    void rename_data();
+    void rename();
     void importShowsInvalidMessage();
     void exportWritesStoredState();
 
@@ -343,15 +346,40 @@ void TestProfileBar::newProfileValidatesAndSaves()
     QCOMPARE(stored.pedals[1].deadzoneTop, 13);
 }
 
-void TestProfileBar::renameByDoubleClick()
+void TestProfileBar::rename_data()
 {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("double click") << "double click";
+    QTest::newRow("context menu") << "context menu";
+    QTest::newRow("F2") << "F2";
+}
+
+void TestProfileBar::rename()
+{
+    QFETCH(QString, how);
     makePage();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     setDeadzoneTop(0, 5);
     select(QStringLiteral("Default"));
     m_dialogs->thenText(QStringLiteral("iRacing"));
-    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
-                    Qt::NoModifier);
-    QApplication::sendEvent(combo(), &dbl);
+    if (how == "double click") {
+        // As a real double click arrives: press, release, press, double click, release.
+        const QPoint text(20, combo()->height() / 2);
+        QTest::mouseClick(combo(), Qt::LeftButton, {}, text);
+        QVERIFY(!combo()->view()->isVisible()); // an open list would take the second press
+        QTest::mousePress(combo(), Qt::LeftButton, {}, text);
+        QTest::mouseDClick(combo(), Qt::LeftButton, {}, text);
+        QTest::mouseRelease(combo(), Qt::LeftButton, {}, text);
+    } else if (how == "context menu") {
+        QAction* action = combo()->actions().value(0);
+        QVERIFY(action && combo()->contextMenuPolicy() == Qt::ActionsContextMenu);
+        QCOMPARE(action->text(), QStringLiteral("Rename…"));
+        action->trigger();
+    } else {
+        combo()->setFocus();
+        QTest::keyClick(combo(), Qt::Key_F2);
+    }
     QCOMPARE(m_dialogs->seen, QStringList{"Rename profile|New name:"});
     QCOMPARE(m_dialogs->presets, QStringList{"Default"});
     QVERIFY(!QFile::exists(pathOf("Default")));
@@ -360,10 +388,12 @@ void TestProfileBar::renameByDoubleClick()
     QCOMPARE(combo()->currentText(), QStringLiteral("iRacing"));
     QVERIFY(m_page->isProfileDirty()); // renaming does not touch the editor state
 
-    // A right-button double click does nothing.
-    QMouseEvent right(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::RightButton, Qt::RightButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(combo(), &right);
+    // One click on the text opens the list (once no second click can follow); a
+    // right-button double click renames nothing.
+    QTest::mouseDClick(combo(), Qt::RightButton, {}, QPoint(20, combo()->height() / 2));
+    QTest::mouseClick(combo(), Qt::LeftButton, {}, QPoint(20, combo()->height() / 2));
+    QTRY_VERIFY(combo()->view()->isVisible());
+    combo()->hidePopup();
     QCOMPARE(m_dialogs->seen.size(), 1);
 }
 
