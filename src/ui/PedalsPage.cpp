@@ -13,6 +13,7 @@
 
 #include "app/Application.h"
 #include "coordination/DeviceConfigModel.h"
+#include "coordination/GameSwitcher.h"
 #include "coordination/SessionCoordinator.h"
 #include "ui/CurvePreviewWidget.h"
 #include "ui/PedalChannelCard.h"
@@ -89,9 +90,17 @@ PedalsPage::PedalsPage(Application* app, QWidget* parent) : QWidget(parent), m_a
     }
     if (m_application && m_application->runtime)
         connect(m_application->runtime.get(), &PedalRuntimeState::dataChanged, this, &PedalsPage::onRuntimeDataChanged);
-    if (m_application && m_application->coordinator)
+    if (m_application && m_application->coordinator) {
         connect(m_application->coordinator.get(), &SessionCoordinator::deviceConnectedChanged, this,
                 &PedalsPage::setConnectionStatus);
+        connect(m_application->coordinator.get(), &SessionCoordinator::writeAvailabilityChanged, this,
+                [this](bool writable) {
+                    if (writable)
+                        applyPendingGameSwitch();
+                });
+    }
+    if (m_application && m_application->gameSwitcher)
+        connect(m_application->gameSwitcher.get(), &GameSwitcher::switchRequested, this, &PedalsPage::applyGameSwitch);
 
     initProfiles();
 }
@@ -157,6 +166,8 @@ void PedalsPage::retranslateUi()
         m_importBtn->setText(QCoreApplication::translate("Quilbex", "Import"));
     if (m_exportBtn)
         m_exportBtn->setText(QCoreApplication::translate("Quilbex", "Export"));
+    if (m_gamesBtn)
+        m_gamesBtn->setText(QCoreApplication::translate("Quilbex", "Games…"));
     if (m_connLed)
         m_connLed->setToolTip(QCoreApplication::translate("Quilbex", "Device connection status"));
 

@@ -22,6 +22,7 @@
 #include "coordination/DeviceConfigModel.h"
 #include "coordination/SessionCoordinator.h"
 #include "profiles/CurveProfileJsonStore.h"
+#include "profiles/GameBindings.h"
 #include "profiles/ProfileFormat.h"
 #include "profiles/ProfileMapping.h"
 #include "ui/CurvePreviewWidget.h"
@@ -108,6 +109,8 @@ void PedalsPage::buildProfileBar(QFrame* bar)
     m_importBtn->setText(QCoreApplication::translate("Quilbex", "Import"));
     m_exportBtn = makeProfileButton(bar, QStringLiteral("export"));
     m_exportBtn->setText(QCoreApplication::translate("Quilbex", "Export"));
+    m_gamesBtn = makeProfileButton(bar, QStringLiteral("games"));
+    m_gamesBtn->setText(QCoreApplication::translate("Quilbex", "Games…"));
 
     layout->addWidget(m_newBtn);
     layout->addWidget(m_deleteBtn);
@@ -117,6 +120,8 @@ void PedalsPage::buildProfileBar(QFrame* bar)
     layout->addSpacing(16);
     layout->addWidget(m_importBtn);
     layout->addWidget(m_exportBtn);
+    layout->addSpacing(16);
+    layout->addWidget(m_gamesBtn);
     layout->addStretch();
 
     m_connLed = new QLabel(bar);
@@ -139,6 +144,7 @@ void PedalsPage::buildProfileBar(QFrame* bar)
     connect(m_saveBtn, &QPushButton::clicked, this, &PedalsPage::onProfileSave);
     connect(m_importBtn, &QPushButton::clicked, this, &PedalsPage::onProfileImport);
     connect(m_exportBtn, &QPushButton::clicked, this, &PedalsPage::onProfileExport);
+    connect(m_gamesBtn, &QPushButton::clicked, this, &PedalsPage::onProfileGames);
     m_profileCombo->installEventFilter(this);
 }
 
@@ -200,6 +206,8 @@ void PedalsPage::refreshProfileCombo()
         m_loadBtn->setEnabled(count >= 1);
     if (m_exportBtn)
         m_exportBtn->setEnabled(count >= 1 && !selectedProfilePath().isEmpty());
+    if (m_gamesBtn)
+        m_gamesBtn->setEnabled(count >= 1 && !selectedProfilePath().isEmpty());
     updateDirtyUi();
 }
 
@@ -413,6 +421,7 @@ void PedalsPage::onProfileDelete()
         QMessageBox::critical(this, title, orFallback(error, QCoreApplication::translate("Quilbex", "Delete failed")));
         return;
     }
+    GameBindings::removeProfile(QFileInfo(path).fileName());
     refreshProfileCombo();
     clearProfileDirty();
 }
@@ -440,6 +449,8 @@ void PedalsPage::onProfileRename()
         QMessageBox::warning(this, title, orFallback(error, QCoreApplication::translate("Quilbex", "Rename failed")));
         return;
     }
+    if (!newPath.isEmpty())
+        GameBindings::renameProfile(QFileInfo(path).fileName(), QFileInfo(newPath).fileName());
     refreshProfileCombo();
     selectProfileByPath(newPath.isEmpty() ? path : newPath);
 }

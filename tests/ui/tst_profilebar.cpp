@@ -16,6 +16,7 @@
 #include "app/Application.h"
 #include "coordination/DeviceConfigModel.h"
 #include "profiles/CurveProfileJsonStore.h"
+#include "profiles/GameBindings.h"
 #include "ui/PedalChannelCard.h"
 #include "ui/PedalsPage.h"
 
@@ -134,6 +135,7 @@ void TestProfileBar::init()
 {
     m_dir = Store::defaultProfilesDirectory();
     QDir(m_dir).removeRecursively();
+    QSettings().remove(QStringLiteral("games"));
     m_chooserAnswers.clear();
     m_chooserCalls.clear();
     m_dialogs = std::make_unique<DialogScript>();
@@ -301,6 +303,8 @@ void TestProfileBar::deleteAsksAndKeepsOne()
     QCOMPARE(combo()->currentIndex(), 0);
     QVERIFY(!m_page->isProfileDirty());
     QCOMPARE(int(m_app->config->deadTop[2]), 11); // the editor keeps its values
+    // Its games go with it.
+    QCOMPARE(GameBindings::executables(QStringLiteral("iRacing.json")), QStringList());
 }
 
 void TestProfileBar::deleteRefusesLastProfile()
@@ -348,6 +352,7 @@ void TestProfileBar::renameByDoubleClick()
     makePage();
     setDeadzoneTop(0, 5);
     select(QStringLiteral("Default"));
+    QVERIFY(GameBindings::bind(QStringLiteral("Default.json"), QStringLiteral("kart.exe"), nullptr, nullptr));
     m_dialogs->thenText(QStringLiteral("iRacing"));
     QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
                     Qt::NoModifier);
@@ -359,6 +364,8 @@ void TestProfileBar::renameByDoubleClick()
     QCOMPARE(combo()->currentData().toString(), pathOf("iRacing (1)"));
     QCOMPARE(combo()->currentText(), QStringLiteral("iRacing"));
     QVERIFY(m_page->isProfileDirty()); // renaming does not touch the editor state
+    QCOMPARE(GameBindings::executables(QStringLiteral("iRacing (1).json")), QStringList{"kart.exe"});
+    QCOMPARE(GameBindings::executables(QStringLiteral("Default.json")), QStringList());
 
     // A right-button double click does nothing.
     QMouseEvent right(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::RightButton, Qt::RightButton,
