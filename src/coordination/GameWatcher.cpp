@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -35,11 +36,10 @@ struct StatLine
 {
     char state = 0;
     quint64 startTime = 0;
-    QString comm;
 };
 
-// "pid (comm) state ppid ... starttime ...": comm may hold blanks and parentheses, so it
-// ends at the last ')'. The start time is the 22nd field, the 20th after comm.
+// "pid (name) state ppid ... starttime ...": the name may hold blanks and parentheses, so
+// it ends at the last ')'. The start time is the 22nd field, the 20th after the name.
 bool parseStat(const char* text, size_t size, StatLine* out)
 {
     const char* end = text + size;
@@ -53,7 +53,6 @@ bool parseStat(const char* text, size_t size, StatLine* out)
     }
     if (!open || !close || close < open || close + 2 >= end)
         return false;
-    out->comm = QString::fromUtf8(open + 1, int(close - open - 1));
     const char* p = close + 2;
     out->state = *p;
     for (int field = 0; field < 19 && p < end; ++field) {
@@ -70,6 +69,15 @@ bool parseStat(const char* text, size_t size, StatLine* out)
     }
     out->startTime = value;
     return digits;
+}
+
+// Seconds since the process started; its start time is in clock ticks since boot.
+double ageSeconds(quint64 startTicks)
+{
+    static const double ticksPerSecond = double(::sysconf(_SC_CLK_TCK));
+    timespec now{};
+    ::clock_gettime(CLOCK_BOOTTIME, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9 - double(startTicks) / ticksPerSecond;
 }
 
 QString fileNameOf(const QString& path)
@@ -121,9 +129,13 @@ void GameWatcher::setProcRoot(const QString& root)
 
 void GameWatcher::setWatchedExecutables(const QStringList& names)
 {
-    m_watched.clear();
+    QSet<QString> watched;
     for (const QString& name : names)
-        m_watched.insert(name.toLower());
+        watched.insert(name.toLower());
+    if (watched == m_watched)
+        return;
+    m_watched = watched;
+    ++m_watchedVersion;
 }
 
 void GameWatcher::start()
@@ -141,76 +153,101 @@ bool GameWatcher::isActive() const
     return m_timer->isActive();
 }
 
+bool GameWatcher::readProcess(int dirFd, const char* pidName, Process* process, bool commandLine)
+{
+    char path[64];
+    char buffer[8192];
+    std::snprintf(path, sizeof path, "%s/stat", pidName);
+    const ssize_t statSize = readAt(dirFd, path, buffer, 1024);
+    StatLine stat;
+    if (statSize <= 0 || !parseStat(buffer, size_t(statSize), &stat) || stat.state == 'Z' || stat.state == 'X')
+        return false; // gone, or exited and not yet reaped
+    if (stat.startTime != process->startTime)
+        commandLine = true; // a new process under a reused pid
+    process->startTime = stat.startTime;
+    if (commandLine) {
+        std::snprintf(path, sizeof path, "%s/cmdline", pidName);
+        const ssize_t size = readAt(dirFd, path, buffer, sizeof buffer);
+        process->names = size > 0 ? namesFromCommandLine(buffer, size_t(size)) : QStringList();
+        process->lowerNames.clear();
+        for (const QString& name : std::as_const(process->names))
+            process->lowerNames << name.toLower();
+        process->matchedVersion = -1;
+    }
+    return true;
+}
+
 void GameWatcher::scanNow()
 {
     if (m_scanning)
         return;
     m_scanning = true;
     Q_EMIT aboutToScan();
+    ++m_generation;
 
-    QHash<qint64, Process> current;
-    current.reserve(m_processes.size() + 16);
+    // Opening any file of a process costs several microseconds, listing the directory a
+    // fraction of one; a scan lists the table and reads files only of processes not seen
+    // before, of young ones, and of the watched games running (their state and start time).
+    QList<QPair<quint64, Game>> started;
+    QList<Game> ended;
     if (DIR* dir = ::opendir(QFile::encodeName(m_root).constData())) {
         const int dirFd = ::dirfd(dir);
-        char buffer[8192];
         while (const dirent* entry = ::readdir(dir)) {
             const char* name = entry->d_name;
             if (*name < '1' || *name > '9' || std::strspn(name, "0123456789") != std::strlen(name))
                 continue;
-            char path[64];
-            std::snprintf(path, sizeof path, "%s/stat", name);
-            const ssize_t statSize = readAt(dirFd, path, buffer, 1024);
-            StatLine stat;
-            if (statSize <= 0 || !parseStat(buffer, size_t(statSize), &stat))
-                continue;
-            if (stat.state == 'Z' || stat.state == 'X')
-                continue; // exited, not yet reaped
             const qint64 pid = std::strtoll(name, nullptr, 10);
-            Process process;
-            const auto known = m_processes.constFind(pid);
-            if (known != m_processes.constEnd() && known->startTime == stat.startTime && known->comm == stat.comm) {
-                process = *known;
-            } else {
-                process.startTime = stat.startTime;
-                process.comm = stat.comm;
-                std::snprintf(path, sizeof path, "%s/cmdline", name);
-                const ssize_t size = readAt(dirFd, path, buffer, sizeof buffer);
-                if (size > 0)
-                    process.names = namesFromCommandLine(buffer, size_t(size));
+            auto it = m_processes.find(pid);
+            const bool known = it != m_processes.end();
+            if (!known || !it->settled || !it->game.isEmpty()) {
+                Process fresh;
+                Process& process = known ? *it : fresh;
+                const quint64 before = process.startTime;
+                if (!readProcess(dirFd, name, &process, !known || !process.settled))
+                    continue; // left out of this generation: ended below
+                if (known && before != process.startTime && !process.game.isEmpty()) {
+                    ended.append({process.game, pid});
+                    process.game.clear();
+                }
+                // Launchers exec the game, and Wine names the process after it, soon after
+                // the start: a young process is read again at every scan.
+                process.settled = known && ageSeconds(process.startTime) >= kSettleSeconds;
+                if (!known)
+                    it = m_processes.insert(pid, fresh);
             }
-            process.game.clear();
-            for (const QString& candidate : std::as_const(process.names)) {
-                if (m_watched.contains(candidate.toLower())) {
-                    process.game = candidate;
-                    break;
+            Process& process = *it;
+            process.seen = m_generation;
+            if (process.matchedVersion != m_watchedVersion) {
+                process.matchedVersion = m_watchedVersion;
+                QString game;
+                for (int i = 0; i < process.lowerNames.size() && game.isEmpty(); ++i) {
+                    if (m_watched.contains(process.lowerNames.at(i)))
+                        game = process.names.at(i);
+                }
+                if (game != process.game) {
+                    if (!process.game.isEmpty())
+                        ended.append({process.game, pid});
+                    if (!game.isEmpty())
+                        started.append({process.startTime, {game, pid}});
+                    process.game = game;
                 }
             }
-            current.insert(pid, process);
         }
         ::closedir(dir);
     }
-
-    QList<Game> ended;
-    for (auto it = m_processes.constBegin(); it != m_processes.constEnd(); ++it) {
-        if (it->game.isEmpty())
+    for (auto it = m_processes.begin(); it != m_processes.end();) {
+        if (it->seen == m_generation) {
+            ++it;
             continue;
-        const auto now = current.constFind(it.key());
-        if (now == current.constEnd() || now->startTime != it->startTime || now->game != it->game)
+        }
+        if (!it->game.isEmpty())
             ended.append({it->game, it.key()});
-    }
-    QList<QPair<quint64, Game>> started;
-    for (auto it = current.constBegin(); it != current.constEnd(); ++it) {
-        if (it->game.isEmpty())
-            continue;
-        const auto before = m_processes.constFind(it.key());
-        if (before == m_processes.constEnd() || before->startTime != it->startTime || before->game != it->game)
-            started.append({it->startTime, {it->game, it.key()}});
+        it = m_processes.erase(it);
     }
     // Several games found in one scan start in the order they were started.
     std::sort(started.begin(), started.end(), [](const auto& a, const auto& b) {
         return a.first != b.first ? a.first < b.first : a.second.pid < b.second.pid;
     });
-    m_processes.swap(current);
     m_scanning = false;
 
     for (const Game& game : std::as_const(ended))

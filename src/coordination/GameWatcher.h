@@ -15,14 +15,17 @@ class QTimer;
 // show their Windows path there) and by the Windows paths among its arguments; names are
 // matched without regard to case.
 //
-// Each scan reads every process's stat line (state, name, start time); the command line
-// only of processes not seen before, or whose name changed since (an exec, or Wine naming
-// the process after the game).
+// A scan lists the table; it reads the start time and command line only of processes not
+// seen before and, until they are kSettleSeconds old, again at every scan (a launcher
+// exec'ing the game, Wine naming the process after it), and the state of the watched games
+// running. A pid reused between two scans goes unnoticed unless it was a game's: that takes
+// a wrap of the whole pid range within one interval.
 class GameWatcher : public QObject
 {
     Q_OBJECT
 public:
     static constexpr int kScanIntervalMs = 2000;
+    static constexpr int kSettleSeconds = 10;
 
     explicit GameWatcher(QObject* parent = nullptr);
     ~GameWatcher() override;
@@ -62,13 +65,22 @@ private:
     struct Process
     {
         quint64 startTime = 0;
-        QString comm;
         QStringList names; // argv[0]'s file name first, then Windows paths' file names
-        QString game;      // the watched name matched at the last scan, if any
+        QStringList lowerNames;
+        QString game;            // the watched name it matches, if any
+        int matchedVersion = -1; // of the watched set that game was matched against
+        quint64 seen = 0;        // scan generation
+        bool settled = false;    // its command line taken as final
     };
+
+    // Reads the stat line (false when the process is gone or a zombie) and, when asked or
+    // when the start time shows a new process, the command line.
+    static bool readProcess(int dirFd, const char* pidName, Process* process, bool commandLine);
 
     QString m_root = QStringLiteral("/proc");
     QSet<QString> m_watched; // lower case
+    int m_watchedVersion = 0;
+    quint64 m_generation = 0;
     QHash<qint64, Process> m_processes;
     QTimer* m_timer = nullptr;
     bool m_scanning = false;
