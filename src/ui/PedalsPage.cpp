@@ -93,11 +93,14 @@ PedalsPage::PedalsPage(Application* app, QWidget* parent) : QWidget(parent), m_a
     if (m_application && m_application->coordinator) {
         connect(m_application->coordinator.get(), &SessionCoordinator::deviceConnectedChanged, this,
                 &PedalsPage::setConnectionStatus);
-        connect(m_application->coordinator.get(), &SessionCoordinator::writeAvailabilityChanged, this,
-                [this](bool writable) {
-                    if (writable)
-                        applyPendingGameSwitch();
-                });
+        // Queued: the coordinator reports this from inside its own connect or write steps.
+        connect(
+            m_application->coordinator.get(), &SessionCoordinator::writeAvailabilityChanged, this,
+            [this](bool writable) {
+                if (writable)
+                    applyPendingGameSwitch();
+            },
+            Qt::QueuedConnection);
     }
     if (m_application && m_application->gameSwitcher)
         connect(m_application->gameSwitcher.get(), &GameSwitcher::switchRequested, this, &PedalsPage::applyGameSwitch);

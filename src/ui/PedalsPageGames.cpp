@@ -82,7 +82,7 @@ void PedalsPage::applyPendingGameSwitch()
     if (!coordinator->canWrite()) {
         // Not connected, settings not read yet, or restarting after a write: applied once
         // the pedals can take it (writeAvailabilityChanged), unless a newer switch comes first.
-        if (!restoring)
+        if (!change.gameEnded)
             showStatus(QCoreApplication::translate("Quilbex",
                                                    "%1 started: profile %2 will be applied when the pedals are ready.")
                            .arg(change.exe, name));
