@@ -124,7 +124,10 @@ void PedalsPage::applyPendingGameSwitch()
                              .arg(change.exe, name));
         return;
     }
-    PedalChannelCard::markAllDirty(); // offered for SAVE again should the write fail
+    // Offered for SAVE again should the write fail; the editor itself stays clean.
+    m_loadingProfile = true;
+    PedalChannelCard::markAllDirty();
+    m_loadingProfile = false;
     coordinator->requestWriteConfig();
     // A successful write leaves nothing confirmed until the pedals are read again.
     if (coordinator->hasConfirmedConfig()) {
