@@ -5,6 +5,7 @@
 #   share/icons/hicolor/<N>x<N>/apps/quilbex-control.png (rendered from the application SVG)
 #   share/icons/hicolor/scalable/apps/quilbex-control.svg
 #   lib/udev/rules.d/70-quilbex-pedals.rules
+#   lib/systemd/user/quilbex-watch.service               (installed, not enabled)
 # `cpack -G DEB` (scripts/package.sh) turns that into quilbex-control_<version>_<arch>.deb.
 
 if(NOT CMAKE_SYSTEM_NAME STREQUAL "Linux")
@@ -23,6 +24,13 @@ configure_file(${QUILBEX_LINUX_DIR}/com.quilbex.control.metainfo.xml.in
 install(FILES ${PROJECT_BINARY_DIR}/packaging/com.quilbex.control.metainfo.xml DESTINATION share/metainfo)
 # Not CMAKE_INSTALL_LIBDIR: udev looks in lib/udev/rules.d whatever the multiarch libdir is.
 install(FILES ${QUILBEX_LINUX_DIR}/70-quilbex-pedals.rules DESTINATION lib/udev/rules.d)
+# The user unit names quilbex-cli where this install puts it (/usr/bin in the package,
+# /usr/local/bin under that prefix), so the prefix is read at install time.
+install(CODE "
+    file(READ \"${QUILBEX_LINUX_DIR}/quilbex-watch.service.in\" unit)
+    string(REPLACE \"@QUILBEX_BINDIR@\" \"\${CMAKE_INSTALL_PREFIX}/bin\" unit \"\${unit}\")
+    file(WRITE \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/lib/systemd/user/quilbex-watch.service\" \"\${unit}\")
+")
 install(FILES ${QUILBEX_APP_SVG} DESTINATION share/icons/hicolor/scalable/apps
         RENAME ${QUILBEX_ICON_NAME}.svg)
 

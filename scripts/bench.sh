@@ -33,7 +33,7 @@ echo "bench: building (release) in $BUILD" >&2
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILBEX_BUILD_TESTS=OFF \
     -DQUILBEX_BUILD_BENCH=ON -DQUILBEX_SHARED_LIBS=OFF >/dev/null
 cmake --build "$BUILD" --parallel "$(nproc)" --target quilbex-control bench_startup bench_app_live \
-    bench_pedals_live bench_config_roundtrip bench_firmware_transfer
+    bench_pedals_live bench_config_roundtrip bench_firmware_transfer bench_gamewatcher
 APP="$BUILD/src/app/quilbex-control"
 [[ -x "$APP" ]] || APP="$(find "$BUILD" -name quilbex-control -type f -perm -u+x | head -n 1)"
 BENCH="$BUILD/bench"
@@ -170,6 +170,11 @@ for ((i = 0; i < firmware_runs; ++i)); do
 done
 read -r fw_med fw_max < <(stats <"$SCRATCH/fw_transfer.txt")
 
+# --- game watcher ---------------------------------------------------------------------
+echo "bench: game watcher on this machine's process table for ${live_seconds} s" >&2
+gw_out="$SCRATCH/gamewatcher.txt"
+run_bench "$gw_out" "$BENCH/bench_gamewatcher" "$live_seconds"
+
 # --- table ----------------------------------------------------------------------------
 runs() { if [[ $1 -eq 1 ]]; then echo "1 run"; else echo "$1 runs"; fi; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
@@ -218,4 +223,8 @@ mode="full"; [[ $quick -eq 1 ]] && mode="quick"
         "$(val "$rt_out" until_reopened_median_ms) / $(val "$rt_out" read_back_median_ms) ms" ""
     row "55,296-byte firmware transfer ($(runs "$firmware_runs"))" "$fw_med ms" \
         "worst $fw_max ms; $(ratio "$fw_med" "$fw_floor")x floor" "floor ${fw_floor} ms ($fw_reports replies)"
+    row "game watcher, one scan every 2 s ($(val "$gw_out" processes) processes)" \
+        "$(val "$gw_out" scan_share_percent) %" \
+        "scan $(val "$gw_out" scan_cpu_ms) ms; whole run $(val "$gw_out" run_cpu_share_percent) %" \
+        "well under 0.1 % of one core"
 } >&3

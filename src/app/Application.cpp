@@ -1,6 +1,8 @@
 #include "app/Application.h"
 
 #include "coordination/DeviceConfigModel.h"
+#include "coordination/GameSwitcher.h"
+#include "coordination/GameWatcher.h"
 #include "coordination/SessionCoordinator.h"
 #include "device/HidapiTransport.h"
 #include "device/QuilbexProtocolV1.h"
@@ -30,6 +32,8 @@ Application::Application(const TransportFactory& transportFactory, QObject* pare
     coordinator =
         std::make_unique<SessionCoordinator>(linkState.get(), config.get(), runtime.get(), upgradeStatus.get(), this);
     languageManager = std::make_unique<LanguageManager>(this);
+    gameWatcher = std::make_unique<GameWatcher>();
+    gameSwitcher = std::make_unique<GameSwitcher>(gameWatcher.get());
 
     coordinator->setTransport(transport.get());
     coordinator->setProtocol(protocol.get());
@@ -37,6 +41,8 @@ Application::Application(const TransportFactory& transportFactory, QObject* pare
 
 Application::~Application()
 {
+    gameSwitcher.reset();
+    gameWatcher.reset();
     languageManager.reset();
     coordinator.reset();
     protocol.reset();

@@ -12,6 +12,8 @@ class IHidTransport;
 class IQuilbexProtocol;
 class SessionCoordinator;
 class LanguageManager;
+class GameWatcher;
+class GameSwitcher;
 
 // Creates, owns and wires the long-lived non-visual objects. Members are created in
 // declaration order and destroyed in exactly the reverse order.
@@ -37,6 +39,9 @@ public:
     std::unique_ptr<IQuilbexProtocol> protocol;
     std::unique_ptr<SessionCoordinator> coordinator;
     std::unique_ptr<LanguageManager> languageManager;
+    // Game-aware profiles: created idle; the window and quilbex-cli watch start the watcher.
+    std::unique_ptr<GameWatcher> gameWatcher;
+    std::unique_ptr<GameSwitcher> gameSwitcher;
 
     // Pointers, for callers that only read.
     SessionCoordinator* sessionCoordinator() const { return coordinator.get(); }

@@ -10,6 +10,8 @@
 #include "app/Application.h"
 #include "app/Version.h"
 #include "app/DebugLog.h"
+#include "app/WindowLock.h"
+#include "coordination/GameWatcher.h"
 #include "i18n/LanguageManager.h"
 #include "ui/MainWindow.h"
 #include "ui/WidgetHooks.h"
@@ -51,6 +53,9 @@ int main(int argc, char* argv[])
 
         auto window = std::make_unique<MainWindow>(application.get());
         window->show();
+        // quilbex-cli watch leaves the pedals to the window while this lock is held.
+        const auto windowLock = WindowLock::acquire();
+        application->gameWatcher->start();
         // Start-up measurements (scripts/bench.sh) end the run once the first window is up.
         if (qEnvironmentVariableIsSet("QUILBEX_EXIT_AFTER_SHOW"))
             QTimer::singleShot(0, &app, &QCoreApplication::quit);

@@ -14,6 +14,10 @@ int runMonitor(const QStringList& args);
 int runBackup(const QStringList& args);
 int runApply(const QStringList& args);
 int runFlash(const QStringList& args);
+int runGames(const QStringList& args);
+int runBind(const QStringList& args);
+int runUnbind(const QStringList& args);
+int runWatch(const QStringList& args);
 
 // Per-pedal differences as lines such as "brake filter: 3 (expected 2)"; empty when equal.
 QStringList configDifferences(const DeviceConfigModel& actual, const DeviceConfigModel& expected);

@@ -23,6 +23,10 @@ const Command kCommands[] = {
     {"backup", "Save the pedals' configuration as a profile file.", cli::runBackup},
     {"apply", "Write a profile file to the pedals and verify it.", cli::runApply},
     {"flash", "Install a firmware file (.bin).", cli::runFlash},
+    {"games", "List the game executables bound to each profile and which are running.", cli::runGames},
+    {"bind", "Bind a game executable to a profile.", cli::runBind},
+    {"unbind", "Remove a game executable's binding from a profile.", cli::runUnbind},
+    {"watch", "Apply the bound profile whenever a game starts, until interrupted.", cli::runWatch},
 };
 
 QString usage()

@@ -19,6 +19,7 @@
 
 #include "app/Application.h"
 #include "coordination/DeviceConfigModel.h"
+#include "coordination/GameSwitcher.h"
 #include "coordination/SessionCoordinator.h"
 #include "ui/CurvePreviewWidget.h"
 #include "ui/PedalChannelCard.h"
@@ -95,9 +96,20 @@ PedalsPage::PedalsPage(Application* app, QWidget* parent) : QWidget(parent), m_a
     }
     if (m_application && m_application->runtime)
         connect(m_application->runtime.get(), &PedalRuntimeState::dataChanged, this, &PedalsPage::onRuntimeDataChanged);
-    if (m_application && m_application->coordinator)
+    if (m_application && m_application->coordinator) {
         connect(m_application->coordinator.get(), &SessionCoordinator::deviceConnectedChanged, this,
                 &PedalsPage::setConnectionStatus);
+        // Queued: the coordinator reports this from inside its own connect or write steps.
+        connect(
+            m_application->coordinator.get(), &SessionCoordinator::writeAvailabilityChanged, this,
+            [this](bool writable) {
+                if (writable)
+                    applyPendingGameSwitch();
+            },
+            Qt::QueuedConnection);
+    }
+    if (m_application && m_application->gameSwitcher)
+        connect(m_application->gameSwitcher.get(), &GameSwitcher::switchRequested, this, &PedalsPage::applyGameSwitch);
 
     initProfiles();
 }
@@ -163,6 +175,8 @@ void PedalsPage::retranslateUi()
         m_importBtn->setText(QCoreApplication::translate("Quilbex", "Import"));
     if (m_exportBtn)
         m_exportBtn->setText(QCoreApplication::translate("Quilbex", "Export"));
+    if (m_gamesBtn)
+        m_gamesBtn->setText(QCoreApplication::translate("Quilbex", "Games…"));
     if (m_connLed)
         m_connLed->setToolTip(QCoreApplication::translate("Quilbex", "Device connection status"));
     if (m_renameAction)

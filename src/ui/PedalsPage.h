@@ -18,6 +18,7 @@ class QTimer;
 class PedalChannelCard;
 class CurvePreviewWidget;
 struct CurveProfile;
+struct GameSwitch;
 
 // Page 1: the three pedal columns with their charts and live data, and the profile bar.
 // The columns and live data are in PedalsPage.cpp, the profile bar in PedalsPageProfiles.cpp.
@@ -45,6 +46,12 @@ public:
                                                      const QString& filter, bool save)>;
     static ProfileFileChooser& profileFileChooser();
 
+    // A game's profile switch: the profile goes into the editor (as Load does) and to the
+    // pedals (one whole-configuration write, none when they already hold it). Nothing is
+    // switched while the editor holds unsaved changes; a switch waits while nothing may be
+    // written. The status bar tells what happened.
+    void applyGameSwitch(const GameSwitch& change);
+
 private Q_SLOTS:
     void setConnectionStatus(bool connected);
     void onRuntimeDataChanged();
@@ -56,6 +63,7 @@ private Q_SLOTS:
     void onProfileImport();
     void onProfileExport();
     void onProfileComboActivated(int index);
+    void onProfileGames();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -78,6 +86,8 @@ private:
     void clearProfileDirty();
     void onProfileRename();
     QString selectedProfilePath() const;
+    void applyPendingGameSwitch();
+    void showStatus(const QString& text);
 
     Application* m_application = nullptr;
     QScrollArea* m_scrollArea = nullptr;
@@ -100,7 +110,12 @@ private:
     // before it opens the list.
     QTimer* m_comboClickTimer = nullptr;
     bool m_comboPressHeld = false;
+    QPushButton* m_gamesBtn = nullptr;
     bool m_loadingProfile = false;
     bool m_profileDirty = false;
     QString m_currentProfilePath;
+    std::unique_ptr<GameSwitch> m_pendingSwitch;
+    // What the pedals held before the first game's profile, and the profile selected then.
+    std::unique_ptr<DeviceConfigModel> m_beforeGames;
+    QString m_beforeGamesPath;
 };

@@ -24,6 +24,7 @@
 #include "coordination/DeviceConfigModel.h"
 #include "coordination/SessionCoordinator.h"
 #include "profiles/CurveProfileJsonStore.h"
+#include "profiles/GameBindings.h"
 #include "profiles/ProfileFormat.h"
 #include "profiles/ProfileMapping.h"
 #include "ui/CurvePreviewWidget.h"
@@ -116,6 +117,8 @@ void PedalsPage::buildProfileBar(QFrame* bar)
     m_importBtn->setText(QCoreApplication::translate("Quilbex", "Import"));
     m_exportBtn = makeProfileButton(bar, QStringLiteral("export"));
     m_exportBtn->setText(QCoreApplication::translate("Quilbex", "Export"));
+    m_gamesBtn = makeProfileButton(bar, QStringLiteral("games"));
+    m_gamesBtn->setText(QCoreApplication::translate("Quilbex", "Games…"));
 
     QHBoxLayout* listGroup = group();
     listGroup->addWidget(m_profilesTitle);
@@ -133,6 +136,9 @@ void PedalsPage::buildProfileBar(QFrame* bar)
     fileGroup->addWidget(m_importBtn);
     fileGroup->addWidget(m_exportBtn);
     layout->addFlowLayout(fileGroup, 16);
+    QHBoxLayout* gamesGroup = group();
+    gamesGroup->addWidget(m_gamesBtn);
+    layout->addFlowLayout(gamesGroup, 16);
 
     m_connLed = new QLabel(bar);
     m_connLed->setObjectName(QStringLiteral("connLed"));
@@ -170,6 +176,7 @@ void PedalsPage::buildProfileBar(QFrame* bar)
     connect(m_saveBtn, &QPushButton::clicked, this, &PedalsPage::onProfileSave);
     connect(m_importBtn, &QPushButton::clicked, this, &PedalsPage::onProfileImport);
     connect(m_exportBtn, &QPushButton::clicked, this, &PedalsPage::onProfileExport);
+    connect(m_gamesBtn, &QPushButton::clicked, this, &PedalsPage::onProfileGames);
     m_profileCombo->installEventFilter(this);
 }
 
@@ -231,6 +238,8 @@ void PedalsPage::refreshProfileCombo()
         m_loadBtn->setEnabled(count >= 1);
     if (m_exportBtn)
         m_exportBtn->setEnabled(count >= 1 && !selectedProfilePath().isEmpty());
+    if (m_gamesBtn)
+        m_gamesBtn->setEnabled(count >= 1 && !selectedProfilePath().isEmpty());
     updateDirtyUi();
 }
 
@@ -444,6 +453,7 @@ void PedalsPage::onProfileDelete()
         QMessageBox::critical(this, title, orFallback(error, QCoreApplication::translate("Quilbex", "Delete failed")));
         return;
     }
+    GameBindings::removeProfile(QFileInfo(path).fileName());
     refreshProfileCombo();
     clearProfileDirty();
 }
@@ -471,6 +481,8 @@ void PedalsPage::onProfileRename()
         QMessageBox::warning(this, title, orFallback(error, QCoreApplication::translate("Quilbex", "Rename failed")));
         return;
     }
+    if (!newPath.isEmpty())
+        GameBindings::renameProfile(QFileInfo(path).fileName(), QFileInfo(newPath).fileName());
     refreshProfileCombo();
     selectProfileByPath(newPath.isEmpty() ? path : newPath);
 }

@@ -1,5 +1,6 @@
 #include "ui/SettingsPage.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -10,6 +11,7 @@
 
 #include "app/Application.h"
 #include "i18n/LanguageManager.h"
+#include "profiles/GameBindings.h"
 
 SettingsPage::SettingsPage(Application* application, QWidget* parent) : QWidget(parent), m_application(application)
 {
@@ -49,6 +51,16 @@ SettingsPage::SettingsPage(Application* application, QWidget* parent) : QWidget(
     themeRow->addWidget(m_themeKey);
     themeRow->addWidget(m_themeValue, 1);
     cardLayout->addLayout(themeRow);
+
+    // Game-aware profiles (the bindings are edited from the Pedals page's profile bar).
+    m_switchOnStart = new QCheckBox(card);
+    m_switchOnStart->setChecked(GameBindings::switchOnStart());
+    m_returnOnEnd = new QCheckBox(card);
+    m_returnOnEnd->setChecked(GameBindings::returnOnEnd());
+    connect(m_switchOnStart, &QCheckBox::toggled, this, [](bool on) { GameBindings::setSwitchOnStart(on); });
+    connect(m_returnOnEnd, &QCheckBox::toggled, this, [](bool on) { GameBindings::setReturnOnEnd(on); });
+    cardLayout->addWidget(m_switchOnStart);
+    cardLayout->addWidget(m_returnOnEnd);
 
     root->addWidget(card);
     root->addStretch();
@@ -109,6 +121,8 @@ void SettingsPage::retranslateUi()
     m_languageKey->setText(QCoreApplication::translate("Quilbex", "Language"));
     m_themeKey->setText(QCoreApplication::translate("Quilbex", "Theme"));
     m_themeValue->setText(QCoreApplication::translate("Quilbex", "Light (placeholder)"));
+    m_switchOnStart->setText(QCoreApplication::translate("Quilbex", "Switch profiles when a game starts"));
+    m_returnOnEnd->setText(QCoreApplication::translate("Quilbex", "Return to the previous profile when the game ends"));
 }
 
 void SettingsPage::changeEvent(QEvent* event)

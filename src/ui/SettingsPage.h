@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class Application;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 
@@ -31,6 +32,8 @@ private:
     QComboBox* m_languageCombo = nullptr;
     QLabel* m_themeKey = nullptr;
     QLabel* m_themeValue = nullptr;
+    QCheckBox* m_switchOnStart = nullptr;
+    QCheckBox* m_returnOnEnd = nullptr;
     // True while the page itself fills or moves the combo box, so that doing so never
     // switches the language.
     bool m_updatingCombo = false;

@@ -108,7 +108,8 @@ private Q_SLOTS:
     void helpOfEveryCommand_data()
     {
         QTest::addColumn<QString>("command");
-        for (const char* c : {"devices", "info", "monitor", "backup", "apply", "flash"})
+        for (const char* c :
+             {"devices", "info", "monitor", "backup", "apply", "flash", "games", "bind", "unbind", "watch"})
             QTest::newRow(c) << QString::fromLatin1(c);
     }
 

@@ -195,6 +195,10 @@ private Q_SLOTS:
         QVERIFY(metainfo.contains(
             QStringLiteral("<launchable type=\"desktop-id\">%1</launchable>").arg(QLatin1String(kDesktopName))));
         QVERIFY(metainfo.contains(QStringLiteral("<icon type=\"stock\">%1</icon>").arg(icon)));
+
+        // The user unit starts the quilbex-cli of this install, whatever its prefix.
+        const QString unit = readText(m_root + QStringLiteral("/lib/systemd/user/quilbex-watch.service"));
+        QVERIFY(unit.contains(QStringLiteral("\nExecStart=/usr/bin/quilbex-cli watch\n")));
     }
 
     void installPlacesNothingElse()
@@ -206,7 +210,7 @@ private Q_SLOTS:
             R"(^(bin/quilbex-(control|cli)|share/applications/quilbex-control\.desktop|)"
             R"(share/metainfo/com\.quilbex\.control\.metainfo\.xml|)"
             R"(share/icons/hicolor/(\d+x\d+/apps/quilbex-control\.png|scalable/apps/quilbex-control\.svg)|)"
-            R"(lib/udev/rules\.d/70-quilbex-pedals\.rules|)"
+            R"(lib/udev/rules\.d/70-quilbex-pedals\.rules|lib/systemd/user/quilbex-watch\.service|)"
             R"(lib/quilbex-control/libquilbex_(core|widgets)\.so)$)"));
         QDirIterator it(m_dest.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
         while (it.hasNext()) {

@@ -18,6 +18,7 @@
 #include "app/Application.h"
 #include "coordination/DeviceConfigModel.h"
 #include "profiles/CurveProfileJsonStore.h"
+#include "profiles/GameBindings.h"
 #include "ui/PedalChannelCard.h"
 #include "ui/PedalsPage.h"
 
@@ -137,6 +138,7 @@ void TestProfileBar::init()
 {
     m_dir = Store::defaultProfilesDirectory();
     QDir(m_dir).removeRecursively();
+    QSettings().remove(QStringLiteral("games"));
     m_chooserAnswers.clear();
     m_chooserCalls.clear();
     m_dialogs = std::make_unique<DialogScript>();
@@ -304,6 +306,8 @@ void TestProfileBar::deleteAsksAndKeepsOne()
     QCOMPARE(combo()->currentIndex(), 0);
     QVERIFY(!m_page->isProfileDirty());
     QCOMPARE(int(m_app->config->deadTop[2]), 11); // the editor keeps its values
+    // Its games go with it.
+    QCOMPARE(GameBindings::executables(QStringLiteral("iRacing.json")), QStringList());
 }
 
 void TestProfileBar::deleteRefusesLastProfile()
@@ -362,6 +366,7 @@ void TestProfileBar::rename()
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     setDeadzoneTop(0, 5);
     select(QStringLiteral("Default"));
+    QVERIFY(GameBindings::bind(QStringLiteral("Default.json"), QStringLiteral("kart.exe"), nullptr, nullptr));
     m_dialogs->thenText(QStringLiteral("iRacing"));
     if (how == "double click") {
         // As a real double click arrives: press, release, press, double click, release.
@@ -387,6 +392,8 @@ void TestProfileBar::rename()
     QCOMPARE(combo()->currentData().toString(), pathOf("iRacing (1)"));
     QCOMPARE(combo()->currentText(), QStringLiteral("iRacing"));
     QVERIFY(m_page->isProfileDirty()); // renaming does not touch the editor state
+    QCOMPARE(GameBindings::executables(QStringLiteral("iRacing (1).json")), QStringList{"kart.exe"});
+    QCOMPARE(GameBindings::executables(QStringLiteral("Default.json")), QStringList());
 
     // One click on the text opens the list (once no second click can follow); a
     // right-button double click renames nothing.
