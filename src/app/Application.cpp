@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "coordination/ConfigHistory.h"
 #include "coordination/DeviceConfigModel.h"
 #include "coordination/SessionCoordinator.h"
 #include "device/HidapiTransport.h"
@@ -27,18 +28,22 @@ Application::Application(const TransportFactory& transportFactory, QObject* pare
     upgradeStatus = std::make_unique<UpgradeStatus>();
     transport = transportFactory ? transportFactory() : nullptr;
     protocol = std::make_unique<QuilbexProtocolV1>(transport.get());
+    history = std::make_unique<ConfigHistory>(
+        ConfigHistory::defaultFilePath(dynamic_cast<SimulatedPedals*>(transport.get()) != nullptr));
     coordinator =
         std::make_unique<SessionCoordinator>(linkState.get(), config.get(), runtime.get(), upgradeStatus.get(), this);
     languageManager = std::make_unique<LanguageManager>(this);
 
     coordinator->setTransport(transport.get());
     coordinator->setProtocol(protocol.get());
+    coordinator->setHistory(history.get());
 }
 
 Application::~Application()
 {
     languageManager.reset();
     coordinator.reset();
+    history.reset();
     protocol.reset();
     transport.reset();
     upgradeStatus.reset();

@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "app/Application.h"
+#include "coordination/ConfigHistory.h"
 #include "coordination/DeviceConfigModel.h"
 #include "coordination/PedalCardLayer.h"
 #include "coordination/SessionCoordinator.h"
@@ -144,6 +145,16 @@ public:
         if (PedalChannelCard* card = PedalChannelCard::registeredCard(hostIndex))
             card->showSavedFlash();
     }
+    bool isCardDirty(int hostIndex) const override
+    {
+        const PedalChannelCard* card = PedalChannelCard::registeredCard(hostIndex);
+        return card && card->isDirty();
+    }
+    void setCardDirty(int hostIndex) override
+    {
+        if (PedalChannelCard* card = PedalChannelCard::registeredCard(hostIndex))
+            card->restoreDirty();
+    }
 };
 
 CardRegistry g_registry;
@@ -189,6 +200,9 @@ PedalChannelCard::PedalChannelCard(int hostIndex, Application* application, QWid
         g_cards[size_t(m_hostIndex)] = this;
         PedalCardLayer::setRegistry(&g_registry);
     }
+    if (m_application && m_application->coordinator)
+        connect(m_application->coordinator.get(), &SessionCoordinator::writeAvailabilityChanged, this,
+                [this] { refreshSaveButton(); });
     refreshSaveButton();
 }
 
@@ -477,23 +491,16 @@ void PedalChannelCard::retranslateUi()
     if (m_curveLabel)
         m_curveLabel->setText(QCoreApplication::translate("Quilbex", "Curve"));
     if (m_calibrateButton) {
-        m_calibrateButton->setToolTip(QCoreApplication::translate(
-            "Quilbex", "Toggle calibration mode (auto-stops in 15 s).\nPress the full pedal travel before stopping."));
         m_calibrateButton->setText(m_calibrating ? QCoreApplication::translate("Quilbex", "Stop Calibration")
                                                  : QCoreApplication::translate("Quilbex", "Start Calibration"));
     }
     if (m_resetButton) {
         m_resetButton->setText(QCoreApplication::translate("Quilbex", "Reset"));
-        m_resetButton->setToolTip(QCoreApplication::translate("Quilbex", "Clear calibration data for this channel"));
     }
     if (m_filterSlider)
         m_filterSlider->setToolTip(
             QCoreApplication::translate("Quilbex", "Filter strength: 0 = fastest response, 6 = smoothest"));
     if (m_saveButton) {
-        m_saveButton->setToolTip(QCoreApplication::translate(
-            "Quilbex",
-            "Write this column's deadzone, filter, and curve to the device. Unsaved changes on other "
-            "columns are not sent."));
         m_saveButton->setText(m_savedFlashActive ? QCoreApplication::translate("Quilbex", "SAVED")
                                                  : QCoreApplication::translate("Quilbex", "SAVE"));
     }
@@ -512,6 +519,7 @@ void PedalChannelCard::retranslateUi()
         showCountdown();
     else if (m_statusLabel)
         m_statusLabel->setText(translatedKey(m_calibrationStatus.toUtf8().constData()));
+    refreshWriteControls(); // the tool tips of SAVE and the calibration buttons
 }
 
 void PedalChannelCard::changeEvent(QEvent* event)
@@ -681,12 +689,46 @@ void PedalChannelCard::loadFromConfig(const DeviceConfigModel& m)
 
 void PedalChannelCard::refreshSaveButton()
 {
-    if (!m_saveButton || m_savedFlashActive)
-        return;
-    m_saveButton->setText(QCoreApplication::translate("Quilbex", "SAVE"));
-    setSaveStyle(QString::fromLatin1(kSaveTemplate).arg(pedalColor(m_hostIndex).name()));
+    if (m_saveButton && !m_savedFlashActive) {
+        m_saveButton->setText(QCoreApplication::translate("Quilbex", "SAVE"));
+        setSaveStyle(QString::fromLatin1(kSaveTemplate).arg(pedalColor(m_hostIndex).name()));
+    }
+    refreshWriteControls();
+}
+
+// SAVE and the calibration buttons write to the pedals: they are offered only while the
+// coordinator may write (connected, settings read, not restarting, no firmware transfer),
+// and say why not otherwise. A running calibration can always be stopped.
+void PedalChannelCard::refreshWriteControls()
+{
+    const SessionCoordinator* coordinator = m_application ? m_application->coordinator.get() : nullptr;
     const bool connected = m_application && m_application->linkState && m_application->linkState->connected;
-    m_saveButton->setEnabled(connected && m_dirty);
+    const bool writable = coordinator ? coordinator->canWrite() : connected;
+    const QString why = coordinator ? coordinator->writeBlockedReason() : QString();
+    if (m_saveButton && !m_savedFlashActive) {
+        m_saveButton->setEnabled(writable && m_dirty);
+        m_saveButton->setToolTip(m_dirty && !writable && !why.isEmpty()
+                                     ? why
+                                     : QCoreApplication::translate("Quilbex",
+                                                                   "Write this column's deadzone, filter, and curve to "
+                                                                   "the device. Unsaved changes on other columns are "
+                                                                   "not sent."));
+    }
+    const bool calibrationWritable = writable || !coordinator;
+    if (m_calibrateButton) {
+        m_calibrateButton->setEnabled(calibrationWritable || m_calibrating);
+        m_calibrateButton->setToolTip(calibrationWritable || m_calibrating ? QCoreApplication::translate(
+                                          "Quilbex",
+                                          "Toggle calibration mode (auto-stops in 15 s).\nPress the "
+                                          "full pedal travel before stopping.")
+                                                                           : why);
+    }
+    if (m_resetButton) {
+        m_resetButton->setEnabled(calibrationWritable);
+        m_resetButton->setToolTip(
+            calibrationWritable ? QCoreApplication::translate("Quilbex", "Clear calibration data for this channel")
+                                : why);
+    }
 }
 
 void PedalChannelCard::endSavedFlash()
@@ -728,6 +770,13 @@ void PedalChannelCard::clearDirty()
 {
     endSavedFlash();
     m_dirty = false;
+    refreshSaveButton();
+}
+
+void PedalChannelCard::restoreDirty()
+{
+    endSavedFlash();
+    m_dirty = true;
     refreshSaveButton();
 }
 
@@ -806,6 +855,11 @@ void PedalChannelCard::onCalibrateBtnToggled(bool checked)
 
     if (!m_calibrating)
         return; // unchecked without a run (nothing to finish)
+    endCalibrationRun(true);
+}
+
+void PedalChannelCard::endCalibrationRun(bool keepResult)
+{
     m_calibrating = false;
     if (m_calibrationTimer)
         m_calibrationTimer->stop();
@@ -813,6 +867,9 @@ void PedalChannelCard::onCalibrateBtnToggled(bool checked)
         m_countdownTimer->stop();
     if (m_calibrateButton)
         m_calibrateButton->setText(QCoreApplication::translate("Quilbex", "Start Calibration"));
+    refreshWriteControls();
+    if (!keepResult)
+        return;
     const int span = int(m_seenMax) - int(m_seenMin);
     if (span >= kMinCalibrationSpan) {
         m_calibrationStatus = QString::fromUtf8(kStatusCompleted);
@@ -825,7 +882,7 @@ void PedalChannelCard::onCalibrateBtnToggled(bool checked)
             Q_EMIT m->configChanged();
             refreshBrakeReference();
             if (m_application->coordinator)
-                m_application->coordinator->requestWriteConfig();
+                m_application->coordinator->requestWriteConfigFor(QString::fromLatin1(HistoryAction::kCalibration));
             Q_EMIT settingsAffectingProfileChanged();
         }
     } else {
@@ -852,8 +909,15 @@ void PedalChannelCard::onCalibrationTimeout()
 
 void PedalChannelCard::onCalibrationReset()
 {
-    if (m_calibrating && m_calibrateButton)
-        m_calibrateButton->setChecked(false);
+    // A reset during a run drops the run: writing its result first would leave the pedals
+    // restarting when the reset is written, and the reset would be lost.
+    if (m_calibrating) {
+        if (m_calibrateButton) {
+            const QSignalBlocker block(m_calibrateButton);
+            m_calibrateButton->setChecked(false);
+        }
+        endCalibrationRun(false);
+    }
     if (DeviceConfigModel* m = model(); m && validIndex()) {
         const size_t i = size_t(m_hostIndex);
         m->min[i] = 0;
@@ -863,7 +927,7 @@ void PedalChannelCard::onCalibrationReset()
         m_seenMin = m_lastRaw;
         m_seenMax = m_lastRaw;
         if (m_application->coordinator)
-            m_application->coordinator->requestWriteConfig();
+            m_application->coordinator->requestWriteConfigFor(QString::fromLatin1(HistoryAction::kCalibrationReset));
         Q_EMIT settingsAffectingProfileChanged();
         refreshBrakeReference();
     }

@@ -38,6 +38,9 @@ public:
     void embedChart(QWidget* chart);
     // Ends a SAVED flash and clears dirty (after a write that carried this column).
     void clearDirty();
+    // Marks the column unsaved again without touching the profile state (its edit did not
+    // reach the pedals, or was kept across a reconnect).
+    void restoreDirty();
     // The 1 s SAVED flash after a successful write of this column.
     void showSavedFlash();
     void retranslateUi();
@@ -93,6 +96,8 @@ private:
     void buildUi();
     void onPresetClicked(int kind);
     void onCalibrationReset();
+    void endCalibrationRun(bool keepResult);
+    void refreshWriteControls();
     void endSavedFlash();
     void showCalibrationStatus();
     void showCountdown();

@@ -115,7 +115,7 @@ private Q_SLOTS:
 
     void connectionChanges()
     {
-        Application app{Application::TransportFactory()};
+        Application app{Application::simulatedTransportFactory()};
         calibrate(*app.config);
         PedalsPage page(&app);
         app.runtime->raw = {2000, 2000, 2000};
@@ -125,8 +125,7 @@ private Q_SLOTS:
         QPushButton* save = page.card(1)->findChild<QPushButton*>(QStringLiteral("pedalParamsSaveBtn"));
         QVERIFY(!save->isEnabled());
 
-        app.linkState->connected = true;
-        Q_EMIT app.coordinator->deviceConnectedChanged(true);
+        QVERIFY(app.coordinator->probeUsbConnectOnce()); // connected, settings read
         QCOMPARE(page.findChild<QLabel*>(QStringLiteral("connLabel"))->text(), QStringLiteral("Connected"));
         QVERIFY(save->isEnabled()); // enabled without another edit
 
