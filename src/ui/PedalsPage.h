@@ -32,6 +32,9 @@ public:
     PedalChannelCard* card(int hostIndex) const;
     CurvePreviewWidget* preview(int hostIndex) const;
     bool isProfileDirty() const { return m_profileDirty; }
+    // The profile the editor's values belong to: the one last loaded, saved, created or
+    // imported; empty before any.
+    QString activeProfilePath() const { return m_activeProfilePath; }
 
     // Asks for the file to import (save false) or the export target (save true); shows a
     // QFileDialog unless replaced (tests answer it without a dialog).
@@ -67,6 +70,8 @@ private:
     void applyProfileToModel(const CurveProfile& profile);
     CurveProfile buildProfileFromModel(const QString& name);
     bool saveCurrentProfile(QString* error);
+    bool createProfileFromEditor();
+    QString activeProfileName() const;
     bool confirmUnsavedChanges(const QString& title);
     void updateDirtyUi();
     void markProfileDirty();
@@ -93,4 +98,5 @@ private:
     bool m_loadingProfile = false;
     bool m_profileDirty = false;
     QString m_currentProfilePath;
+    QString m_activeProfilePath;
 };
