@@ -23,6 +23,8 @@ const Command kCommands[] = {
     {"backup", "Save the pedals' configuration as a profile file.", cli::runBackup},
     {"apply", "Write a profile file to the pedals and verify it.", cli::runApply},
     {"flash", "Install a firmware file (.bin).", cli::runFlash},
+    {"history", "List the configurations the pedals held before each write.", cli::runHistory},
+    {"restore", "Write a configuration from the history back to the pedals.", cli::runRestore},
 };
 
 QString usage()
