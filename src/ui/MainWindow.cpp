@@ -43,7 +43,10 @@ MainWindow::MainWindow(Application* application, QWidget* parent) : QMainWindow(
     m_readProblemLabel = new QLabel(statusBar());
     m_readProblemLabel->setObjectName(QStringLiteral("statusReadProblem"));
     m_readProblemLabel->setStyleSheet(QStringLiteral("color:#e74c3c; font-weight:600;"));
+    // Cut rather than widen the window when it is narrow; the tool tip has the whole text.
+    m_readProblemLabel->setMinimumWidth(120);
     m_readProblemLabel->setText(SessionCoordinator::configReadProblemText());
+    m_readProblemLabel->setToolTip(m_readProblemLabel->text());
     m_readProblemLabel->setVisible(false);
     statusBar()->addPermanentWidget(m_readProblemLabel);
     if (SessionCoordinator* coordinator = application ? application->coordinator.get() : nullptr) {
@@ -144,8 +147,10 @@ void MainWindow::setupUi()
 void MainWindow::retranslateUi()
 {
     setWindowTitle(QCoreApplication::translate("Quilbex", "Quilbex Control"));
-    if (m_readProblemLabel)
+    if (m_readProblemLabel) {
         m_readProblemLabel->setText(SessionCoordinator::configReadProblemText());
+        m_readProblemLabel->setToolTip(m_readProblemLabel->text());
+    }
 
     const QString labels[4] = {
         QCoreApplication::translate("Quilbex", "Device"),

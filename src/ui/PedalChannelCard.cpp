@@ -279,7 +279,8 @@ void PedalChannelCard::buildUi()
         "font-weight:600; font-size:11px; }"
         "QPushButton:hover { background:#e67e22; }"
         "QPushButton:checked { background:#e74c3c; }"
-        "QPushButton:checked:hover { background:#c0392b; }"));
+        "QPushButton:checked:hover { background:#c0392b; }"
+        "QPushButton:disabled { background:#cfd4dc; color:#9aa5b5; }"));
     connect(m_calibrateButton, &QPushButton::toggled, this, &PedalChannelCard::onCalibrateBtnToggled);
     header->addWidget(m_calibrateButton);
 

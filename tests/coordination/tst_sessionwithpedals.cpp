@@ -6,7 +6,6 @@
 
 #include "app/Application.h"
 #include "app/SharedRecords.h"
-#include "coordination/ConfigHistory.h"
 #include "coordination/DeviceConfigModel.h"
 #include "coordination/PedalCardLayer.h"
 #include "coordination/SessionCoordinator.h"
@@ -110,36 +109,6 @@ private Q_SLOTS:
         // Telemetry flows once connected.
         QSignalSpy data(rig.app->runtime.get(), &PedalRuntimeState::dataChanged);
         QVERIFY(data.wait(2000));
-    }
-
-    // Before every write the pedals' configuration is kept; writing an entry back restores
-    // them, and is kept in turn (so a restore can be undone).
-    void historyKeepsAndRestores()
-    {
-        Rig rig;
-        rig.pedals->setRestartDelayMs(100);
-        QFile::remove(rig.app->history->filePath());
-        QVERIFY(rig.coord->probeUsbConnectOnce());
-        const ConfigBlock::Bytes original = rig.pedals->flashBlock();
-        m_cards.values[0] = {30, 31, 5, 1};
-        rig.coord->requestWritePedalParams(0);
-        QTRY_VERIFY_WITH_TIMEOUT(rig.coord->canWrite(), 5000);
-        QVERIFY(rig.pedals->flashBlock() != original);
-
-        QList<ConfigHistoryEntry> entries;
-        QVERIFY(rig.app->history->entries(&entries));
-        QCOMPARE(entries.size(), 1);
-        QCOMPARE(entries[0].action, QStringLiteral("save pedal"));
-        QCOMPARE(entries[0].block, original);
-        DeviceConfigModel settings;
-        ConfigBlock::decode(entries[0].block, &settings);
-        QVERIFY(rig.coord->requestWriteSettings(settings, QStringLiteral("restore")));
-        QTRY_VERIFY_WITH_TIMEOUT(rig.coord->canWrite(), 5000);
-        QCOMPARE(rig.pedals->flashBlock(), original);
-        QVERIFY(rig.app->history->entries(&entries));
-        QCOMPARE(entries.size(), 2);
-        QCOMPARE(entries[0].action, QStringLiteral("restore"));
-        QVERIFY(entries[0].block != original);
     }
 
     void pedalWriteReachesFlashAndReconnects()

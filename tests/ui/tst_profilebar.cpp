@@ -51,8 +51,9 @@ private:
         m_last = dialog;
         auto* box = qobject_cast<QMessageBox*>(dialog);
         auto* input = qobject_cast<QInputDialog*>(dialog);
-        seen << dialog->windowTitle() + QLatin1Char('|') + (box ? box->text() : input ? input->labelText() : QString())
-                + (box && !box->informativeText().isEmpty() ? QLatin1Char('|') + box->informativeText() : QString());
+        seen << dialog->windowTitle() + QLatin1Char('|') + (box ? box->text() : input ? input->labelText() : QString());
+        if (box && !box->informativeText().isEmpty())
+            seen.last() += QLatin1Char('|') + box->informativeText();
         if (input)
             presets << input->textValue();
         const QVariant answer = m_answers.isEmpty() ? QVariant() : m_answers.takeFirst();
@@ -271,9 +272,10 @@ void TestProfileBar::loadWhileDirty()
         m_dialogs->thenButton(QMessageBox::Ok);
     button("Load")->click();
 
-    QCOMPARE(m_dialogs->seen.value(0), QStringLiteral("Load profile|Profile has unsaved changes in the editor.|Save "
-                                                      "them to the profile \"Rally\" they were made on, discard "
-                                                      "them, or cancel."));
+    QCOMPARE(m_dialogs->seen.value(0),
+             QStringLiteral("Load profile|Profile has unsaved changes in the editor.|Save "
+                            "them to the profile \"Rally\" they were made on, discard "
+                            "them, or cancel."));
     if (breakSave)
         QCOMPARE(m_dialogs->seen.value(1), QStringLiteral("Save profile|Cannot write: %1").arg(pathOf("Rally")));
     QCOMPARE(m_dialogs->seen.size(), breakSave ? 2 : 1);
