@@ -51,7 +51,7 @@ int main(int argc, char** argv)
         sim = p.get();
         return std::unique_ptr<IHidTransport>(std::move(p));
     });
-    if (!QTest::qWaitFor([&] { return app.linkState->connected && app.coordinator->isPolling(); }, 10000)) {
+    if (!QTest::qWaitFor([&] { return app.coordinator->canWrite() && app.coordinator->isPolling(); }, 10000)) {
         std::fprintf(stderr, "virtual pedals did not connect\n");
         return 1;
     }

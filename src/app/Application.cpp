@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "coordination/ConfigHistory.h"
 #include "coordination/DeviceConfigModel.h"
 #include "coordination/GameSwitcher.h"
 #include "coordination/GameWatcher.h"
@@ -29,6 +30,8 @@ Application::Application(const TransportFactory& transportFactory, QObject* pare
     upgradeStatus = std::make_unique<UpgradeStatus>();
     transport = transportFactory ? transportFactory() : nullptr;
     protocol = std::make_unique<QuilbexProtocolV1>(transport.get());
+    history = std::make_unique<ConfigHistory>(
+        ConfigHistory::defaultFilePath(dynamic_cast<SimulatedPedals*>(transport.get()) != nullptr));
     coordinator =
         std::make_unique<SessionCoordinator>(linkState.get(), config.get(), runtime.get(), upgradeStatus.get(), this);
     languageManager = std::make_unique<LanguageManager>(this);
@@ -37,6 +40,7 @@ Application::Application(const TransportFactory& transportFactory, QObject* pare
 
     coordinator->setTransport(transport.get());
     coordinator->setProtocol(protocol.get());
+    coordinator->setHistory(history.get());
 }
 
 Application::~Application()
@@ -45,6 +49,7 @@ Application::~Application()
     gameWatcher.reset();
     languageManager.reset();
     coordinator.reset();
+    history.reset();
     protocol.reset();
     transport.reset();
     upgradeStatus.reset();

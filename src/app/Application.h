@@ -14,6 +14,7 @@ class SessionCoordinator;
 class LanguageManager;
 class GameWatcher;
 class GameSwitcher;
+class ConfigHistory;
 
 // Creates, owns and wires the long-lived non-visual objects. Members are created in
 // declaration order and destroyed in exactly the reverse order.
@@ -37,6 +38,8 @@ public:
     std::unique_ptr<UpgradeStatus> upgradeStatus;
     std::unique_ptr<IHidTransport> transport;
     std::unique_ptr<IQuilbexProtocol> protocol;
+    // What the pedals held before each write (the virtual pedals keep their own).
+    std::unique_ptr<ConfigHistory> history;
     std::unique_ptr<SessionCoordinator> coordinator;
     std::unique_ptr<LanguageManager> languageManager;
     // Game-aware profiles: created idle; the window and quilbex-cli watch start the watcher.

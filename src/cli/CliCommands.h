@@ -18,6 +18,16 @@ int runGames(const QStringList& args);
 int runBind(const QStringList& args);
 int runUnbind(const QStringList& args);
 int runWatch(const QStringList& args);
+int runHistory(const QStringList& args);
+int runRestore(const QStringList& args);
+
+class Session;
+// Writes `config` to the pedals as one whole configuration, after keeping `before` (what
+// they hold, as just read) in the configuration history under `action`; then waits for the
+// restart, reads the configuration back and compares. `what` names the source in messages.
+// Reports on standard error; returns ExitOk when the read-back matches, else ExitDevice.
+int writeAndVerify(Session& session, const DeviceConfigModel& before, const DeviceConfigModel& config,
+                   const QString& action, const QString& what);
 
 // Per-pedal differences as lines such as "brake filter: 3 (expected 2)"; empty when equal.
 QStringList configDifferences(const DeviceConfigModel& actual, const DeviceConfigModel& expected);

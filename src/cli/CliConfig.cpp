@@ -9,8 +9,8 @@
 #include "app/Application.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
+#include "coordination/ConfigHistory.h"
 #include "coordination/DeviceConfigModel.h"
-#include "device/IQuilbexProtocol.h"
 #include "profiles/CurveProfileJsonStore.h"
 #include "profiles/ProfileFormat.h"
 #include "profiles/ProfileMapping.h"
@@ -18,9 +18,6 @@
 namespace cli {
 
 namespace {
-
-// A restart of the pedals after a write takes about a second; allow for slow USB re-enumeration.
-constexpr int kRestartTimeoutMs = 15000;
 
 QString curveTypeName(int type)
 {
@@ -221,31 +218,12 @@ int runApply(const QStringList& args)
     DeviceConfigModel config;
     if (!session.connectAndRead(&config))
         return ExitDevice;
+    DeviceConfigModel before;
+    before.copyFrom(config);
     ProfileMapping::applyProfileToConfig(profile, &config);
-
-    // Ctrl+C must not cut the two-chunk write in half; it is honoured before it only.
-    installInterruptHandler();
-    if (interrupted()) {
-        err(QStringLiteral("Canceled; nothing was written."));
-        return ExitDevice;
-    }
-    err(QStringLiteral("Writing %1 to the pedals…").arg(path));
-    if (!session.app()->protocol->writeFullConfig(&config)) {
-        err(QStringLiteral("The pedals did not accept the configuration. Nothing was changed, or the pedals "
-                           "kept part of it; check with 'quilbex-cli info'."));
-        return ExitDevice;
-    }
-    err(QStringLiteral("Waiting for the pedals to restart…"));
-    DeviceConfigModel readBack;
-    if (!session.waitForRestartAndRead(&readBack, kRestartTimeoutMs))
-        return ExitDevice;
-    const QStringList diffs = configDifferences(readBack, config);
-    if (!diffs.isEmpty()) {
-        err(QStringLiteral("Verification failed: the pedals hold a different configuration:"));
-        for (const QString& d : diffs)
-            err(QStringLiteral("  ") + d);
-        return ExitDevice;
-    }
+    const int result = writeAndVerify(session, before, config, QString::fromLatin1(HistoryAction::kApply), path);
+    if (result != ExitOk)
+        return result;
     out(QStringLiteral("Applied %1 to the pedals; the configuration read back matches.").arg(path));
     return ExitOk;
 }

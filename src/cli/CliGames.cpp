@@ -13,6 +13,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 #include "coordination/DeviceConfigModel.h"
+#include "coordination/ConfigHistory.h"
 #include "coordination/GameSwitcher.h"
 #include "coordination/GameWatcher.h"
 #include "device/IHidTransport.h"
@@ -26,7 +27,6 @@ namespace {
 
 using Store = CurveProfileJsonStore;
 
-constexpr int kRestartTimeoutMs = 15000;
 // A switch that could not be carried out (pedals absent, window running) is tried again
 // this often.
 constexpr int kRetryMs = GameWatcher::kScanIntervalMs;
@@ -216,7 +216,7 @@ private:
             out(QStringLiteral("%1: the pedals already hold %2; nothing written.").arg(what(change), applied));
             return;
         }
-        if (writeAndVerify(target))
+        if (writeAndVerify(current, target, applied))
             out(QStringLiteral("%1: %2 applied to the pedals.").arg(what(change), applied));
         else
             err(QStringLiteral("%1: %2 could not be applied.").arg(what(change), applied));
@@ -237,26 +237,16 @@ private:
         return false;
     }
 
-    // One whole-configuration write, the restart, and the read-back compared.
-    bool writeAndVerify(const DeviceConfigModel& target)
+    // One whole-configuration write (what the pedals held kept in the history first), the
+    // restart, and the read-back compared.
+    bool writeAndVerify(const DeviceConfigModel& before, const DeviceConfigModel& target, const QString& applied)
     {
-        DeviceConfigModel block;
-        block.copyFrom(target);
-        if (!m_session->app()->protocol->writeFullConfig(&block)) {
-            m_session->app()->transport->close();
-            err(QStringLiteral("The pedals did not accept the configuration."));
-            return false;
-        }
-        DeviceConfigModel readBack;
-        const bool back = m_session->waitForRestartAndRead(&readBack, kRestartTimeoutMs);
+        const bool ok =
+            cli::writeAndVerify(*m_session, before, target, QString::fromLatin1(HistoryAction::kGameSwitch), applied)
+            == ExitOk;
         m_session->app()->transport->close();
         m_session->saveSimState(); // a second invocation sees the virtual pedals' new flash
-        if (!back)
-            return false;
-        const QStringList diffs = configDifferences(readBack, target);
-        for (const QString& d : diffs)
-            err(QStringLiteral("Verification failed: ") + d);
-        return diffs.isEmpty();
+        return ok;
     }
 
     Session* m_session;

@@ -27,6 +27,8 @@ const Command kCommands[] = {
     {"bind", "Bind a game executable to a profile.", cli::runBind},
     {"unbind", "Remove a game executable's binding from a profile.", cli::runUnbind},
     {"watch", "Apply the bound profile whenever a game starts, until interrupted.", cli::runWatch},
+    {"history", "List the configurations the pedals held before each write.", cli::runHistory},
+    {"restore", "Write a configuration from the history back to the pedals.", cli::runRestore},
 };
 
 QString usage()

@@ -99,6 +99,18 @@ void markSaved(int hostIndex)
     g_registry->markCardSaved(hostIndex);
 }
 
+bool isCardDirty(int hostIndex)
+{
+    return g_registry && hostIndex >= 0 && hostIndex <= 2 && g_registry->hasCard(hostIndex)
+        && g_registry->isCardDirty(hostIndex);
+}
+
+void markCardDirty(int hostIndex)
+{
+    if (g_registry && hostIndex >= 0 && hostIndex <= 2 && g_registry->hasCard(hostIndex))
+        g_registry->setCardDirty(hostIndex);
+}
+
 void logThrottleWriteTrace(const DeviceConfigModel* model, const PedalRuntimeState* runtime)
 {
     qDebug().noquote() << "========== [THROTTLE-WRITE-EVIDENCE] UI vs Model vs Wire(cfg 油门=wire[2]) ==========";

@@ -5,6 +5,8 @@
 // registered the operations act on no columns (the command-line tool, or before the
 // Pedals page exists).
 
+#include <QtGlobal>
+
 class DeviceConfigModel;
 class PedalRuntimeState;
 
@@ -26,6 +28,14 @@ public:
     virtual void loadCardFromConfig(int hostIndex, const DeviceConfigModel& model) = 0;
     virtual void clearCardDirty(int hostIndex) = 0;
     virtual void markCardSaved(int hostIndex) = 0;
+    // Whether the column holds edits not written to the pedals; marking one again (after a
+    // failed write, or after a read that kept its edits) leaves the profile state alone.
+    virtual bool isCardDirty(int hostIndex) const
+    {
+        Q_UNUSED(hostIndex);
+        return false;
+    }
+    virtual void setCardDirty(int hostIndex) { Q_UNUSED(hostIndex); }
 };
 
 namespace PedalCardLayer {
@@ -39,6 +49,8 @@ void applyCardToModel(DeviceConfigModel* model, int hostIndex);
 void applyAllCardsToModel(DeviceConfigModel* model);
 void clearAllDirty();
 void markSaved(int hostIndex);
+bool isCardDirty(int hostIndex);
+void markCardDirty(int hostIndex);
 void logThrottleWriteTrace(const DeviceConfigModel* model, const PedalRuntimeState* runtime);
 
 } // namespace PedalCardLayer

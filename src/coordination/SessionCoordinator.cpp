@@ -1,9 +1,11 @@
 #include "coordination/SessionCoordinator.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QTimer>
 
 #include "app/SharedRecords.h"
+#include "coordination/ConfigHistory.h"
 #include "coordination/PedalCardLayer.h"
 #include "device/IHidTransport.h"
 #include "device/IQuilbexProtocol.h"
@@ -21,6 +23,15 @@ const char* openErrorText(IHidTransport::OpenError error)
     }
     return "other error";
 }
+
+void copyTuning(const PedalParamsSnapshot::Pedal& from, DeviceConfigModel* to, size_t i)
+{
+    to->deadTop[i] = from.deadTop;
+    to->deadBot[i] = from.deadBot;
+    to->filter[i] = from.filter;
+    to->curveType[i] = from.curveType;
+    to->curve[i] = from.curve;
+}
 } // namespace
 
 SessionCoordinator::SessionCoordinator(DeviceLinkState* link, DeviceConfigModel* config, PedalRuntimeState* runtime,
@@ -34,6 +45,9 @@ SessionCoordinator::SessionCoordinator(DeviceLinkState* link, DeviceConfigModel*
     m_pollTimer->setInterval(kPollIntervalMs);
     connect(m_scanTimer, &QTimer::timeout, this, &SessionCoordinator::onScanTimer);
     connect(m_pollTimer, &QTimer::timeout, this, &SessionCoordinator::onPollTimer);
+    m_readRetryTimer = new QTimer(this);
+    m_readRetryTimer->setSingleShot(true);
+    connect(m_readRetryTimer, &QTimer::timeout, this, &SessionCoordinator::onReadRetryTimer);
     m_scanTimer->start();
 }
 
@@ -49,6 +63,11 @@ void SessionCoordinator::setProtocol(IQuilbexProtocol* protocol)
     m_protocol = protocol;
 }
 
+void SessionCoordinator::setHistory(ConfigHistory* history)
+{
+    m_history = history;
+}
+
 void SessionCoordinator::setConnected(bool connected)
 {
     qDebug().nospace() << "[Coordinator] setConnected(" << (connected ? "true" : "false") << ")";
@@ -57,6 +76,7 @@ void SessionCoordinator::setConnected(bool connected)
     if (!connected) {
         m_awaitingRestart = false;
         setConfirmed(false);
+        setReadProblem(false);
     }
     Q_EMIT deviceConnectedChanged(connected);
     refreshWriteAvailability();
@@ -71,6 +91,40 @@ bool SessionCoordinator::canWrite() const
 {
     return m_protocol && m_config && m_link && m_link->connected && m_confirmedValid && !m_awaitingRestart
         && !m_pausedForFirmware;
+}
+
+QString SessionCoordinator::configReadProblemText()
+{
+    return QCoreApplication::translate(
+        "Quilbex",
+        "The pedals' settings could not be read, so nothing will be written to them. Trying again "
+        "every few seconds; if this stays, reconnect or re-plug the pedals.");
+}
+
+QString SessionCoordinator::writeBlockedReason() const
+{
+    if (canWrite())
+        return QString();
+    if (m_pausedForFirmware)
+        return QCoreApplication::translate("Quilbex", "A firmware update is running.");
+    if (!m_link || !m_link->connected)
+        return QCoreApplication::translate("Quilbex", "The pedals are not connected.");
+    if (m_awaitingRestart)
+        return QCoreApplication::translate(
+            "Quilbex", "The pedals are restarting to store the last change. Wait until they are back.");
+    return configReadProblemText();
+}
+
+void SessionCoordinator::setReadProblem(bool problem)
+{
+    if (!problem) {
+        m_readRetryTimer->stop();
+        m_readRetryDelayMs = kReadRetryFirstMs;
+    }
+    if (problem == m_readProblem)
+        return;
+    m_readProblem = problem;
+    Q_EMIT configReadProblemChanged(problem);
 }
 
 void SessionCoordinator::setConfirmed(bool valid)
@@ -130,17 +184,82 @@ bool SessionCoordinator::declineWhilePaused(const char* request) const
     return true;
 }
 
-void SessionCoordinator::onConfigReadSucceeded()
+SessionCoordinator::UnsavedEdits SessionCoordinator::unsavedEdits() const
+{
+    UnsavedEdits edits;
+    for (size_t i = 0; i < 3 && m_config; ++i) {
+        if (!PedalCardLayer::isCardDirty(int(i)))
+            continue;
+        edits.kept[i] = true;
+        PedalParamsSnapshot::Pedal& p = edits.values.pedals[i];
+        p.deadTop = m_config->deadTop[i];
+        p.deadBot = m_config->deadBot[i];
+        p.filter = m_config->filter[i];
+        p.curveType = m_config->curveType[i];
+        p.curve = m_config->curve[i];
+    }
+    return edits;
+}
+
+void SessionCoordinator::onConfigReadSucceeded(const UnsavedEdits& keep)
 {
     // What the pedals hold, before the window's defaults for uncalibrated pedals.
     setConfirmed(true);
+    setReadProblem(false);
     if (m_link)
         m_link->firmwareVersionText = formatFirmwareVersion(m_config->ver);
     PedalCardLayer::applyUncalibratedDefaults(m_config);
-    PedalCardLayer::hydrateAllFromConfig(m_config);
     capturePedalSnapshot();
+    // Columns with unsaved edits keep them (and their mark); the others show the pedals'.
+    for (size_t i = 0; i < 3; ++i) {
+        if (keep.kept[i]) {
+            copyTuning(keep.values.pedals[i], m_config, i);
+            qDebug() << "[Scan] host" << i << "keeps its unsaved edits";
+        }
+    }
+    PedalCardLayer::hydrateAllFromConfig(m_config);
     PedalCardLayer::clearAllDirty();
+    for (int i = 0; i < 3; ++i) {
+        if (keep.kept[size_t(i)])
+            PedalCardLayer::markCardDirty(i);
+    }
     Q_EMIT m_config->configChanged();
+}
+
+// Reads on a link just opened; a reply lost to a busy machine or a flaky cable is tried
+// again at once.
+bool SessionCoordinator::readAfterOpen(int attempts)
+{
+    const UnsavedEdits keep = unsavedEdits();
+    for (int attempt = 1; attempt <= attempts; ++attempt) {
+        if (m_protocol->readFullConfig(m_config)) {
+            qDebug() << "[Scan] readFullConfig OK — ver=" << m_config->ver;
+            onConfigReadSucceeded(keep);
+            if (m_runtime)
+                QuilbexProtocolV1::logPostReadbackChain(m_config, m_runtime);
+            m_paraLogCountdown = kParaLogPolls;
+            return true;
+        }
+        if (attempt < attempts)
+            qDebug() << "[Scan] readFullConfig attempt" << attempt << "failed — trying again";
+    }
+    qDebug() << "[Scan] readFullConfig failed (non-fatal)";
+    // Nothing is written until a read succeeds; polling goes on and the read is retried.
+    setReadProblem(true);
+    m_readRetryTimer->start(m_readRetryDelayMs);
+    m_readRetryDelayMs = std::min(2 * m_readRetryDelayMs, kReadRetryMaxMs);
+    return false;
+}
+
+void SessionCoordinator::onReadRetryTimer()
+{
+    if (!m_protocol || !m_config || !m_link || !m_link->connected || m_confirmedValid || m_awaitingRestart
+        || m_pausedForFirmware || !m_pollTimer->isActive())
+        return;
+    m_pollTimer->stop();
+    qDebug() << "[Scan] retrying the configuration read...";
+    readAfterOpen(1);
+    m_pollTimer->start();
 }
 
 void SessionCoordinator::onScanTimer()
@@ -195,19 +314,12 @@ bool SessionCoordinator::probeUsbConnectOnce()
     // A new link: nothing read on it yet, and a restart we waited for is over.
     m_awaitingRestart = false;
     setConfirmed(false);
+    setReadProblem(false);
     setConnected(true);
 
     if (m_protocol && m_config) {
         qDebug() << "[Scan] reading device config...";
-        if (m_protocol->readFullConfig(m_config)) {
-            qDebug() << "[Scan] readFullConfig OK — ver=" << m_config->ver;
-            onConfigReadSucceeded();
-            if (m_runtime)
-                QuilbexProtocolV1::logPostReadbackChain(m_config, m_runtime);
-            m_paraLogCountdown = kParaLogPolls;
-        } else {
-            qDebug() << "[Scan] readFullConfig failed (non-fatal)";
-        }
+        readAfterOpen(kConnectReadAttempts);
     }
     m_pollTimer->start();
     return m_link && m_link->connected;
@@ -259,17 +371,74 @@ void SessionCoordinator::requestReadConfig()
         return;
     if (!m_protocol || !m_config)
         return;
+    // An explicit read shows the pedals' values in every column.
     if (m_protocol->readFullConfig(m_config))
-        onConfigReadSucceeded();
+        onConfigReadSucceeded(UnsavedEdits());
+}
+
+// Nothing is written that was not read first, nor while the pedals restart or a firmware
+// transfer runs: the request is dropped with a log line and the window is told why.
+bool SessionCoordinator::refuseWrite(const char* request, const char* tag)
+{
+    if (declineWhilePaused(request)) {
+        Q_EMIT writeFailed(writeBlockedReason());
+        return true;
+    }
+    if (canWrite())
+        return false;
+    const char* why = !m_link || !m_link->connected ? "not connected"
+        : m_awaitingRestart                         ? "the pedals are restarting after the last write"
+                                                    : "the pedals' settings were not read on this link";
+    qDebug() << tag << "refused —" << why;
+    Q_EMIT writeFailed(writeBlockedReason());
+    return true;
+}
+
+void SessionCoordinator::keepInHistory(const QString& action)
+{
+    if (!m_history || !m_confirmedValid)
+        return;
+    QString error;
+    if (m_history->record(*m_confirmed, action, &error) > 0) {
+        qDebug().noquote() << "[History] kept the pedals' configuration before:" << action;
+        Q_EMIT historyChanged();
+    } else {
+        qWarning().noquote() << "[History] the pedals' configuration could not be kept:" << error;
+    }
+}
+
+void SessionCoordinator::onWriteSucceeded(const char* tag)
+{
+    qDebug() << tag << "success — device will reset; waiting for reconnect";
+    m_awaitingRestart = true;
+    setConfirmed(false);
+    capturePedalSnapshot();
+    PedalCardLayer::clearAllDirty();
+}
+
+void SessionCoordinator::onWriteFailed(const char* tag, bool wasPolling)
+{
+    qDebug() << tag << "failed — resuming poll";
+    if (wasPolling)
+        m_pollTimer->start();
+    Q_EMIT writeFailed(
+        QCoreApplication::translate("Quilbex",
+                                    "The pedals did not take the settings. The changes are still marked unsaved; try "
+                                    "again, or reconnect the pedals if it keeps failing."));
 }
 
 void SessionCoordinator::requestWriteConfig()
+{
+    requestWriteConfigFor(QString::fromLatin1(HistoryAction::kWriteConfiguration));
+}
+
+void SessionCoordinator::requestWriteConfigFor(const QString& action)
 {
     if (!m_protocol || !m_config) {
         qDebug() << "[WriteConfig] no protocol/config — skip";
         return;
     }
-    if (declineWhilePaused("requestWriteConfig"))
+    if (refuseWrite("requestWriteConfig", "[WriteConfig]"))
         return;
     const bool wasPolling = m_pollTimer->isActive();
     m_pollTimer->stop();
@@ -282,19 +451,51 @@ void SessionCoordinator::requestWriteConfig()
     PedalCardLayer::applyAllCardsToModel(m_config);
     PedalCardLayer::logThrottleWriteTrace(m_config, m_runtime);
 
+    keepInHistory(action);
     if (m_protocol->writeFullConfig(m_config)) {
-        qDebug() << "[WriteConfig] success — device will reset; waiting for reconnect";
-        m_awaitingRestart = true;
-        setConfirmed(false);
-        capturePedalSnapshot();
-        PedalCardLayer::clearAllDirty();
+        onWriteSucceeded("[WriteConfig]");
         QuilbexProtocolV1::logPostWriteChain(m_config);
         m_scanTimer->start();
     } else {
-        qDebug() << "[WriteConfig] failed — resuming poll";
-        if (wasPolling)
-            m_pollTimer->start();
+        onWriteFailed("[WriteConfig]", wasPolling);
     }
+}
+
+bool SessionCoordinator::requestWriteSettings(const DeviceConfigModel& settings, const QString& action)
+{
+    if (!m_protocol || !m_config) {
+        qDebug() << "[WriteConfig] no protocol/config — skip";
+        return false;
+    }
+    if (refuseWrite("requestWriteSettings", "[WriteConfig]"))
+        return false;
+    const bool wasPolling = m_pollTimer->isActive();
+    m_pollTimer->stop();
+
+    // Exactly as given, not through the columns (which would round a foreign curve to a
+    // preset and clamp out-of-range values); the version word stays the pedals' own.
+    const quint16 ver = m_config->ver;
+    const quint16 crc = m_config->crc;
+    m_config->copyFrom(settings);
+    m_config->ver = ver;
+    m_config->crc = crc;
+    PedalCardLayer::hydrateAllFromConfig(m_config);
+    Q_EMIT m_config->configChanged();
+    qDebug().noquote() << "[WriteConfig] writing full config to device (" + action + ")...";
+    PedalCardLayer::logThrottleWriteTrace(m_config, m_runtime);
+
+    keepInHistory(action);
+    if (m_protocol->writeFullConfig(m_config)) {
+        onWriteSucceeded("[WriteConfig]");
+        QuilbexProtocolV1::logPostWriteChain(m_config);
+        m_scanTimer->start();
+        return true;
+    }
+    // The columns show what did not reach the pedals.
+    for (int i = 0; i < 3; ++i)
+        PedalCardLayer::markCardDirty(i);
+    onWriteFailed("[WriteConfig]", wasPolling);
+    return false;
 }
 
 void SessionCoordinator::requestWritePedalParams(int hostIndex)
@@ -307,7 +508,7 @@ void SessionCoordinator::requestWritePedalParams(int hostIndex)
         qDebug() << "[WritePedalParams] invalid hostIndex" << hostIndex;
         return;
     }
-    if (declineWhilePaused("requestWritePedalParams"))
+    if (refuseWrite("requestWritePedalParams", "[WritePedalParams]"))
         return;
     const bool wasPolling = m_pollTimer->isActive();
     m_pollTimer->stop();
@@ -319,12 +520,7 @@ void SessionCoordinator::requestWritePedalParams(int hostIndex)
         if (i == hostIndex)
             continue;
         const size_t k = size_t(i);
-        const PedalParamsSnapshot::Pedal& p = m_snapshot.pedals[k];
-        m_config->deadTop[k] = p.deadTop;
-        m_config->deadBot[k] = p.deadBot;
-        m_config->filter[k] = p.filter;
-        m_config->curveType[k] = p.curveType;
-        m_config->curve[k] = p.curve;
+        copyTuning(m_snapshot.pedals[k], m_config, k);
     }
     PedalCardLayer::applyCardToModel(m_config, hostIndex);
     PedalCardLayer::hydrateAllFromConfig(m_config);
@@ -333,26 +529,26 @@ void SessionCoordinator::requestWritePedalParams(int hostIndex)
     qDebug() << "[WritePedalParams] writing full config (host" << hostIndex << "params merged from UI)...";
     PedalCardLayer::logThrottleWriteTrace(m_config, m_runtime);
 
+    keepInHistory(QString::fromLatin1(HistoryAction::kSavePedal));
     if (m_protocol->writeFullConfig(m_config)) {
-        qDebug() << "[WritePedalParams] success — device will reset; waiting for reconnect";
-        m_awaitingRestart = true;
-        setConfirmed(false);
-        capturePedalSnapshot();
-        PedalCardLayer::clearAllDirty();
+        onWriteSucceeded("[WritePedalParams]");
         PedalCardLayer::markSaved(hostIndex);
         QuilbexProtocolV1::logPostWriteChain(m_config);
         m_scanTimer->start();
     } else {
-        qDebug() << "[WritePedalParams] failed — resuming poll";
-        if (wasPolling)
-            m_pollTimer->start();
+        // Filling the columns above cleared this column's mark; its edit is still unsaved.
+        PedalCardLayer::markCardDirty(hostIndex);
+        onWriteFailed("[WritePedalParams]", wasPolling);
     }
 }
 
 void SessionCoordinator::pauseForFirmwareTransfer()
 {
+    // The update rewrites the pedals too: keep what they hold first.
+    keepInHistory(QString::fromLatin1(HistoryAction::kFirmwareUpdate));
     m_scanTimer->stop();
     m_pollTimer->stop();
+    m_readRetryTimer->stop();
     m_pausedForFirmware = true;
     refreshWriteAvailability();
 }

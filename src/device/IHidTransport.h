@@ -28,4 +28,9 @@ public:
     // Why the last open() failed, for the user-facing hint; Ok after a success.
     enum class OpenError { Ok, PermissionDenied, NotFound, OtherError };
     virtual OpenError lastOpenError() const { return OpenError::Ok; }
+
+    // The monotonic time, in nanoseconds, of the clock readReport waits by; -1 when that is
+    // the system's clock. Reply deadlines are measured on it, so a transport with its own
+    // clock (the virtual pedals' test clock) is waited for in its own time.
+    virtual qint64 clockNs() const { return -1; }
 };

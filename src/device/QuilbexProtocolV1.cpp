@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QDebug>
+#include <QElapsedTimer>
 
 #include <algorithm>
 #include <array>
@@ -165,6 +166,35 @@ void logCal(const char* tag, const char* what, const Cal& c)
     qDebug() << tag << what << "cali=" << c.cali << "min=" << c.min << "max=" << c.max;
 }
 
+// Waits up to budgetMs for a report that `accept` takes, reading readReport(<= 50 ms) in a
+// loop and skipping everything else; ends early after emptyLimit reads that brought nothing.
+// Time runs on the transport's clock when it has one, else on the system's monotonic clock.
+template <class Accept> QByteArray awaitReply(IHidTransport* transport, int budgetMs, int emptyLimit, Accept accept)
+{
+    QElapsedTimer systemClock;
+    systemClock.start();
+    const auto now = [&] {
+        const qint64 t = transport->clockNs();
+        return t >= 0 ? t : systemClock.nsecsElapsed();
+    };
+    constexpr qint64 kNsPerMs = 1000 * 1000;
+    const qint64 deadline = now() + qint64(budgetMs) * kNsPerMs;
+    int empty = 0;
+    while (empty < emptyLimit) {
+        const qint64 left = deadline - now();
+        if (left <= 0)
+            break;
+        const int timeoutMs =
+            int(std::min<qint64>(QuilbexProtocolV1::kReplyTimeoutMs, (left + kNsPerMs - 1) / kNsPerMs));
+        const QByteArray r = transport->readReport(timeoutMs);
+        if (r.isEmpty())
+            ++empty;
+        else if (accept(r))
+            return r;
+    }
+    return QByteArray();
+}
+
 } // namespace
 
 QuilbexProtocolV1::QuilbexProtocolV1(IHidTransport* transport) : m_transport(transport) {}
@@ -204,19 +234,16 @@ bool QuilbexProtocolV1::readFullConfig(DeviceConfigModel* out)
             qDebug() << "[readFullConfig] writeReport failed on chunk" << chunk;
             return false;
         }
-        QByteArray reply;
-        for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
-            const QByteArray r = m_transport->readReport(kReplyTimeoutMs);
+        const QByteArray reply = awaitReply(m_transport, kReadWaitMs, kReadAttempts, [&](const QByteArray& r) {
             if (r.size() < 2 || r[0] != kReportConfigRead)
-                continue;
+                return false;
             if (r.size() < kChunkHeader + payload) {
                 // Too short to carry this chunk's payload: never read past its end.
                 qDebug() << "[readFullConfig] short reply ignored on chunk" << chunk << "size=" << r.size();
-                continue;
+                return false;
             }
-            reply = r;
-            break;
-        }
+            return true;
+        });
         if (reply.isEmpty())
             return false;
         std::copy_n(reinterpret_cast<const quint8*>(reply.constData()) + kChunkHeader, payload, block.begin() + fill);
@@ -279,14 +306,9 @@ bool QuilbexProtocolV1::writeFullConfig(const DeviceConfigModel* in)
             qDebug() << "[writeFullConfig] writeReport failed on chunk" << chunk;
             return false;
         }
-        QByteArray ack;
-        for (int attempt = 0; attempt < kAckAttempts; ++attempt) {
-            const QByteArray r = m_transport->readReport(kReplyTimeoutMs);
-            if (r.size() >= 2 && r[0] == kReportConfigWrite) {
-                ack = r;
-                break;
-            }
-        }
+        const QByteArray ack = awaitReply(m_transport, kAckWaitMs, kAckAttempts, [](const QByteArray& r) {
+            return r.size() >= 2 && r[0] == kReportConfigWrite;
+        });
         if (ack.isEmpty()) {
             qDebug() << "[writeFullConfig] no ACK for chunk" << chunk;
             return false;

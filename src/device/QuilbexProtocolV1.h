@@ -12,10 +12,15 @@ class QuilbexProtocolV1 : public IQuilbexProtocol
 public:
     static constexpr int kBlockSize = 64;
     static constexpr quint16 kFallbackVersion = 0x0206; // VER_FW
-    // Attempts of readReport(kReplyTimeoutMs) per read request and per write chunk.
+    // Reply waits: up to kReadAttempts x kReplyTimeoutMs per read request and kAckAttempts x
+    // kReplyTimeoutMs per write chunk in total, however many telemetry reports arrive
+    // meanwhile (they are read and skipped). That many reads that bring nothing at all also
+    // end a wait: a transport that fails at once is not polled until the time is up.
     static constexpr int kReadAttempts = 5;
     static constexpr int kAckAttempts = 10;
     static constexpr int kReplyTimeoutMs = 50;
+    static constexpr int kReadWaitMs = kReadAttempts * kReplyTimeoutMs;
+    static constexpr int kAckWaitMs = kAckAttempts * kReplyTimeoutMs;
     // Upper bound of zero-time-out reads per drain, so a chattering device cannot hold
     // the caller; well above the operating system's input queue.
     static constexpr int kDrainLimit = 256;

@@ -5,8 +5,10 @@
 class Application;
 class QLabel;
 class QPushButton;
+class QTreeWidget;
 
-// Page 0: connection state, device name, the USB ids looked for, Connect and Disconnect.
+// Page 0: connection state, device name, the USB ids looked for, Connect and Disconnect;
+// the configuration history with Restore.
 class DevicePage : public QWidget
 {
     Q_OBJECT
@@ -14,6 +16,8 @@ public:
     DevicePage(Application* application, QWidget* parent = nullptr);
 
     void retranslateUi();
+    // Re-reads the configuration history into the list.
+    void refreshHistory();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -23,6 +27,8 @@ private Q_SLOTS:
 
 private:
     void onPermissionProblem(bool denied);
+    void refreshRestoreButton();
+    void onRestore();
 
     Application* m_application = nullptr;
     QLabel* m_titleLabel = nullptr;
@@ -35,4 +41,9 @@ private:
     QPushButton* m_connectBtn = nullptr;
     QPushButton* m_disconnectBtn = nullptr;
     QLabel* m_permissionHint = nullptr;
+    QLabel* m_readProblemHint = nullptr;
+    QLabel* m_historyTitle = nullptr;
+    QTreeWidget* m_historyList = nullptr;
+    QLabel* m_historyNote = nullptr;
+    QPushButton* m_restoreBtn = nullptr;
 };

@@ -39,6 +39,30 @@ MainWindow::MainWindow(Application* application, QWidget* parent) : QMainWindow(
 
     statusBar()->showMessage(QCoreApplication::translate("Quilbex", "Ready"));
 
+    // Safety of the pedals' settings: a lasting note while they could not be read (nothing
+    // is written then), and a message for every write that was refused or failed.
+    m_readProblemLabel = new QLabel(statusBar());
+    m_readProblemLabel->setObjectName(QStringLiteral("statusReadProblem"));
+    m_readProblemLabel->setStyleSheet(QStringLiteral("color:#e74c3c; font-weight:600;"));
+    // Cut rather than widen the window when it is narrow; the tool tip has the whole text.
+    m_readProblemLabel->setMinimumWidth(120);
+    m_readProblemLabel->setText(SessionCoordinator::configReadProblemText());
+    m_readProblemLabel->setToolTip(m_readProblemLabel->text());
+    m_readProblemLabel->setVisible(false);
+    statusBar()->addPermanentWidget(m_readProblemLabel);
+    if (SessionCoordinator* coordinator = application ? application->coordinator.get() : nullptr) {
+        connect(coordinator, &SessionCoordinator::configReadProblemChanged, m_readProblemLabel, &QLabel::setVisible);
+        m_readProblemLabel->setVisible(coordinator->hasConfigReadProblem());
+        // Queued: the box waits until the coordinator has finished the request.
+        connect(
+            coordinator, &SessionCoordinator::writeFailed, this,
+            [this](const QString& message) {
+                QMessageBox::warning(this, QCoreApplication::translate("Quilbex", "Not written to the pedals"),
+                                     message);
+            },
+            Qt::QueuedConnection);
+    }
+
     if (application && application->languageManager)
         connect(application->languageManager.get(), &LanguageManager::localeChanged, this,
                 [this](const QString&) { retranslateUi(); });
@@ -125,6 +149,10 @@ void MainWindow::setupUi()
 void MainWindow::retranslateUi()
 {
     setWindowTitle(QCoreApplication::translate("Quilbex", "Quilbex Control"));
+    if (m_readProblemLabel) {
+        m_readProblemLabel->setText(SessionCoordinator::configReadProblemText());
+        m_readProblemLabel->setToolTip(m_readProblemLabel->text());
+    }
 
     const QString labels[4] = {
         QCoreApplication::translate("Quilbex", "Device"),

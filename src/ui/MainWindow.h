@@ -47,6 +47,7 @@ private:
     QListWidget* m_navList = nullptr;
     QStackedWidget* m_pageStack = nullptr;
     QLabel* m_versionLabel = nullptr;
+    QLabel* m_readProblemLabel = nullptr;
     DevicePage* m_devicePage = nullptr;
     PedalsPage* m_pedalsPage = nullptr;
     UpdatePage* m_updatePage = nullptr;

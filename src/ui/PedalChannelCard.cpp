@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include "app/Application.h"
+#include "coordination/ConfigHistory.h"
 #include "coordination/DeviceConfigModel.h"
 #include "coordination/PedalCardLayer.h"
 #include "coordination/SessionCoordinator.h"
@@ -176,6 +177,16 @@ public:
         if (PedalChannelCard* card = PedalChannelCard::registeredCard(hostIndex))
             card->showSavedFlash();
     }
+    bool isCardDirty(int hostIndex) const override
+    {
+        const PedalChannelCard* card = PedalChannelCard::registeredCard(hostIndex);
+        return card && card->isDirty();
+    }
+    void setCardDirty(int hostIndex) override
+    {
+        if (PedalChannelCard* card = PedalChannelCard::registeredCard(hostIndex))
+            card->restoreDirty();
+    }
 };
 
 CardRegistry g_registry;
@@ -221,6 +232,9 @@ PedalChannelCard::PedalChannelCard(int hostIndex, Application* application, QWid
         g_cards[size_t(m_hostIndex)] = this;
         PedalCardLayer::setRegistry(&g_registry);
     }
+    if (m_application && m_application->coordinator)
+        connect(m_application->coordinator.get(), &SessionCoordinator::writeAvailabilityChanged, this,
+                [this] { refreshSaveButton(); });
     refreshSaveButton();
 }
 
@@ -713,6 +727,10 @@ void PedalChannelCard::loadFromConfig(const DeviceConfigModel& m)
 
 QString PedalChannelCard::writeBlockedReason() const
 {
+    // The coordinator knows every reason (not connected, settings not read, restarting,
+    // firmware update); without one only the connection counts.
+    if (const SessionCoordinator* coordinator = m_application ? m_application->coordinator.get() : nullptr)
+        return coordinator->writeBlockedReason();
     const bool connected = m_application && m_application->linkState && m_application->linkState->connected;
     if (!connected)
         return QCoreApplication::translate("Quilbex", "The pedals are not connected.");
@@ -799,6 +817,13 @@ void PedalChannelCard::clearDirty()
     refreshSaveButton();
 }
 
+void PedalChannelCard::restoreDirty()
+{
+    endSavedFlash();
+    m_dirty = true;
+    refreshSaveButton();
+}
+
 void PedalChannelCard::markDirty()
 {
     endSavedFlash();
@@ -875,6 +900,11 @@ void PedalChannelCard::onCalibrateBtnToggled(bool checked)
 
     if (!m_calibrating)
         return; // unchecked without a run (nothing to finish)
+    endCalibrationRun(true);
+}
+
+void PedalChannelCard::endCalibrationRun(bool keepResult)
+{
     m_calibrating = false;
     if (m_calibrationTimer)
         m_calibrationTimer->stop();
@@ -883,6 +913,8 @@ void PedalChannelCard::onCalibrateBtnToggled(bool checked)
     if (m_calibrateButton)
         m_calibrateButton->setText(QCoreApplication::translate("Quilbex", "Start Calibration"));
     refreshWriteControls();
+    if (!keepResult)
+        return;
     const int span = int(m_seenMax) - int(m_seenMin);
     if (span >= kMinCalibrationSpan) {
         m_calibrationStatus = QString::fromUtf8(kStatusCompleted);
@@ -895,7 +927,7 @@ void PedalChannelCard::onCalibrateBtnToggled(bool checked)
             Q_EMIT m->configChanged();
             refreshBrakeReference();
             if (m_application->coordinator)
-                m_application->coordinator->requestWriteConfig();
+                m_application->coordinator->requestWriteConfigFor(QString::fromLatin1(HistoryAction::kCalibration));
             Q_EMIT settingsAffectingProfileChanged();
         }
     } else {
@@ -922,8 +954,15 @@ void PedalChannelCard::onCalibrationTimeout()
 
 void PedalChannelCard::onCalibrationReset()
 {
-    if (m_calibrating && m_calibrateButton)
-        m_calibrateButton->setChecked(false);
+    // A reset during a run drops the run: writing its result first would leave the pedals
+    // restarting when the reset is written, and the reset would be lost.
+    if (m_calibrating) {
+        if (m_calibrateButton) {
+            const QSignalBlocker block(m_calibrateButton);
+            m_calibrateButton->setChecked(false);
+        }
+        endCalibrationRun(false);
+    }
     if (DeviceConfigModel* m = model(); m && validIndex()) {
         const size_t i = size_t(m_hostIndex);
         m->min[i] = 0;
@@ -933,7 +972,7 @@ void PedalChannelCard::onCalibrationReset()
         m_seenMin = m_lastRaw;
         m_seenMax = m_lastRaw;
         if (m_application->coordinator)
-            m_application->coordinator->requestWriteConfig();
+            m_application->coordinator->requestWriteConfigFor(QString::fromLatin1(HistoryAction::kCalibrationReset));
         Q_EMIT settingsAffectingProfileChanged();
         refreshBrakeReference();
     }

@@ -43,6 +43,9 @@ public:
     void embedChart(QWidget* chart);
     // Ends a SAVED flash and clears dirty (after a write that carried this column).
     void clearDirty();
+    // Marks the column unsaved again without touching the profile state (its edit did not
+    // reach the pedals, or was kept across a reconnect).
+    void restoreDirty();
     // The 1 s SAVED flash after a successful write of this column.
     void showSavedFlash();
     void retranslateUi();
@@ -98,8 +101,9 @@ private:
     void buildUi();
     void onPresetClicked(int kind);
     void onCalibrationReset();
-    void endSavedFlash();
+    void endCalibrationRun(bool keepResult);
     void refreshWriteControls();
+    void endSavedFlash();
     void showCalibrationStatus();
     void showCountdown();
     void setStatusStyle(const QString& style);

@@ -35,6 +35,9 @@ public:
     PedalChannelCard* card(int hostIndex) const;
     CurvePreviewWidget* preview(int hostIndex) const;
     bool isProfileDirty() const { return m_profileDirty; }
+    // The profile the editor's values belong to: the one last loaded, saved, created or
+    // imported; empty before any.
+    QString activeProfilePath() const { return m_activeProfilePath; }
 
     // With unsaved profile edits asks Save / Discard / Cancel (title: the action's name);
     // false when the action must not go on. True at once without unsaved edits.
@@ -81,6 +84,8 @@ private:
     void applyProfileToModel(const CurveProfile& profile);
     CurveProfile buildProfileFromModel(const QString& name);
     bool saveCurrentProfile(QString* error);
+    bool createProfileFromEditor();
+    QString activeProfileName() const;
     void updateDirtyUi();
     void markProfileDirty();
     void clearProfileDirty();
@@ -118,4 +123,6 @@ private:
     // What the pedals held before the first game's profile, and the profile selected then.
     std::unique_ptr<DeviceConfigModel> m_beforeGames;
     QString m_beforeGamesPath;
+    QString m_beforeGamesActivePath;
+    QString m_activeProfilePath;
 };

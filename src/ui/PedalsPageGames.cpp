@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "app/Application.h"
+#include "coordination/ConfigHistory.h"
 #include "coordination/DeviceConfigModel.h"
 #include "coordination/GameSwitcher.h"
 #include "coordination/GameWatcher.h"
@@ -96,6 +97,7 @@ void PedalsPage::applyPendingGameSwitch()
         m_beforeGames = std::make_unique<DeviceConfigModel>();
         m_beforeGames->copyFrom(current);
         m_beforeGamesPath = selectedProfilePath();
+        m_beforeGamesActivePath = m_activeProfilePath;
     }
 
     // Into the editor as Load would, then through the columns as any write goes, so that
@@ -108,6 +110,8 @@ void PedalsPage::applyPendingGameSwitch()
     coordinator->capturePedalSnapshot();
     m_loadingProfile = false;
     selectProfileByPath(path);
+    // The editor now holds this profile's values: later edits belong to it.
+    m_activeProfilePath = restoring ? m_beforeGamesActivePath : path;
     clearProfileDirty();
     if (restoring)
         m_beforeGames.reset();
@@ -128,7 +132,7 @@ void PedalsPage::applyPendingGameSwitch()
     m_loadingProfile = true;
     PedalChannelCard::markAllDirty();
     m_loadingProfile = false;
-    coordinator->requestWriteConfig();
+    coordinator->requestWriteConfigFor(QString::fromLatin1(HistoryAction::kGameSwitch));
     // A successful write leaves nothing confirmed until the pedals are read again.
     if (coordinator->hasConfirmedConfig()) {
         showStatus(QCoreApplication::translate("Quilbex", "%1: writing to the pedals failed; they keep their settings.")

@@ -305,15 +305,29 @@ bool PedalsPage::saveCurrentProfile(QString* error)
     return Store::saveProfile(path, buildProfileFromModel(QString()), error);
 }
 
+QString PedalsPage::activeProfileName() const
+{
+    const int index = m_profileCombo ? m_profileCombo->findData(m_activeProfilePath) : -1;
+    return index >= 0 ? m_profileCombo->itemText(index) : QFileInfo(m_activeProfilePath).completeBaseName();
+}
+
+// The edits belong to the profile they were made on, not to whichever entry is selected
+// now (that is the one about to be loaded or deleted); before any profile was used they
+// can only become a new one.
 bool PedalsPage::confirmUnsavedChanges(const QString& title)
 {
     if (!m_profileDirty)
         return true;
+    const bool haveActive = !m_activeProfilePath.isEmpty();
     QMessageBox box(QMessageBox::Warning, title,
                     QCoreApplication::translate("Quilbex", "Profile has unsaved changes in the editor."),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.setInformativeText(QCoreApplication::translate(
-        "Quilbex", "Save them to the currently selected profile, discard them, or cancel."));
+    box.setInformativeText(
+        haveActive ? QCoreApplication::translate("Quilbex",
+                                                 "Save them to the profile \"%1\" they were made on, "
+                                                 "discard them, or cancel.")
+                         .arg(activeProfileName())
+                   : QCoreApplication::translate("Quilbex", "Save them as a new profile, discard them, or cancel."));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     box.exec();
@@ -322,8 +336,15 @@ bool PedalsPage::confirmUnsavedChanges(const QString& title)
         return true; // the action that asked decides what becomes of the dirty state
     if (answer != QMessageBox::Save)
         return false;
+    if (!haveActive) {
+        const QString selected = selectedProfilePath();
+        if (!createProfileFromEditor())
+            return false;
+        selectProfileByPath(selected); // the action goes on with the entry the user chose
+        return true;
+    }
     QString error;
-    if (!saveCurrentProfile(&error)) {
+    if (!Store::saveProfile(m_activeProfilePath, buildProfileFromModel(activeProfileName()), &error)) {
         QMessageBox::critical(this, QCoreApplication::translate("Quilbex", "Save profile"),
                               orFallback(error, QCoreApplication::translate("Quilbex", "Save failed")));
         return false;
@@ -367,18 +388,25 @@ void PedalsPage::clearProfileDirty()
 
 void PedalsPage::onProfileNew()
 {
+    createProfileFromEditor();
+}
+
+// Asks for a name and stores the editor's values as a new profile; false when canceled or
+// failed (with a message).
+bool PedalsPage::createProfileFromEditor()
+{
     if (!m_profilesDir)
-        return;
+        return false;
     const QString title = QCoreApplication::translate("Quilbex", "New profile");
     bool ok = false;
     const QString name = QInputDialog::getText(this, title, QCoreApplication::translate("Quilbex", "Profile name:"),
                                                QLineEdit::Normal, QStringLiteral("My profile"), &ok);
     if (!ok)
-        return;
+        return false;
     QString error;
     if (!Store::validateProfileName(name, &error)) {
         QMessageBox::warning(this, title, error);
-        return;
+        return false;
     }
     const QString trimmed = name.trimmed();
     const CurveProfile profile = buildProfileFromModel(trimmed);
@@ -386,11 +414,13 @@ void PedalsPage::onProfileNew()
         + QStringLiteral(".json");
     if (!Store::saveProfile(file, profile, &error)) {
         QMessageBox::critical(this, title, orFallback(error, QCoreApplication::translate("Quilbex", "Save failed")));
-        return;
+        return false;
     }
     refreshProfileCombo();
     selectProfileByPath(file);
+    m_activeProfilePath = file;
     clearProfileDirty();
+    return true;
 }
 
 void PedalsPage::onProfileSave()
@@ -402,6 +432,7 @@ void PedalsPage::onProfileSave()
         return;
     }
     const QString path = selectedProfilePath();
+    m_activeProfilePath = path;
     clearProfileDirty();
     refreshProfileCombo();
     selectProfileByPath(path);
@@ -425,6 +456,7 @@ void PedalsPage::onProfileLoad()
     }
     applyProfileToModel(profile);
     m_currentProfilePath = path;
+    m_activeProfilePath = path;
     clearProfileDirty();
 }
 
@@ -454,6 +486,8 @@ void PedalsPage::onProfileDelete()
         return;
     }
     GameBindings::removeProfile(QFileInfo(path).fileName());
+    if (path == m_activeProfilePath)
+        m_activeProfilePath.clear();
     refreshProfileCombo();
     clearProfileDirty();
 }
@@ -483,6 +517,8 @@ void PedalsPage::onProfileRename()
     }
     if (!newPath.isEmpty())
         GameBindings::renameProfile(QFileInfo(path).fileName(), QFileInfo(newPath).fileName());
+    if (path == m_activeProfilePath && !newPath.isEmpty())
+        m_activeProfilePath = newPath;
     refreshProfileCombo();
     selectProfileByPath(newPath.isEmpty() ? path : newPath);
 }
@@ -502,6 +538,7 @@ void PedalsPage::onProfileImport()
         QMessageBox::critical(this, title, invalidProfileMessage());
         return;
     }
+    m_activeProfilePath = newPath;
     refreshProfileCombo();
     selectProfileByPath(newPath);
 }

@@ -108,8 +108,8 @@ private Q_SLOTS:
     void helpOfEveryCommand_data()
     {
         QTest::addColumn<QString>("command");
-        for (const char* c :
-             {"devices", "info", "monitor", "backup", "apply", "flash", "games", "bind", "unbind", "watch"})
+        for (const char* c : {"devices", "info", "monitor", "backup", "apply", "flash", "games", "bind", "unbind",
+                              "watch", "history", "restore"})
             QTest::newRow(c) << QString::fromLatin1(c);
     }
 
@@ -207,6 +207,35 @@ private Q_SLOTS:
             for (int k = 0; k < 11; ++k)
                 QCOMPARE(points.at(k).toInt(), int(custom[size_t(k)]));
         }
+    }
+
+    // apply keeps what the pedals held; history lists it; restore latest writes it back and is
+    // kept in turn, so the restore can be undone.
+    void historyAndRestoreLatest()
+    {
+        const QString state = path(QStringLiteral("history.state"));
+        const auto history = [this] {
+            const Run r = run({"history", "--json", "--simulate"});
+            return QJsonDocument::fromJson(r.out.toUtf8()).object();
+        };
+        QFile::remove(history().value(QStringLiteral("file")).toString());
+        CurveProfile profile = makeDefaultProfile(QStringLiteral("Wet"));
+        profile.pedals[0].deadzoneTop = 25;
+        writeFile(path(QStringLiteral("wet.json")), profileToJson(profile));
+        const QJsonObject before = info(state);
+        QCOMPARE(run({"apply", "wet.json", "--simulate", "--sim-state", state}).exitCode, 0);
+        QVERIFY(info(state) != before);
+
+        const Run list = run({"history", "--simulate"});
+        QCOMPARE(list.exitCode, 0);
+        QCOMPARE(list.out.count(QStringLiteral("  apply")), 1);
+        const Run restore = run({"restore", "latest", "--simulate", "--sim-state", state});
+        QVERIFY2(restore.exitCode == 0, qPrintable(restore.err));
+        QCOMPARE(info(state), before);
+        const QJsonArray entries = history().value(QStringLiteral("entries")).toArray();
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries.at(0).toObject().value(QStringLiteral("action")).toString(), QStringLiteral("restore"));
+        QCOMPARE(run({"restore", "99", "--simulate", "--sim-state", state}).exitCode, 2);
     }
 
     void backupThenApplyChangesNothing()

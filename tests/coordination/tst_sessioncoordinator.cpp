@@ -139,31 +139,43 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("hostIndex"); // -1: whole configuration
         QTest::addColumn<bool>("polling");
+        QTest::addColumn<bool>("readOk"); // the configuration read after opening
         QTest::addColumn<bool>("succeeds");
-        QTest::newRow("config fails, polling") << -1 << true << false;
-        QTest::newRow("config fails, scanning") << -1 << false << false;
-        QTest::newRow("pedal fails, polling") << 0 << true << false;
-        QTest::newRow("pedal fails, scanning") << 2 << false << false;
-        QTest::newRow("config succeeds") << -1 << true << true;
-        QTest::newRow("pedal succeeds") << 1 << true << true;
+        QTest::newRow("config fails, polling") << -1 << true << true << false;
+        QTest::newRow("config refused, scanning") << -1 << false << true << false;
+        QTest::newRow("pedal fails, polling") << 0 << true << true << false;
+        QTest::newRow("pedal refused, scanning") << 2 << false << true << false;
+        QTest::newRow("config refused, settings unread") << -1 << true << false << true;
+        QTest::newRow("pedal refused, settings unread") << 1 << true << false << true;
+        QTest::newRow("config succeeds") << -1 << true << true << true;
+        QTest::newRow("pedal succeeds") << 1 << true << true << true;
     }
     void writesRestorePreviousTimers()
     {
         QFETCH(int, hostIndex);
         QFETCH(bool, polling);
+        QFETCH(bool, readOk);
         QFETCH(bool, succeeds);
         Rig rig;
+        rig.protocol.readSucceeds = readOk;
         if (polling)
             QVERIFY(rig.coord.probeUsbConnectOnce());
+        QCOMPARE(rig.protocol.reads, !polling ? 0 : readOk ? 1 : SessionCoordinator::kConnectReadAttempts);
+        QCOMPARE(rig.coord.hasConfigReadProblem(), polling && !readOk);
         rig.protocol.writeSucceeds = succeeds;
+        QSignalSpy failed(&rig.coord, &SessionCoordinator::writeFailed);
         if (hostIndex < 0)
             rig.coord.requestWriteConfig();
         else
             rig.coord.requestWritePedalParams(hostIndex);
-        QCOMPARE(rig.protocol.writes, 1);
+        // Nothing is written that was not read first; a refusal or failure is reported.
+        const bool written = polling && readOk;
+        QCOMPARE(rig.protocol.writes, int(written));
+        QCOMPARE(failed.count(), int(!written || !succeeds));
         // Success awaits the restart: scanning, not polling, link still marked connected.
-        QCOMPARE(rig.coord.isPolling(), polling && !succeeds);
-        QCOMPARE(rig.coord.isScanning(), !polling || succeeds);
+        const bool restarting = written && succeeds;
+        QCOMPARE(rig.coord.isPolling(), polling && !restarting);
+        QCOMPARE(rig.coord.isScanning(), !polling || restarting);
         QCOMPARE(rig.link.connected, polling);
     }
 

@@ -44,6 +44,43 @@ private Q_SLOTS:
         QCOMPARE(sim.flashBlock(), ConfigBlock::encode(m, m.ver));
     }
 
+    void replyWaitsAreBoundedByTime_data()
+    {
+        QTest::addColumn<bool>("write");
+        QTest::addColumn<int>("delayMs");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("read, replies 40 ms late") << false << 40 << true;
+        QTest::newRow("write, acknowledgements 40 ms late") << true << 40 << true;
+        QTest::newRow("read, reply after 250 ms") << false << 260 << false;
+        QTest::newRow("write, acknowledgement after 500 ms") << true << 510 << false;
+    }
+    // Telemetry streams at 1000 Hz meanwhile: a wait is counted in time on the pedals' clock,
+    // not in the reports that arrive.
+    void replyWaitsAreBoundedByTime()
+    {
+        QFETCH(bool, write);
+        QFETCH(int, delayMs);
+        QFETCH(bool, ok);
+        SimulatedPedals sim;
+        sim.setManualClock(true);
+        QVERIFY(sim.open(sim.findDevice()));
+        QuilbexProtocolV1 p(&sim);
+        DeviceConfigModel m;
+        if (write)
+            QVERIFY(p.readFullConfig(&m));
+        sim.setReplyDelayMs(delayMs);
+        const qint64 start = sim.clockNs();
+        QCOMPARE(write ? p.writeFullConfig(&m) : p.readFullConfig(&m), ok);
+        const qint64 elapsedMs = (sim.clockNs() - start) / 1000000;
+        const int budgetMs = write ? QuilbexProtocolV1::kAckWaitMs : QuilbexProtocolV1::kReadWaitMs;
+        if (ok)
+            QVERIFY(elapsedMs <= 2 * delayMs + 5);
+        else
+            QVERIFY2(elapsedMs >= budgetMs && elapsedMs <= budgetMs + 5, qPrintable(QString::number(elapsedMs)));
+        if (write && ok)
+            QCOMPARE(sim.flashBlock(), ConfigBlock::encode(m, m.ver));
+    }
+
     void telemetryIsCurrent()
     {
         SimulatedPedals sim;

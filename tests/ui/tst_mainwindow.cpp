@@ -208,8 +208,12 @@ private Q_SLOTS:
             answer == QMessageBox::Cancel || answer == QMessageBox::Discard || answer == QMessageBox::Save;
         const QString stored = QDir(profiles).filePath("Default.json");
         const QByteArray before = readFile(stored);
-        if (unsaved)
-            rig.window->findChild<PedalsPage*>()->card(0)->findChild<QSpinBox*>()->setValue(9);
+        if (unsaved) {
+            // Edits made on the loaded "Default" belong to it; Save writes them there.
+            auto* page = rig.window->findChild<PedalsPage*>();
+            QVERIFY(QMetaObject::invokeMethod(page, "onProfileLoad"));
+            page->card(0)->findChild<QSpinBox*>()->setValue(9);
+        }
         Answerer answerer{Answerer::Answer(answer)};
         QCOMPARE(rig.window->close(), closes);
         QCOMPARE(rig.window->isVisible(), !closes);

@@ -13,6 +13,7 @@
 #include "coordination/SessionCoordinator.h"
 #include "curves/CurveMath.h"
 #include "device/IQuilbexProtocol.h"
+#include "support/AttachableTransport.h"
 #include "ui/CurvePresetButton.h"
 #include "ui/PedalChannelCard.h"
 
@@ -22,7 +23,7 @@ namespace {
 class RecordingProtocol : public IQuilbexProtocol
 {
 public:
-    bool readFullConfig(DeviceConfigModel*) override { return false; }
+    bool readFullConfig(DeviceConfigModel*) override { return true; }
     bool writeFullConfig(const DeviceConfigModel* in) override
     {
         ++writes;
@@ -44,8 +45,17 @@ public:
 
 struct Rig
 {
+    AttachableTransport pedals;
     Application app{Application::TransportFactory()};
     RecordingProtocol* protocol = nullptr;
+
+    // Connected, settings read: the coordinator may write.
+    void connectPedals()
+    {
+        app.coordinator->setTransport(&pedals);
+        QVERIFY(app.coordinator->probeUsbConnectOnce());
+        app.coordinator->pollTimer()->stop();
+    }
 
     Rig()
     {
@@ -112,6 +122,7 @@ private Q_SLOTS:
         QFETCH(int, span);
         QFETCH(bool, succeeds);
         Rig rig;
+        rig.connectPedals();
         DeviceConfigModel& model = *rig.app.config;
         model.min[2] = 111;
         model.max[2] = 999;
@@ -174,7 +185,7 @@ private Q_SLOTS:
     void resetDuringRun()
     {
         Rig rig;
-        rig.app.linkState->connected = true;
+        rig.connectPedals();
         PedalChannelCard card(1, &rig.app);
         QSignalSpy resetSpy(&card, &PedalChannelCard::calibrationResetRequested);
         card.setLiveValues(2000, 0);
@@ -182,8 +193,8 @@ private Q_SLOTS:
         card.setLiveValues(2600, 0);
         button(card, "calResetBtn")->click();
         QVERIFY(!card.isCalibrating());
-        // The run ended first (and succeeded, writing), then the reset wrote again.
-        QCOMPARE(rig.protocol->writes, 2);
+        // The run is dropped, not written: the reset alone reaches the pedals.
+        QCOMPARE(rig.protocol->writes, 1);
         QCOMPARE(int(rig.protocol->lastCali[1]), 0);
         QCOMPARE(rig.protocol->lastMin[1], qint16(0));
         QCOMPARE(rig.protocol->lastMax[1], qint16(0));
@@ -237,9 +248,9 @@ private Q_SLOTS:
         QVERIFY(card.isDirty());
         QVERIFY(!save->isEnabled()); // disconnected
 
-        rig.app.linkState->connected = true;
-        card.refreshSaveButton();
+        rig.connectPedals();
         QVERIFY(save->isEnabled());
+        QCOMPARE(spins(card)[1]->value(), 12); // an unsaved edit survives the read
 
         // SAVED flash: green and disabled for its time, then back to SAVE.
         card.setTimerIntervals(15000, 1000, 50);

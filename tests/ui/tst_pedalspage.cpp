@@ -115,7 +115,7 @@ private Q_SLOTS:
 
     void connectionChanges()
     {
-        Application app{Application::TransportFactory()};
+        Application app{Application::simulatedTransportFactory()};
         calibrate(*app.config);
         PedalsPage page(&app);
         app.runtime->raw = {2000, 2000, 2000};
@@ -133,8 +133,7 @@ private Q_SLOTS:
             QCOMPARE(b->toolTip(), QStringLiteral("The pedals are not connected."));
         }
 
-        app.linkState->connected = true;
-        Q_EMIT app.coordinator->deviceConnectedChanged(true);
+        QVERIFY(app.coordinator->probeUsbConnectOnce()); // connected, settings read
         QCOMPARE(page.findChild<QLabel*>(QStringLiteral("connLabel"))->text(), QStringLiteral("Connected"));
         QVERIFY(save->isEnabled()); // enabled without another edit
         for (const QString& name : writers)

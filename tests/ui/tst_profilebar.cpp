@@ -55,6 +55,8 @@ private:
         auto* box = qobject_cast<QMessageBox*>(dialog);
         auto* input = qobject_cast<QInputDialog*>(dialog);
         seen << dialog->windowTitle() + QLatin1Char('|') + (box ? box->text() : input ? input->labelText() : QString());
+        if (box && !box->informativeText().isEmpty())
+            seen.last() += QLatin1Char('|') + box->informativeText();
         if (input)
             presets << input->textValue();
         const QVariant answer = m_answers.isEmpty() ? QVariant() : m_answers.takeFirst();
@@ -234,10 +236,10 @@ void TestProfileBar::loadWhileDirty_data()
     QTest::addColumn<bool>("breakSave");
     QTest::addColumn<int>("expectedDeadTop");
     QTest::addColumn<bool>("expectedDirty");
-    QTest::addColumn<int>("storedDeadTop");
-    QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << 7 << true << 20;
-    QTest::newRow("discard") << int(QMessageBox::Discard) << false << 20 << false << 20;
-    QTest::newRow("save") << int(QMessageBox::Save) << false << 7 << false << 7;
+    QTest::addColumn<int>("activeDeadTop"); // stored in the profile the edits belong to; -1: unreadable
+    QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << 7 << true << 30;
+    QTest::newRow("discard") << int(QMessageBox::Discard) << false << 20 << false << 30;
+    QTest::newRow("save") << int(QMessageBox::Save) << false << 20 << false << 7;
     QTest::newRow("save fails") << int(QMessageBox::Save) << true << 7 << true << -1;
 }
 
@@ -247,20 +249,27 @@ void TestProfileBar::loadWhileDirty()
     QFETCH(bool, breakSave);
     QFETCH(int, expectedDeadTop);
     QFETCH(bool, expectedDirty);
-    QFETCH(int, storedDeadTop);
+    QFETCH(int, activeDeadTop);
 
     QVERIFY(Store::ensureDefaultProfiles(m_dir, nullptr));
-    CurveProfile f1 = makeDefaultProfile(QStringLiteral("F1 25"));
-    f1.pedals[0].deadzoneTop = 20;
-    QVERIFY(Store::saveProfile(pathOf("F1 25"), f1, nullptr));
+    CurveProfile profile = makeDefaultProfile(QStringLiteral("F1 25"));
+    profile.pedals[0].deadzoneTop = 20;
+    QVERIFY(Store::saveProfile(pathOf("F1 25"), profile, nullptr));
+    profile.profileName = QStringLiteral("Rally");
+    profile.pedals[0].deadzoneTop = 30;
+    QVERIFY(Store::saveProfile(pathOf("Rally"), profile, nullptr));
     makePage();
+    // The edits are made on "Rally"; "F1 25" is selected to be loaded next.
+    select(QStringLiteral("Rally"));
+    button("Load")->click();
     select(QStringLiteral("F1 25"));
+    const QByteArray selectedBefore = readAll(pathOf("F1 25"));
     setDeadzoneTop(0, 7);
     QVERIFY(m_page->isProfileDirty());
     if (breakSave) {
         // A directory in place of the file: the save cannot replace it.
-        QVERIFY(QFile::remove(pathOf("F1 25")));
-        QVERIFY(QDir().mkdir(pathOf("F1 25")));
+        QVERIFY(QFile::remove(pathOf("Rally")));
+        QVERIFY(QDir().mkdir(pathOf("Rally")));
     }
 
     m_dialogs->thenButton(QMessageBox::StandardButton(answer));
@@ -268,22 +277,27 @@ void TestProfileBar::loadWhileDirty()
         m_dialogs->thenButton(QMessageBox::Ok);
     button("Load")->click();
 
-    QCOMPARE(m_dialogs->seen.value(0), QStringLiteral("Load profile|Profile has unsaved changes in the editor."));
+    QCOMPARE(m_dialogs->seen.value(0),
+             QStringLiteral("Load profile|Profile has unsaved changes in the editor.|Save "
+                            "them to the profile \"Rally\" they were made on, discard "
+                            "them, or cancel."));
     if (breakSave)
-        QCOMPARE(m_dialogs->seen.value(1), QStringLiteral("Save profile|Cannot write: %1").arg(pathOf("F1 25")));
+        QCOMPARE(m_dialogs->seen.value(1), QStringLiteral("Save profile|Cannot write: %1").arg(pathOf("Rally")));
     QCOMPARE(m_dialogs->seen.size(), breakSave ? 2 : 1);
     QCOMPARE(int(m_app->config->deadTop[0]), expectedDeadTop);
     QCOMPARE(m_page->isProfileDirty(), expectedDirty);
     QCOMPARE(m_window->windowTitle().endsWith(" *"), expectedDirty);
-    if (storedDeadTop >= 0) {
+    QCOMPARE(readAll(pathOf("F1 25")), selectedBefore); // the selected profile is never written
+    if (activeDeadTop >= 0) {
         CurveProfile stored;
-        QVERIFY(Store::loadProfile(pathOf("F1 25"), stored, nullptr));
-        QCOMPARE(stored.pedals[0].deadzoneTop, storedDeadTop);
+        QVERIFY(Store::loadProfile(pathOf("Rally"), stored, nullptr));
+        QCOMPARE(stored.pedals[0].deadzoneTop, activeDeadTop);
     }
     if (!expectedDirty) {
         // Loaded: every column offers its SAVE, the profile bar is clean.
         for (int i = 0; i < 3; ++i)
             QVERIFY(m_page->card(i)->isDirty());
+        QCOMPARE(m_page->activeProfilePath(), pathOf("F1 25"));
     }
 }
 

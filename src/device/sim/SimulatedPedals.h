@@ -122,7 +122,7 @@ public:
     // would wait without limit and has nothing to wait for returns empty.
     void setManualClock(bool on);
     void advanceClockUs(qint64 us);
-    qint64 clockNs() const;
+    qint64 clockNs() const override;
 
 private:
     struct Impl;
