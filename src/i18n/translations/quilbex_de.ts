@@ -617,5 +617,97 @@ Aktuelle Firmware-Version: %1</translation>
         <source>Update could not be completed</source>
         <translation>Update konnte nicht abgeschlossen werden</translation>
     </message>
+    <message>
+        <source>Not an executable file name: &quot;%1&quot;</source>
+        <translation>Kein gültiger Programmdateiname: „%1“</translation>
+    </message>
+    <message>
+        <source>The pedals are not connected.</source>
+        <translation>Die Pedale sind nicht verbunden.</translation>
+    </message>
+    <message>
+        <source>Games…</source>
+        <translation>Spiele…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Umbenennen…</translation>
+    </message>
+    <message>
+        <source>%1 ended, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 beendet, aber der Editor enthält ungespeicherte Änderungen: Das Profil wurde nicht gewechselt.</translation>
+    </message>
+    <message>
+        <source>%1 started, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 gestartet, aber der Editor enthält ungespeicherte Änderungen: Das Profil wurde nicht gewechselt.</translation>
+    </message>
+    <message>
+        <source>%1: its profile %2 could not be loaded: %3</source>
+        <translation>%1: Das zugehörige Profil „%2“ konnte nicht geladen werden: %3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
+        <translation>%1 gestartet: Profil „%2“ wird übertragen, sobald die Pedale bereit sind.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold the settings from before the game.</source>
+        <translation>%1 beendet: Die Einstellungen von vor dem Spiel sind bereits auf den Pedalen.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile %2.</source>
+        <translation>%1 beendet: Profil „%2“ ist bereits auf den Pedalen.</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile %2.</source>
+        <translation>%1 gestartet: Profil „%2“ ist bereits auf den Pedalen.</translation>
+    </message>
+    <message>
+        <source>%1: writing to the pedals failed; they keep their settings.</source>
+        <translation>%1: Schreiben auf die Pedale fehlgeschlagen; sie behalten ihre Einstellungen.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the settings from before the game were restored.</source>
+        <translation>%1 beendet: Die Einstellungen von vor dem Spiel wurden wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile %2 applied to the pedals.</source>
+        <translation>%1 beendet: Profil „%2“ auf die Pedale übertragen.</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 applied to the pedals.</source>
+        <translation>%1 gestartet: Profil „%2“ auf die Pedale übertragen.</translation>
+    </message>
+    <message>
+        <source>Games for %1</source>
+        <translation>Spiele für „%1“</translation>
+    </message>
+    <message>
+        <source>These games switch the pedals to this profile when they start:</source>
+        <translation>Diese Spiele schalten die Pedale beim Start auf dieses Profil um:</translation>
+    </message>
+    <message>
+        <source>Executable file name, or pick a running program</source>
+        <translation>Programmdatei eingeben oder laufendes Programm wählen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile %2 and now switches to this one.</source>
+        <translation>%1 war dem Profil „%2“ zugeordnet und schaltet jetzt auf dieses Profil um.</translation>
+    </message>
+    <message>
+        <source>Switch profiles when a game starts</source>
+        <translation>Profil wechseln, wenn ein Spiel startet</translation>
+    </message>
+    <message>
+        <source>Return to the previous profile when the game ends</source>
+        <translation>Zum vorherigen Profil zurückkehren, wenn das Spiel endet</translation>
+    </message>
 </context>
 </TS>

@@ -617,5 +617,97 @@ Current firmware version: %1</translation>
         <source>Update could not be completed</source>
         <translation>Update could not be completed</translation>
     </message>
+    <message>
+        <source>Not an executable file name: &quot;%1&quot;</source>
+        <translation>Not an executable file name: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The pedals are not connected.</source>
+        <translation>The pedals are not connected.</translation>
+    </message>
+    <message>
+        <source>Games…</source>
+        <translation>Games…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Rename…</translation>
+    </message>
+    <message>
+        <source>%1 ended, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 ended, but the editor holds unsaved changes: the profile was not switched.</translation>
+    </message>
+    <message>
+        <source>%1 started, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 started, but the editor holds unsaved changes: the profile was not switched.</translation>
+    </message>
+    <message>
+        <source>%1: its profile %2 could not be loaded: %3</source>
+        <translation>%1: its profile %2 could not be loaded: %3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
+        <translation>%1 started: profile %2 will be applied when the pedals are ready.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold the settings from before the game.</source>
+        <translation>%1 ended: the pedals already hold the settings from before the game.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile %2.</source>
+        <translation>%1 ended: the pedals already hold profile %2.</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile %2.</source>
+        <translation>%1 started: the pedals already hold profile %2.</translation>
+    </message>
+    <message>
+        <source>%1: writing to the pedals failed; they keep their settings.</source>
+        <translation>%1: writing to the pedals failed; they keep their settings.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the settings from before the game were restored.</source>
+        <translation>%1 ended: the settings from before the game were restored.</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile %2 applied to the pedals.</source>
+        <translation>%1 ended: profile %2 applied to the pedals.</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 applied to the pedals.</source>
+        <translation>%1 started: profile %2 applied to the pedals.</translation>
+    </message>
+    <message>
+        <source>Games for %1</source>
+        <translation>Games for %1</translation>
+    </message>
+    <message>
+        <source>These games switch the pedals to this profile when they start:</source>
+        <translation>These games switch the pedals to this profile when they start:</translation>
+    </message>
+    <message>
+        <source>Executable file name, or pick a running program</source>
+        <translation>Executable file name, or pick a running program</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile %2 and now switches to this one.</source>
+        <translation>%1 was bound to profile %2 and now switches to this one.</translation>
+    </message>
+    <message>
+        <source>Switch profiles when a game starts</source>
+        <translation>Switch profiles when a game starts</translation>
+    </message>
+    <message>
+        <source>Return to the previous profile when the game ends</source>
+        <translation>Return to the previous profile when the game ends</translation>
+    </message>
 </context>
 </TS>

@@ -617,5 +617,97 @@ Versión de firmware actual: %1</translation>
         <source>Update could not be completed</source>
         <translation>No se pudo completar la actualización</translation>
     </message>
+    <message>
+        <source>Not an executable file name: &quot;%1&quot;</source>
+        <translation>No es un nombre de archivo ejecutable válido: «%1»</translation>
+    </message>
+    <message>
+        <source>The pedals are not connected.</source>
+        <translation>Los pedales no están conectados.</translation>
+    </message>
+    <message>
+        <source>Games…</source>
+        <translation>Juegos…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Cambiar nombre…</translation>
+    </message>
+    <message>
+        <source>%1 ended, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 se ha cerrado, pero el editor tiene cambios sin guardar: no se ha cambiado de perfil.</translation>
+    </message>
+    <message>
+        <source>%1 started, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 se ha iniciado, pero el editor tiene cambios sin guardar: no se ha cambiado de perfil.</translation>
+    </message>
+    <message>
+        <source>%1: its profile %2 could not be loaded: %3</source>
+        <translation>%1: no se pudo cargar su perfil «%2»: %3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
+        <translation>%1 se ha iniciado: el perfil «%2» se aplicará cuando los pedales estén listos.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold the settings from before the game.</source>
+        <translation>%1 se ha cerrado: los pedales ya tienen los ajustes de antes del juego.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile %2.</source>
+        <translation>%1 se ha cerrado: los pedales ya tienen el perfil «%2».</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile %2.</source>
+        <translation>%1 se ha iniciado: los pedales ya tienen el perfil «%2».</translation>
+    </message>
+    <message>
+        <source>%1: writing to the pedals failed; they keep their settings.</source>
+        <translation>%1: no se pudo escribir en los pedales; conservan sus ajustes.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the settings from before the game were restored.</source>
+        <translation>%1 se ha cerrado: se han restaurado los ajustes de antes del juego.</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile %2 applied to the pedals.</source>
+        <translation>%1 se ha cerrado: perfil «%2» aplicado a los pedales.</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 applied to the pedals.</source>
+        <translation>%1 se ha iniciado: perfil «%2» aplicado a los pedales.</translation>
+    </message>
+    <message>
+        <source>Games for %1</source>
+        <translation>Juegos del perfil «%1»</translation>
+    </message>
+    <message>
+        <source>These games switch the pedals to this profile when they start:</source>
+        <translation>Al iniciarse, estos juegos cambian los pedales a este perfil:</translation>
+    </message>
+    <message>
+        <source>Executable file name, or pick a running program</source>
+        <translation>Nombre del ejecutable, o elige un programa en ejecución</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile %2 and now switches to this one.</source>
+        <translation>%1 estaba asociado al perfil «%2» y ahora cambia a este.</translation>
+    </message>
+    <message>
+        <source>Switch profiles when a game starts</source>
+        <translation>Cambiar de perfil al iniciar un juego</translation>
+    </message>
+    <message>
+        <source>Return to the previous profile when the game ends</source>
+        <translation>Volver al perfil anterior al cerrar el juego</translation>
+    </message>
 </context>
 </TS>

@@ -617,5 +617,97 @@ Version actuelle du firmware&#xa0;: %1</translation>
         <source>Update could not be completed</source>
         <translation>La mise à jour n’a pas pu être terminée</translation>
     </message>
+    <message>
+        <source>Not an executable file name: &quot;%1&quot;</source>
+        <translation>Nom de fichier exécutable non valide&#xa0;: «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The pedals are not connected.</source>
+        <translation>Les pédales ne sont pas connectées.</translation>
+    </message>
+    <message>
+        <source>Games…</source>
+        <translation>Jeux…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Renommer…</translation>
+    </message>
+    <message>
+        <source>%1 ended, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 s’est fermé, mais l’éditeur contient des modifications non enregistrées&#xa0;: le profil n’a pas été changé.</translation>
+    </message>
+    <message>
+        <source>%1 started, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 a démarré, mais l’éditeur contient des modifications non enregistrées&#xa0;: le profil n’a pas été changé.</translation>
+    </message>
+    <message>
+        <source>%1: its profile %2 could not be loaded: %3</source>
+        <translation>%1&#xa0;: impossible de charger son profil «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
+        <translation>%1 a démarré&#xa0;: le profil «&#xa0;%2&#xa0;» sera appliqué dès que les pédales seront prêtes.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold the settings from before the game.</source>
+        <translation>%1 s’est fermé&#xa0;: les pédales ont déjà les réglages d’avant le jeu.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile %2.</source>
+        <translation>%1 s’est fermé&#xa0;: les pédales utilisent déjà le profil «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile %2.</source>
+        <translation>%1 a démarré&#xa0;: les pédales utilisent déjà le profil «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1: writing to the pedals failed; they keep their settings.</source>
+        <translation>%1&#xa0;: échec de l’écriture dans les pédales&#xa0;; elles conservent leurs réglages.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the settings from before the game were restored.</source>
+        <translation>%1 s’est fermé&#xa0;: les réglages d’avant le jeu ont été rétablis.</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile %2 applied to the pedals.</source>
+        <translation>%1 s’est fermé&#xa0;: profil «&#xa0;%2&#xa0;» appliqué aux pédales.</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 applied to the pedals.</source>
+        <translation>%1 a démarré&#xa0;: profil «&#xa0;%2&#xa0;» appliqué aux pédales.</translation>
+    </message>
+    <message>
+        <source>Games for %1</source>
+        <translation>Jeux du profil «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>These games switch the pedals to this profile when they start:</source>
+        <translation>Ces jeux basculent les pédales sur ce profil à leur démarrage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Executable file name, or pick a running program</source>
+        <translation>Nom de l’exécutable, ou choisissez un programme en cours d’exécution</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile %2 and now switches to this one.</source>
+        <translation>%1 était associé au profil «&#xa0;%2&#xa0;» et bascule désormais sur celui-ci.</translation>
+    </message>
+    <message>
+        <source>Switch profiles when a game starts</source>
+        <translation>Changer de profil au démarrage d’un jeu</translation>
+    </message>
+    <message>
+        <source>Return to the previous profile when the game ends</source>
+        <translation>Revenir au profil précédent à la fermeture du jeu</translation>
+    </message>
 </context>
 </TS>

@@ -617,5 +617,97 @@ Current firmware version: %1</source>
         <source>Update could not be completed</source>
         <translation>更新を完了できませんでした</translation>
     </message>
+    <message>
+        <source>Not an executable file name: &quot;%1&quot;</source>
+        <translation>実行ファイル名として正しくありません：「%1」</translation>
+    </message>
+    <message>
+        <source>The pedals are not connected.</source>
+        <translation>ペダルが接続されていません。</translation>
+    </message>
+    <message>
+        <source>Games…</source>
+        <translation>ゲーム…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>名前の変更…</translation>
+    </message>
+    <message>
+        <source>%1 ended, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 が終了しましたが、編集中のプロファイルに未保存の変更があるため、プロファイルを切り替えませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 started, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 が起動しましたが、編集中のプロファイルに未保存の変更があるため、プロファイルを切り替えませんでした。</translation>
+    </message>
+    <message>
+        <source>%1: its profile %2 could not be loaded: %3</source>
+        <translation>%1：プロファイル「%2」を読み込めませんでした：%3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
+        <translation>%1 が起動しました：ペダルの準備ができしだい、プロファイル「%2」を適用します。</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold the settings from before the game.</source>
+        <translation>%1 が終了しました：ペダルはすでにゲーム開始前の設定になっています。</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile %2.</source>
+        <translation>%1 が終了しました：ペダルはすでにプロファイル「%2」の設定になっています。</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile %2.</source>
+        <translation>%1 が起動しました：ペダルはすでにプロファイル「%2」の設定になっています。</translation>
+    </message>
+    <message>
+        <source>%1: writing to the pedals failed; they keep their settings.</source>
+        <translation>%1：ペダルへの書き込みに失敗しました。ペダルの設定は変更されていません。</translation>
+    </message>
+    <message>
+        <source>%1 ended: the settings from before the game were restored.</source>
+        <translation>%1 が終了しました：ゲーム開始前の設定に戻しました。</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile %2 applied to the pedals.</source>
+        <translation>%1 が終了しました：プロファイル「%2」をペダルに適用しました。</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 applied to the pedals.</source>
+        <translation>%1 が起動しました：プロファイル「%2」をペダルに適用しました。</translation>
+    </message>
+    <message>
+        <source>Games for %1</source>
+        <translation>プロファイル「%1」のゲーム</translation>
+    </message>
+    <message>
+        <source>These games switch the pedals to this profile when they start:</source>
+        <translation>次のゲームが起動すると、ペダルがこのプロファイルに切り替わります：</translation>
+    </message>
+    <message>
+        <source>Executable file name, or pick a running program</source>
+        <translation>実行ファイル名を入力するか、実行中のプログラムを選択</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile %2 and now switches to this one.</source>
+        <translation>%1 はプロファイル「%2」に割り当てられていましたが、今後はこのプロファイルに切り替えます。</translation>
+    </message>
+    <message>
+        <source>Switch profiles when a game starts</source>
+        <translation>ゲームの起動時にプロファイルを切り替える</translation>
+    </message>
+    <message>
+        <source>Return to the previous profile when the game ends</source>
+        <translation>ゲームの終了時に元のプロファイルに戻す</translation>
+    </message>
 </context>
 </TS>

@@ -617,5 +617,97 @@ Current firmware version: %1</source>
         <source>Update could not be completed</source>
         <translation>업데이트를 완료하지 못했습니다</translation>
     </message>
+    <message>
+        <source>Not an executable file name: &quot;%1&quot;</source>
+        <translation>올바른 실행 파일 이름이 아닙니다: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The pedals are not connected.</source>
+        <translation>페달이 연결되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Games…</source>
+        <translation>게임…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>이름 바꾸기…</translation>
+    </message>
+    <message>
+        <source>%1 ended, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 종료: 편집기에 저장하지 않은 변경 사항이 있어 프로필을 전환하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>%1 started, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 시작: 편집기에 저장하지 않은 변경 사항이 있어 프로필을 전환하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>%1: its profile %2 could not be loaded: %3</source>
+        <translation>%1: &quot;%2&quot; 프로필을 불러올 수 없습니다: %3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
+        <translation>%1 시작: 페달이 준비되면 &quot;%2&quot; 프로필을 적용합니다.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold the settings from before the game.</source>
+        <translation>%1 종료: 페달이 이미 게임 시작 전 설정 상태입니다.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile %2.</source>
+        <translation>%1 종료: 페달에 이미 &quot;%2&quot; 프로필이 적용되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile %2.</source>
+        <translation>%1 시작: 페달에 이미 &quot;%2&quot; 프로필이 적용되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>%1: writing to the pedals failed; they keep their settings.</source>
+        <translation>%1: 페달에 설정을 저장하지 못했습니다. 기존 설정이 그대로 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the settings from before the game were restored.</source>
+        <translation>%1 종료: 게임 시작 전 설정으로 복원했습니다.</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile %2 applied to the pedals.</source>
+        <translation>%1 종료: &quot;%2&quot; 프로필을 페달에 적용했습니다.</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 applied to the pedals.</source>
+        <translation>%1 시작: &quot;%2&quot; 프로필을 페달에 적용했습니다.</translation>
+    </message>
+    <message>
+        <source>Games for %1</source>
+        <translation>&quot;%1&quot; 프로필의 게임</translation>
+    </message>
+    <message>
+        <source>These games switch the pedals to this profile when they start:</source>
+        <translation>다음 게임이 시작되면 페달이 이 프로필로 전환됩니다:</translation>
+    </message>
+    <message>
+        <source>Executable file name, or pick a running program</source>
+        <translation>실행 파일 이름 입력 또는 실행 중인 프로그램 선택</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile %2 and now switches to this one.</source>
+        <translation>%1의 연결을 &quot;%2&quot; 프로필에서 이 프로필로 옮겼습니다.</translation>
+    </message>
+    <message>
+        <source>Switch profiles when a game starts</source>
+        <translation>게임 시작 시 프로필 전환</translation>
+    </message>
+    <message>
+        <source>Return to the previous profile when the game ends</source>
+        <translation>게임 종료 시 이전 프로필로 복귀</translation>
+    </message>
 </context>
 </TS>

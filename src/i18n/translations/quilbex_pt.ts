@@ -617,5 +617,97 @@ Versão atual do firmware: %1</translation>
         <source>Update could not be completed</source>
         <translation>Não foi possível concluir a atualização</translation>
     </message>
+    <message>
+        <source>Not an executable file name: &quot;%1&quot;</source>
+        <translation>Nome de arquivo executável inválido: “%1”</translation>
+    </message>
+    <message>
+        <source>The pedals are not connected.</source>
+        <translation>Os pedais não estão conectados.</translation>
+    </message>
+    <message>
+        <source>Games…</source>
+        <translation>Jogos…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Renomear…</translation>
+    </message>
+    <message>
+        <source>%1 ended, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 foi encerrado, mas o editor tem alterações não salvas: o perfil não foi trocado.</translation>
+    </message>
+    <message>
+        <source>%1 started, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 foi iniciado, mas o editor tem alterações não salvas: o perfil não foi trocado.</translation>
+    </message>
+    <message>
+        <source>%1: its profile %2 could not be loaded: %3</source>
+        <translation>%1: não foi possível abrir o perfil “%2”: %3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
+        <translation>%1 foi iniciado: o perfil “%2” será aplicado quando os pedais estiverem prontos.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold the settings from before the game.</source>
+        <translation>%1 foi encerrado: os pedais já estão com as configurações de antes do jogo.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile %2.</source>
+        <translation>%1 foi encerrado: os pedais já estão com o perfil “%2”.</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile %2.</source>
+        <translation>%1 foi iniciado: os pedais já estão com o perfil “%2”.</translation>
+    </message>
+    <message>
+        <source>%1: writing to the pedals failed; they keep their settings.</source>
+        <translation>%1: falha ao gravar nos pedais; eles mantêm as configurações atuais.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the settings from before the game were restored.</source>
+        <translation>%1 foi encerrado: as configurações de antes do jogo foram restauradas.</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile %2 applied to the pedals.</source>
+        <translation>%1 foi encerrado: perfil “%2” aplicado aos pedais.</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 applied to the pedals.</source>
+        <translation>%1 foi iniciado: perfil “%2” aplicado aos pedais.</translation>
+    </message>
+    <message>
+        <source>Games for %1</source>
+        <translation>Jogos do perfil “%1”</translation>
+    </message>
+    <message>
+        <source>These games switch the pedals to this profile when they start:</source>
+        <translation>Estes jogos mudam os pedais para este perfil ao serem iniciados:</translation>
+    </message>
+    <message>
+        <source>Executable file name, or pick a running program</source>
+        <translation>Nome do executável, ou escolha um programa em execução</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile %2 and now switches to this one.</source>
+        <translation>%1 estava associado ao perfil “%2” e agora muda para este.</translation>
+    </message>
+    <message>
+        <source>Switch profiles when a game starts</source>
+        <translation>Trocar de perfil quando um jogo iniciar</translation>
+    </message>
+    <message>
+        <source>Return to the previous profile when the game ends</source>
+        <translation>Voltar ao perfil anterior quando o jogo terminar</translation>
+    </message>
 </context>
 </TS>

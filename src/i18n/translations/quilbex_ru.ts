@@ -617,5 +617,97 @@ Current firmware version: %1</source>
         <source>Update could not be completed</source>
         <translation>Не удалось завершить обновление</translation>
     </message>
+    <message>
+        <source>Not an executable file name: &quot;%1&quot;</source>
+        <translation>Недопустимое имя исполняемого файла: «%1»</translation>
+    </message>
+    <message>
+        <source>The pedals are not connected.</source>
+        <translation>Педали не подключены.</translation>
+    </message>
+    <message>
+        <source>Games…</source>
+        <translation>Игры…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Переименовать…</translation>
+    </message>
+    <message>
+        <source>%1 ended, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>Игра %1 завершена, но в редакторе есть несохранённые изменения: профиль не переключён.</translation>
+    </message>
+    <message>
+        <source>%1 started, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>Игра %1 запущена, но в редакторе есть несохранённые изменения: профиль не переключён.</translation>
+    </message>
+    <message>
+        <source>%1: its profile %2 could not be loaded: %3</source>
+        <translation>%1: не удалось загрузить профиль «%2»: %3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
+        <translation>Игра %1 запущена: профиль «%2» будет применён, когда педали будут готовы.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold the settings from before the game.</source>
+        <translation>Игра %1 завершена: на педалях уже настройки, действовавшие до игры.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile %2.</source>
+        <translation>Игра %1 завершена: на педалях уже профиль «%2».</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile %2.</source>
+        <translation>Игра %1 запущена: на педалях уже профиль «%2».</translation>
+    </message>
+    <message>
+        <source>%1: writing to the pedals failed; they keep their settings.</source>
+        <translation>%1: не удалось записать настройки в педали, они сохраняют прежние.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the settings from before the game were restored.</source>
+        <translation>Игра %1 завершена: восстановлены настройки, действовавшие до игры.</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile %2 applied to the pedals.</source>
+        <translation>Игра %1 завершена: к педалям применён профиль «%2».</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 applied to the pedals.</source>
+        <translation>Игра %1 запущена: к педалям применён профиль «%2».</translation>
+    </message>
+    <message>
+        <source>Games for %1</source>
+        <translation>Игры профиля «%1»</translation>
+    </message>
+    <message>
+        <source>These games switch the pedals to this profile when they start:</source>
+        <translation>При запуске этих игр педали переключаются на этот профиль:</translation>
+    </message>
+    <message>
+        <source>Executable file name, or pick a running program</source>
+        <translation>Исполняемый файл или запущенная программа</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Убрать</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile %2 and now switches to this one.</source>
+        <translation>Привязка %1 перенесена с профиля «%2» на этот профиль.</translation>
+    </message>
+    <message>
+        <source>Switch profiles when a game starts</source>
+        <translation>Переключать профиль при запуске игры</translation>
+    </message>
+    <message>
+        <source>Return to the previous profile when the game ends</source>
+        <translation>Возвращать прежний профиль после выхода из игры</translation>
+    </message>
 </context>
 </TS>

@@ -617,5 +617,97 @@ Current firmware version: %1</source>
         <source>Update could not be completed</source>
         <translation>无法完成更新</translation>
     </message>
+    <message>
+        <source>Not an executable file name: &quot;%1&quot;</source>
+        <translation>不是有效的可执行文件名：“%1”</translation>
+    </message>
+    <message>
+        <source>The pedals are not connected.</source>
+        <translation>踏板未连接。</translation>
+    </message>
+    <message>
+        <source>Games…</source>
+        <translation>游戏…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>重命名…</translation>
+    </message>
+    <message>
+        <source>%1 ended, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 已退出，但编辑器中有未保存的更改：未切换配置文件。</translation>
+    </message>
+    <message>
+        <source>%1 started, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 已启动，但编辑器中有未保存的更改：未切换配置文件。</translation>
+    </message>
+    <message>
+        <source>%1: its profile %2 could not be loaded: %3</source>
+        <translation>%1：无法加载其配置文件“%2”：%3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
+        <translation>%1 已启动：踏板就绪后将应用配置文件“%2”。</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold the settings from before the game.</source>
+        <translation>%1 已退出：踏板已是游戏启动前的设置。</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile %2.</source>
+        <translation>%1 已退出：踏板已在使用配置文件“%2”。</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile %2.</source>
+        <translation>%1 已启动：踏板已在使用配置文件“%2”。</translation>
+    </message>
+    <message>
+        <source>%1: writing to the pedals failed; they keep their settings.</source>
+        <translation>%1：写入踏板失败，踏板保留原有设置。</translation>
+    </message>
+    <message>
+        <source>%1 ended: the settings from before the game were restored.</source>
+        <translation>%1 已退出：已恢复游戏启动前的设置。</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile %2 applied to the pedals.</source>
+        <translation>%1 已退出：已将配置文件“%2”应用到踏板。</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 applied to the pedals.</source>
+        <translation>%1 已启动：已将配置文件“%2”应用到踏板。</translation>
+    </message>
+    <message>
+        <source>Games for %1</source>
+        <translation>配置文件“%1”的游戏</translation>
+    </message>
+    <message>
+        <source>These games switch the pedals to this profile when they start:</source>
+        <translation>以下游戏启动时，踏板将切换到此配置文件：</translation>
+    </message>
+    <message>
+        <source>Executable file name, or pick a running program</source>
+        <translation>可执行文件名，或选择正在运行的程序</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile %2 and now switches to this one.</source>
+        <translation>%1 原先绑定到配置文件“%2”，现在改为切换到此配置文件。</translation>
+    </message>
+    <message>
+        <source>Switch profiles when a game starts</source>
+        <translation>游戏启动时切换配置文件</translation>
+    </message>
+    <message>
+        <source>Return to the previous profile when the game ends</source>
+        <translation>游戏退出时恢复之前的配置文件</translation>
+    </message>
 </context>
 </TS>

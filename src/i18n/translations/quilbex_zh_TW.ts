@@ -617,5 +617,97 @@ Current firmware version: %1</source>
         <source>Update could not be completed</source>
         <translation>無法完成更新</translation>
     </message>
+    <message>
+        <source>Not an executable file name: &quot;%1&quot;</source>
+        <translation>不是有效的執行檔名稱：「%1」</translation>
+    </message>
+    <message>
+        <source>The pedals are not connected.</source>
+        <translation>踏板未連接。</translation>
+    </message>
+    <message>
+        <source>Games…</source>
+        <translation>遊戲…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>重新命名…</translation>
+    </message>
+    <message>
+        <source>%1 ended, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 已結束，但編輯器中有尚未儲存的變更：未切換設定檔。</translation>
+    </message>
+    <message>
+        <source>%1 started, but the editor holds unsaved changes: the profile was not switched.</source>
+        <translation>%1 已啟動，但編輯器中有尚未儲存的變更：未切換設定檔。</translation>
+    </message>
+    <message>
+        <source>%1: its profile %2 could not be loaded: %3</source>
+        <translation>%1：無法載入其設定檔「%2」：%3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
+        <translation>%1 已啟動：踏板就緒後將套用設定檔「%2」。</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold the settings from before the game.</source>
+        <translation>%1 已結束：踏板已是遊戲啟動前的設定。</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile %2.</source>
+        <translation>%1 已結束：踏板已在使用設定檔「%2」。</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile %2.</source>
+        <translation>%1 已啟動：踏板已在使用設定檔「%2」。</translation>
+    </message>
+    <message>
+        <source>%1: writing to the pedals failed; they keep their settings.</source>
+        <translation>%1：寫入踏板失敗，踏板保留原有設定。</translation>
+    </message>
+    <message>
+        <source>%1 ended: the settings from before the game were restored.</source>
+        <translation>%1 已結束：已還原遊戲啟動前的設定。</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile %2 applied to the pedals.</source>
+        <translation>%1 已結束：已將設定檔「%2」套用至踏板。</translation>
+    </message>
+    <message>
+        <source>%1 started: profile %2 applied to the pedals.</source>
+        <translation>%1 已啟動：已將設定檔「%2」套用至踏板。</translation>
+    </message>
+    <message>
+        <source>Games for %1</source>
+        <translation>設定檔「%1」的遊戲</translation>
+    </message>
+    <message>
+        <source>These games switch the pedals to this profile when they start:</source>
+        <translation>下列遊戲啟動時，踏板會切換至此設定檔：</translation>
+    </message>
+    <message>
+        <source>Executable file name, or pick a running program</source>
+        <translation>執行檔名稱，或選擇執行中的程式</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>加入</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile %2 and now switches to this one.</source>
+        <translation>%1 原本綁定至設定檔「%2」，現在改為切換至此設定檔。</translation>
+    </message>
+    <message>
+        <source>Switch profiles when a game starts</source>
+        <translation>遊戲啟動時切換設定檔</translation>
+    </message>
+    <message>
+        <source>Return to the previous profile when the game ends</source>
+        <translation>遊戲結束時返回先前的設定檔</translation>
+    </message>
 </context>
 </TS>
