@@ -5,11 +5,13 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <cstdlib>
 #include <memory>
 
 #include "app/Application.h"
 #include "app/Version.h"
 #include "app/DebugLog.h"
+#include "firmware/FirmwareUpdateManager.h"
 #include "i18n/LanguageManager.h"
 #include "ui/MainWindow.h"
 #include "ui/WidgetHooks.h"
@@ -58,7 +60,12 @@ int main(int argc, char* argv[])
         exitCode = app.exec();
 
         closeDebugLog();
+        // Ends a firmware update still running: its worker stops within a bounded wait.
         window.reset();
+        // A worker stuck in a device call past that wait still points into Application;
+        // leave without destroying anything it may touch.
+        if (FirmwareUpdateManager::liveWorkerCount() > 0)
+            std::_Exit(exitCode);
         application.reset();
     }
     return exitCode;
