@@ -56,10 +56,18 @@ Status readWhole(const QString& path, qint64 maxBytes, QByteArray* bytes)
     const Status status = openForReading(path, &file);
     if (status != Status::Ok)
         return status;
-    if (file.size() > maxBytes)
+    const qint64 size = file.size();
+    if (size > maxBytes)
         return Status::TooLarge;
-    // The size may change while we read; one byte past the limit tells.
-    const QByteArray data = file.read(maxBytes + 1);
+    // Sized by the file (a buffer of the limit for every profile would weigh on start-up); one
+    // byte more shows a file that grew meanwhile, whose rest is read up to the limit.
+    QByteArray data = file.read(size + 1);
+    while (data.size() > size && data.size() <= maxBytes) {
+        const QByteArray more = file.read(qMin<qint64>(64 * 1024, maxBytes + 1 - data.size()));
+        if (more.isEmpty())
+            break;
+        data += more;
+    }
     if (data.size() > maxBytes)
         return Status::TooLarge;
     if (file.error() != QFileDevice::NoError)

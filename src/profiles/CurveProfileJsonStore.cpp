@@ -248,6 +248,9 @@ QString CurveProfileJsonStore::sanitizeProfileName(const QString& name)
     cleaned.remove(forbiddenNameCharacters());
     // Control characters do not belong in a file name; a NUL would even cut it short.
     cleaned.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    // Through UTF-8 and back, as the name goes to the disk and comes back in a listing: an
+    // unpaired surrogate (a JSON "\ud800") would otherwise name a file no listing shows.
+    cleaned = QString::fromUtf8(cleaned.toUtf8());
     return cleaned.trimmed();
 }
 
