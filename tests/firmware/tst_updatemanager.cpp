@@ -262,40 +262,40 @@ void TestUpdateManager::recoversFromUpdateMode()
 void TestUpdateManager::quitDuringEachPhase_data()
 {
     using Setup = std::function<void(Rig&)>;
-    QTest::addColumn<Setup>("hold");    // keeps the update in the phase
     QTest::addColumn<QString>("phase"); // the log line that begins it
     QTest::addColumn<int>("boundMs");
     QTest::addColumn<bool>("released"); // the wait is shorter than the phase
-    QTest::newRow("settle") << Setup(
-        [](Rig& r) { r.setTiming([](FirmwareUpdateTiming& t) { t.switchSettleMs = 600000; }); })
-                            << "Switching your pedals to update mode" << 1000 << false;
-    QTest::newRow("waiting for update mode") << Setup([](Rig& r) {
+    QTest::addColumn<Setup>("hold");    // keeps the update in the phase
+    const auto row = [](const char* tag, const char* phase, int boundMs, bool released, const Setup& hold) {
+        QTest::newRow(tag) << phase << boundMs << released << hold;
+    };
+    row("settle", "Switching your pedals to update mode", 1000, false,
+        [](Rig& r) { r.setTiming([](FirmwareUpdateTiming& t) { t.switchSettleMs = 600000; }); });
+    row("waiting for update mode", "Waiting for your pedals", 1000, false, [](Rig& r) {
         r.sim->setStayAwayAfterRestart(true);
         r.setTiming([](FirmwareUpdateTiming& t) { t.searchAttempts = 1000000; });
-    }) << "Waiting for your pedals" << 1000 << false;
+    });
     const Setup silentStart = [](Rig& r) {
         r.sim->setReplyDelayMs(600000);
         r.setTiming([](FirmwareUpdateTiming& t) { t.startReplyMs = 400; });
     };
     // The start exchange cannot be cut short; the wait for it is bounded.
-    QTest::newRow("start exchange") << silentStart << "Preparing the update" << 8000 << false;
-    QTest::newRow("start exchange, short wait") << Setup([silentStart](Rig& r) {
+    row("start exchange", "Preparing the update", 8000, false, silentStart);
+    row("start exchange, short wait", "Preparing the update", 1000, true, [silentStart](Rig& r) {
         silentStart(r);
         r.setTiming([](FirmwareUpdateTiming& t) { t.shutdownWaitMs = 20; });
-    }) << "Preparing the update" << 1000 << true;
-    QTest::newRow("transfer") << Setup([](Rig& r) {
+    });
+    row("transfer", "Installing firmware", 1000, false, [](Rig& r) {
         r.sim->setReplyLatencyUs(50000);
         r.setTiming([](FirmwareUpdateTiming& t) { t.startReplyMs = t.dataReplyMs = 2000; });
-    }) << "Installing firmware"
-                              << 1000 << false;
-    QTest::newRow("reconnect") << Setup([](Rig& r) {
+    });
+    row("reconnect", "Looking for your pedals again", 1000, false, [](Rig& r) {
         r.setTiming([](FirmwareUpdateTiming& t) { t.reconnectAttempts = 1000000; });
         r.onLog = [&r](const QString& l) {
             if (l.startsWith("Firmware installed."))
                 r.sim->unplug();
         };
-    }) << "Looking for your pedals again"
-                               << 1000 << false;
+    });
 }
 
 void TestUpdateManager::quitDuringEachPhase()
