@@ -15,7 +15,6 @@
 #include "app/Application.h"
 #include "app/Version.h"
 #include "coordination/SessionCoordinator.h"
-#include "firmware/FirmwareUpdateManager.h"
 #include "i18n/LanguageManager.h"
 #include "ui/DevicePage.h"
 #include "ui/PedalsPage.h"
@@ -217,9 +216,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
             event->ignore();
             return;
         }
-        // The update stops at its next safe point instead of running on while the tool quits.
-        if (m_updatePage && m_updatePage->manager())
-            m_updatePage->manager()->cancel();
     }
     QMainWindow::closeEvent(event);
 }
