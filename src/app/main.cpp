@@ -64,7 +64,7 @@ int main(int argc, char* argv[])
         window.reset();
         // A worker stuck in a device call past that wait still points into Application;
         // leave without destroying anything it may touch.
-        if (FirmwareUpdateManager::liveWorkerCount() > 0)
+        if (FirmwareUpdateManager::anyWorkerRunning())
             std::_Exit(exitCode);
         application.reset();
     }

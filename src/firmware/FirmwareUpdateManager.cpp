@@ -24,7 +24,8 @@
 
 namespace {
 std::atomic<int> g_liveWorkers{0};
-}
+std::atomic<int> g_runningWorkers{0};
+} // namespace
 
 // State shared by the manager and its worker. The worker may outlive the manager (see the
 // destructor), so it reports only through `manager`, which the destructor clears under the
@@ -435,7 +436,9 @@ protected:
     {
         if (!m_shared)
             return;
+        ++g_runningWorkers;
         UpdateRun(m_shared, m_env, m_timing, m_bytes, m_path, m_relay.get()).run();
+        --g_runningWorkers;
     }
 
 private:
@@ -520,6 +523,11 @@ FirmwareUpdateTiming FirmwareUpdateManager::timing() const
 int FirmwareUpdateManager::liveWorkerCount()
 {
     return g_liveWorkers.load();
+}
+
+bool FirmwareUpdateManager::anyWorkerRunning()
+{
+    return g_runningWorkers.load() > 0;
 }
 
 void FirmwareUpdateManager::refreshBusy()

@@ -58,6 +58,8 @@ public:
 
     // Worker threads that exist (including released ones still finishing); for diagnostics.
     static int liveWorkerCount();
+    // True while any worker is still inside its update (it may use Application's objects).
+    static bool anyWorkerRunning();
 
     struct Shared;
 
