@@ -45,6 +45,8 @@ for n in "${names[@]}"; do targets+=("fuzz_$n"); done
 cmake --build "$BUILD" --parallel "$(nproc)" --target "${targets[@]}"
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}"
+# The one-time allocations of libraries we do not build, as in the test suite.
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$ROOT/tests/lsan.supp:print_suppressions=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 export QT_QPA_PLATFORM=offscreen
 

@@ -4,7 +4,10 @@
 #include <QFile>
 
 #include <cstdio>
+#include <fcntl.h>
 #include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // Process-wide log file; null when closed. The update worker logs too, and the file is
@@ -26,9 +29,22 @@ const char* debugLogLevel(QtMsgType type)
 
 bool openDebugLog(const QString& path)
 {
-    FILE* file = std::fopen(QFile::encodeName(path).constData(), "w");
-    if (!file)
+    // Not through a symbolic link (a planted one would truncate its target), and only into a
+    // regular file: O_NONBLOCK keeps a FIFO from holding the start-up. Otherwise run without.
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0)
         return false;
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    FILE* file = ::fdopen(fd, "w");
+    if (!file) {
+        ::close(fd);
+        return false;
+    }
     {
         const std::lock_guard<std::mutex> lock(g_logMutex);
         if (g_logFile)

@@ -5,6 +5,7 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <cstdlib>
 #include <memory>
 
 #include "app/Application.h"
@@ -12,6 +13,7 @@
 #include "app/DebugLog.h"
 #include "app/WindowLock.h"
 #include "coordination/GameWatcher.h"
+#include "firmware/FirmwareUpdateManager.h"
 #include "i18n/LanguageManager.h"
 #include "ui/MainWindow.h"
 #include "ui/WidgetHooks.h"
@@ -63,7 +65,12 @@ int main(int argc, char* argv[])
         exitCode = app.exec();
 
         closeDebugLog();
+        // Ends a firmware update still running: its worker stops within a bounded wait.
         window.reset();
+        // A worker stuck in a device call past that wait still points into Application;
+        // leave without destroying anything it may touch.
+        if (FirmwareUpdateManager::anyWorkerRunning())
+            std::_Exit(exitCode);
         application.reset();
     }
     return exitCode;

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 
 #include "app/Application.h"
+#include "app/FileSafety.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 #include "coordination/ConfigHistory.h"
@@ -88,17 +89,18 @@ void printConfig(const DeviceConfigModel& c)
 // Reads and parses a profile file; prints the parser's message on failure.
 bool loadProfileFile(const QString& path, CurveProfile* profile)
 {
-    QFile f(path);
-    if (!f.exists()) {
+    QByteArray bytes;
+    const FileSafety::Status status = FileSafety::readWhole(path, FileSafety::kMaxProfileFileBytes, &bytes);
+    if (status == FileSafety::Status::Missing) {
         err(QStringLiteral("%1: file not found.").arg(path));
         return false;
     }
-    if (!f.open(QIODevice::ReadOnly)) {
-        err(QStringLiteral("%1: %2").arg(path, f.errorString()));
+    if (status != FileSafety::Status::Ok) {
+        err(FileSafety::message(status, path));
         return false;
     }
     QString error;
-    if (!parseProfileJson(f.readAll(), *profile, &error)) {
+    if (!parseProfileJson(bytes, *profile, &error)) {
         err(QStringLiteral("%1: %2").arg(path, error));
         return false;
     }

@@ -104,7 +104,8 @@ int runMonitor(const QStringList& args)
     tick.setInterval(kPrintIntervalMs);
     QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
         const double elapsed = clock.elapsed() / 1000.0;
-        if (interrupted() || (seconds > 0 && elapsed >= seconds)) {
+        // Nobody reads readings that cannot be written; stop rather than run on.
+        if (interrupted() || writeFailed() || (seconds > 0 && elapsed >= seconds)) {
             loop.quit();
             return;
         }

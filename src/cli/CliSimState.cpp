@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "app/FileSafety.h"
 #include "device/sim/SimulatedPedals.h"
 
 namespace cli {
@@ -23,9 +24,9 @@ bool loadSimulatedFlash(const QString& file, std::optional<ConfigBlock::Bytes>* 
     flash->reset();
     if (file.isEmpty() || !QFile::exists(file))
         return true;
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *error = f.errorString();
+    QFile f;
+    if (const FileSafety::Status status = FileSafety::openForReading(file, &f); status != FileSafety::Status::Ok) {
+        *error = FileSafety::message(status, file);
         return false;
     }
     // One byte more than a block is read so that a longer file is recognised as foreign.
@@ -50,13 +51,19 @@ bool saveSimulatedFlash(IHidTransport* transport, const QString& file, QString* 
         return false;
     }
     const ConfigBlock::Bytes block = sim->flashBlock();
+    // Never replace a FIFO or device with a regular file.
+    if (const FileSafety::Status status = FileSafety::checkReplaceable(file); status != FileSafety::Status::Ok) {
+        *error = FileSafety::message(status, file);
+        return false;
+    }
     QSaveFile f(file);
     if (!f.open(QIODevice::WriteOnly)) {
         *error = f.errorString();
         return false;
     }
-    f.write(reinterpret_cast<const char*>(block.data()), qint64(block.size()));
-    if (!f.commit()) {
+    // commit() alone may miss a buffered write that failed.
+    if (f.write(reinterpret_cast<const char*>(block.data()), qint64(block.size())) != qint64(block.size()) || !f.flush()
+        || !f.commit()) {
         *error = f.errorString();
         return false;
     }

@@ -7,8 +7,10 @@
 #include <QTimer>
 
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 #include "app/Application.h"
@@ -25,11 +27,21 @@ namespace {
 std::atomic<bool> g_verbose{false};
 volatile std::sig_atomic_t g_interrupted = 0;
 
+std::atomic<bool> g_writeFailed{false};
+std::atomic<bool> g_stdoutFailed{false};
+std::atomic<int> g_stdoutErrno{0};
+
 void writeTo(FILE* stream, const QString& text)
 {
     const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+    const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size());
+    const bool flushed = std::fflush(stream) == 0;
+    // A result that never arrived (a full disk, /dev/full, a closed pipe) is remembered, so
+    // the command cannot end with success. A failing stderr has nobody left to tell.
+    if (stream == stdout && !(written && flushed) && !g_stdoutFailed.exchange(true)) {
+        g_stdoutErrno.store(errno);
+        noteWriteFailure();
+    }
 }
 
 void messageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
@@ -63,6 +75,29 @@ void outRaw(const QString& text)
 void errRaw(const QString& text)
 {
     writeTo(stderr, text);
+}
+
+void noteWriteFailure()
+{
+    g_writeFailed.store(true);
+}
+
+bool writeFailed()
+{
+    return g_writeFailed.load();
+}
+
+int finalExitCode(int code)
+{
+    if (!g_stdoutFailed.load() && (std::fflush(stdout) != 0 || std::ferror(stdout))) {
+        g_stdoutFailed.store(true);
+        g_stdoutErrno.store(errno);
+        noteWriteFailure();
+    }
+    if (g_stdoutFailed.load())
+        err(QStringLiteral("Cannot write to standard output: %1.")
+                .arg(QString::fromLocal8Bit(std::strerror(g_stdoutErrno.load()))));
+    return code == ExitOk && writeFailed() ? ExitInvalidFile : code;
 }
 
 bool stdinIsTerminal()
@@ -236,6 +271,7 @@ bool Session::saveSimState()
     QString error;
     if (!saveSimulatedFlash(m_app->transport.get(), m_options.simState, &error)) {
         err(QStringLiteral("Could not save the virtual pedals' state to %1: %2").arg(m_options.simState, error));
+        noteWriteFailure();
         return false;
     }
     return true;

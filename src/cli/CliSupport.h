@@ -26,6 +26,14 @@ void err(const QString& line);
 void outRaw(const QString& text);
 void errRaw(const QString& text);
 
+// A result or a state that could not be written (standard output failing, a --sim-state
+// file not saved): the command must not end with success.
+void noteWriteFailure();
+bool writeFailed();
+// The command's exit code, turned into ExitInvalidFile when it claims success although a
+// write failed (standard output is flushed and checked here, with a message on stderr).
+int finalExitCode(int code);
+
 bool stdinIsTerminal();
 bool stdoutIsTerminal();
 bool stderrIsTerminal();

@@ -78,22 +78,22 @@ int main(int argc, char* argv[])
     if (command.isEmpty()) {
         if (args.contains(QStringLiteral("--version"))) {
             cli::out(QStringLiteral("quilbex-cli %1").arg(QCoreApplication::applicationVersion()));
-            return cli::ExitOk;
+            return cli::finalExitCode(cli::ExitOk);
         }
         if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
             cli::out(usage());
-            return cli::ExitOk;
+            return cli::finalExitCode(cli::ExitOk);
         }
         cli::err(usage());
         return cli::ExitUsage;
     }
     if (command == QLatin1String("help")) {
         cli::out(usage());
-        return cli::ExitOk;
+        return cli::finalExitCode(cli::ExitOk);
     }
     for (const Command& c : kCommands) {
         if (command == QLatin1String(c.name))
-            return c.run(args);
+            return cli::finalExitCode(c.run(args));
     }
     cli::err(QStringLiteral("quilbex-cli: unknown command '%1'.").arg(command));
     cli::err(QStringLiteral("Try 'quilbex-cli --help'."));

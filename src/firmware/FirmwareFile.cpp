@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include "app/FileSafety.h"
+
 namespace {
 
 FirmwareFileCheck rejected(const QString& message)
@@ -28,8 +30,13 @@ FirmwareFileCheck checkFirmwareFile(const QString& path)
         return rejected(
             QCoreApplication::translate("Quilbex", "Please choose a firmware file with the .bin extension."));
 
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+    // Runs on the GUI thread: a FIFO must be refused, not opened (that would block).
+    QFile file;
+    const FileSafety::Status status = FileSafety::openForReading(path, &file);
+    if (status == FileSafety::Status::NotRegular && !info.isDir())
+        return rejected(QCoreApplication::translate(
+            "Quilbex", "That is not a regular file. Please choose a firmware file (.bin)."));
+    if (status != FileSafety::Status::Ok)
         return rejected(QCoreApplication::translate(
             "Quilbex", "We couldn't open that file. It may be in use or you may not have permission to read it."));
 

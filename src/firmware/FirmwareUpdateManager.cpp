@@ -6,8 +6,13 @@
 #include <QMetaObject>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QPointer>
 #include <QThread>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 
 #include "app/Application.h"
 #include "app/SharedRecords.h"
@@ -19,7 +24,8 @@
 
 namespace {
 std::atomic<int> g_liveWorkers{0};
-}
+std::atomic<int> g_runningWorkers{0};
+} // namespace
 
 // State shared by the manager and its worker. The worker may outlive the manager (see the
 // destructor), so it reports only through `manager`, which the destructor clears under the
@@ -27,37 +33,94 @@ std::atomic<int> g_liveWorkers{0};
 struct FirmwareUpdateManager::Shared
 {
     std::atomic<int> cancel{0};
+    // Set by the destructor: the GUI thread no longer serves the worker's calls, so the worker
+    // stops waiting for them and ends on the shortest path.
+    std::atomic<bool> shuttingDown{false};
     QMutex mutex;
     FirmwareUpdateManager* manager = nullptr;
     FirmwareUpdateTiming timing;
 };
 
-// Runs the coordinator's probe on the coordinator's thread and hands the answer to the worker
-// through an atomic. A blocking call's own return slot is written there and read here with only
-// Qt's internal semaphore in between, which thread checkers cannot see.
-class ProbeRelay : public QObject
+// Runs the worker's calls on the coordinator's thread, one at a time and in order. The worker
+// waits for each in short slices instead of blocking, so it can stop waiting when the manager
+// shuts down: a blocking call would wait forever for a GUI thread that has left its event loop
+// (or is itself waiting for the worker). A call given up on stays queued and runs if that
+// thread serves events again. Requests and answers travel under a std::mutex, which thread
+// checkers see (Qt's own event hand-off they do not).
+class CoordinatorRelay : public QObject
 {
     Q_OBJECT
 public:
-    explicit ProbeRelay(QObject* coordinator) : m_coordinator(coordinator)
+    explicit CoordinatorRelay(QObject* coordinator) : m_coordinator(coordinator)
     {
         if (coordinator)
             moveToThread(coordinator->thread());
     }
 
-    std::atomic<bool> connected{false};
-
-public Q_SLOTS:
-    void probe()
+    // Worker thread. True when the slot ran (and *result, if given, holds its answer); false
+    // when it could not be called or the worker stopped waiting because `stop` was set.
+    bool call(const char* slot, bool* result, const std::atomic<bool>& stop)
     {
+        auto request = std::make_shared<Request>();
+        request->slot = slot;
+        request->wantsResult = result != nullptr;
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_queue.push_back(request);
+        }
+        if (!QMetaObject::invokeMethod(this, "serve", Qt::QueuedConnection))
+            return false;
+        std::unique_lock<std::mutex> lock(m_mutex);
+        while (!request->done) {
+            if (stop.load())
+                return false;
+            m_served.wait_for(lock, std::chrono::milliseconds(10));
+        }
+        if (result)
+            *result = request->result;
+        return request->called;
+    }
+
+private Q_SLOTS:
+    void serve()
+    {
+        std::shared_ptr<Request> request;
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_queue.empty())
+                return;
+            request = m_queue.front();
+            m_queue.pop_front();
+        }
+        bool called = false;
         bool result = false;
-        const bool called = QMetaObject::invokeMethod(m_coordinator, "probeUsbConnectOnce", Qt::DirectConnection,
-                                                      Q_RETURN_ARG(bool, result));
-        connected.store(called && result);
+        if (m_coordinator) {
+            called = request->wantsResult
+                ? QMetaObject::invokeMethod(m_coordinator, request->slot, Qt::DirectConnection,
+                                            Q_RETURN_ARG(bool, result))
+                : QMetaObject::invokeMethod(m_coordinator, request->slot, Qt::DirectConnection);
+        }
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        request->called = called;
+        request->result = result;
+        request->done = true;
+        m_served.notify_all();
     }
 
 private:
-    QObject* m_coordinator;
+    struct Request
+    {
+        const char* slot = nullptr; // a string literal
+        bool wantsResult = false;
+        bool called = false;
+        bool result = false;
+        bool done = false;
+    };
+
+    QPointer<QObject> m_coordinator; // read on the coordinator's thread only
+    std::mutex m_mutex;
+    std::condition_variable m_served;
+    std::deque<std::shared_ptr<Request>> m_queue;
 };
 
 namespace {
@@ -69,7 +132,7 @@ class UpdateRun
 {
 public:
     UpdateRun(std::shared_ptr<Shared> shared, const FirmwareUpdateEnvironment& env, const FirmwareUpdateTiming& timing,
-              const QByteArray& bytes, const QString& path, ProbeRelay* relay)
+              const QByteArray& bytes, const QString& path, CoordinatorRelay* relay)
         : m_shared(std::move(shared)), m_env(env), m_timing(timing), m_bytes(bytes), m_path(path), m_relay(relay)
     {}
 
@@ -104,11 +167,21 @@ private:
     }
 
     bool canceled() const { return m_shared->cancel.load() != 0; }
+    bool shuttingDown() const { return m_shared->shuttingDown.load(); }
 
-    // Coordinator code always runs on its own (GUI) thread; the worker waits for it.
-    bool invoke(const char* slot)
+    // Coordinator code always runs on its own (GUI) thread; the worker waits for it, unless
+    // the manager is shutting down.
+    bool invoke(const char* slot, bool* result = nullptr)
     {
-        return QMetaObject::invokeMethod(m_env.coordinator, slot, Qt::BlockingQueuedConnection);
+        return m_relay->call(slot, result, m_shared->shuttingDown);
+    }
+
+    // A wait that ends early when the manager shuts down.
+    void sleepMs(int ms)
+    {
+        QDeadlineTimer deadline(qMax(0, ms));
+        while (!deadline.hasExpired() && !shuttingDown())
+            QThread::msleep(ulong(qBound(qint64(0), deadline.remainingTime(), qint64(10))));
     }
 
     void restoreTarget()
@@ -147,7 +220,7 @@ private:
     FirmwareUpdateTiming m_timing;
     QByteArray m_bytes;
     QString m_path;
-    ProbeRelay* m_relay;
+    CoordinatorRelay* m_relay;
 };
 
 void UpdateRun::run()
@@ -160,6 +233,11 @@ void UpdateRun::run()
     }
 
     invoke("pauseForFirmwareTransfer");
+    // Quitting before anything went to the pedals: hand the link back and end.
+    if (shuttingDown()) {
+        resume();
+        return;
+    }
 
     QString updatePath;
     if (!m_env.transport->isOpen()) {
@@ -189,7 +267,7 @@ void UpdateRun::run()
                 "Quilbex", "We couldn't start the update. Please keep the USB cable connected and try again."));
             return;
         }
-        QThread::msleep(ulong(qMax(0, m_timing.switchSettleMs)));
+        sleepMs(m_timing.switchSettleMs);
         m_env.transport->close();
         invoke("markDisconnectedSnapshot");
         switchTarget();
@@ -236,7 +314,7 @@ bool UpdateRun::waitForUpdateMode(QString* path)
         *path = m_env.transport->findDevice();
         if (!path->isEmpty())
             return true;
-        QThread::msleep(ulong(qMax(0, m_timing.searchIntervalMs)));
+        sleepMs(m_timing.searchIntervalMs);
     }
     failSwitched(QCoreApplication::translate("Quilbex",
                                              "Your pedals didn't enter update mode in time. Unplug the USB cable, "
@@ -319,11 +397,13 @@ bool UpdateRun::waitForReconnect()
 {
     log(QCoreApplication::translate("Quilbex", "Looking for your pedals again after the restart…"));
     for (int attempt = 1; attempt <= m_timing.reconnectAttempts; ++attempt) {
-        m_relay->connected.store(false);
-        const bool called = QMetaObject::invokeMethod(m_relay, "probe", Qt::BlockingQueuedConnection);
-        if (called && m_relay->connected.load())
+        // The firmware is installed; at shutdown there is nobody left to reconnect for.
+        if (shuttingDown())
+            return false;
+        bool connected = false;
+        if (invoke("probeUsbConnectOnce", &connected) && connected)
             return true;
-        QThread::msleep(ulong(qMax(0, m_timing.reconnectIntervalMs)));
+        sleepMs(m_timing.reconnectIntervalMs);
     }
     // The firmware is in; only the reconnect failed, so no log line and no stored failure.
     setState(UpgradeStatus::Failed);
@@ -344,7 +424,7 @@ public:
     FirmwareUpdateManagerThread(std::shared_ptr<Shared> shared, const FirmwareUpdateEnvironment& env,
                                 const QByteArray& bytes, const QString& path)
         : m_shared(std::move(shared)), m_env(env), m_bytes(bytes), m_path(path),
-          m_relay(std::make_unique<ProbeRelay>(env.coordinator))
+          m_relay(std::make_unique<CoordinatorRelay>(env.coordinator))
     {
         m_timing = m_shared->timing;
         ++g_liveWorkers;
@@ -356,7 +436,9 @@ protected:
     {
         if (!m_shared)
             return;
+        ++g_runningWorkers;
         UpdateRun(m_shared, m_env, m_timing, m_bytes, m_path, m_relay.get()).run();
+        --g_runningWorkers;
     }
 
 private:
@@ -365,8 +447,8 @@ private:
     FirmwareUpdateTiming m_timing;
     QByteArray m_bytes;
     QString m_path;
-    // Deleted with the thread object, on the thread that owns it.
-    std::unique_ptr<ProbeRelay> m_relay;
+    // Deleted with the thread object, on the thread that owns it; calls still queued go with it.
+    std::unique_ptr<CoordinatorRelay> m_relay;
 };
 
 namespace {
@@ -395,7 +477,14 @@ FirmwareUpdateManager::FirmwareUpdateManager(const FirmwareUpdateEnvironment& en
 
 FirmwareUpdateManager::~FirmwareUpdateManager()
 {
+    {
+        // Nobody to report to from here on, and the worker stops waiting for the coordinator,
+        // whose thread is busy here (or has left its event loop for good).
+        QMutexLocker locker(&m_shared->mutex);
+        m_shared->manager = nullptr;
+    }
     m_shared->cancel.store(1);
+    m_shared->shuttingDown.store(true);
     if (m_worker) {
         disconnect(m_worker, nullptr, this, nullptr);
         if (m_worker->wait(QDeadlineTimer(qMax(0, m_shared->timing.shutdownWaitMs)))) {
@@ -414,8 +503,6 @@ FirmwareUpdateManager::~FirmwareUpdateManager()
         }
         m_worker = nullptr;
     }
-    QMutexLocker locker(&m_shared->mutex);
-    m_shared->manager = nullptr;
 }
 
 void FirmwareUpdateManager::cancel()
@@ -436,6 +523,11 @@ FirmwareUpdateTiming FirmwareUpdateManager::timing() const
 int FirmwareUpdateManager::liveWorkerCount()
 {
     return g_liveWorkers.load();
+}
+
+bool FirmwareUpdateManager::anyWorkerRunning()
+{
+    return g_runningWorkers.load() > 0;
 }
 
 void FirmwareUpdateManager::refreshBusy()

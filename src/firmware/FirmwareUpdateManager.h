@@ -44,8 +44,9 @@ class FirmwareUpdateManager : public QObject
 public:
     FirmwareUpdateManager(Application* application, QObject* parent = nullptr);
     FirmwareUpdateManager(const FirmwareUpdateEnvironment& environment, QObject* parent = nullptr);
-    // Cancels, waits for the worker for a while and, if it is still busy, lets it finish on
-    // its own without reporting to this (then gone) object.
+    // Cancels and waits (at most shutdownWaitMs) for the worker, which then no longer waits
+    // for the coordinator and ends promptly except inside the start exchange. A worker still
+    // busy after that is left to finish on its own, reporting to nobody.
     ~FirmwareUpdateManager() override;
 
     bool hasWorker() const { return m_worker != nullptr; }
@@ -57,6 +58,8 @@ public:
 
     // Worker threads that exist (including released ones still finishing); for diagnostics.
     static int liveWorkerCount();
+    // True while any worker is still inside its update (it may use Application's objects).
+    static bool anyWorkerRunning();
 
     struct Shared;
 

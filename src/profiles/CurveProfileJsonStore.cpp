@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "app/FileSafety.h"
+
 namespace {
 
 bool fail(QString* error, const QString& message)
@@ -29,6 +31,40 @@ const QRegularExpression& forbiddenNameCharacters()
 QString jsonPath(const QString& dir, const QString& base)
 {
     return dir + QLatin1Char('/') + base + QStringLiteral(".json");
+}
+
+// The profile files of dir: *.json (any case) that are regular files once links are followed.
+// A FIFO or a link to a device is neither read nor listed.
+QStringList profileFileNames(const QDir& directory)
+{
+    QStringList names = directory.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    names.erase(
+        std::remove_if(names.begin(), names.end(),
+                       [&](const QString& name) { return !FileSafety::isRegularFile(directory.filePath(name)); }),
+        names.end());
+    return names;
+}
+
+// File names are limited to 255 bytes; the base name is cut (between characters) so that it
+// fits with the counter suffix and ".json".
+constexpr int kMaxFileNameBytes = 255;
+
+QString fitFileName(const QString& base, const QString& suffix)
+{
+    const qsizetype room = kMaxFileNameBytes - QFile::encodeName(suffix + QStringLiteral(".json")).size();
+    if (QFile::encodeName(base).size() <= room)
+        return base;
+    qsizetype used = 0;
+    qsizetype end = 0;
+    while (end < base.size()) {
+        const qsizetype step = base.at(end).isHighSurrogate() && end + 1 < base.size() ? 2 : 1;
+        const qsizetype bytes = QFile::encodeName(base.mid(end, step)).size();
+        if (used + bytes > room)
+            break;
+        used += bytes;
+        end += step;
+    }
+    return base.left(end).trimmed();
 }
 
 // True when both paths are distinct entries of their directory. On a file system that
@@ -82,7 +118,7 @@ bool CurveProfileJsonStore::ensureDefaultProfiles(const QString& dir, QString* e
     if (!QDir().mkpath(dir))
         return fail(error, QCoreApplication::translate("Quilbex", "Cannot create profiles directory: %1").arg(dir));
     // The same files listProfiles would list; their names are enough, so none is parsed here.
-    if (!QDir(dir).entryList({QStringLiteral("*.json")}, QDir::Files).isEmpty())
+    if (!profileFileNames(QDir(dir)).isEmpty())
         return true;
 
     const CurveProfile defaults = makeDefaultProfile(QStringLiteral("Default"));
@@ -103,7 +139,7 @@ QList<ProfileEntry> CurveProfileJsonStore::listProfiles(const QString& dir)
     if (dir.isEmpty() || !directory.exists())
         return entries;
 
-    const QStringList names = directory.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    const QStringList names = profileFileNames(directory);
     for (const QString& name : names) {
         ProfileEntry entry;
         entry.filePath = directory.filePath(name);
@@ -121,16 +157,19 @@ QList<ProfileEntry> CurveProfileJsonStore::listProfiles(const QString& dir)
 
 bool CurveProfileJsonStore::loadProfile(const QString& filePath, CurveProfile& out, QString* error)
 {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(error, QCoreApplication::translate("Quilbex", "Cannot open file: %1").arg(filePath));
-    const QByteArray bytes = file.readAll();
-    file.close();
+    QByteArray bytes;
+    const FileSafety::Status status = FileSafety::readWhole(filePath, FileSafety::kMaxProfileFileBytes, &bytes);
+    if (status != FileSafety::Status::Ok)
+        return fail(error, FileSafety::message(status, filePath));
     return parseProfileJson(bytes, out, error);
 }
 
 bool CurveProfileJsonStore::saveProfile(const QString& filePath, const CurveProfile& profile, QString* error)
 {
+    // A FIFO or device in the file's place would be replaced by a regular file: refused.
+    const FileSafety::Status status = FileSafety::checkReplaceable(filePath);
+    if (status != FileSafety::Status::Ok)
+        return fail(error, FileSafety::message(status, filePath));
     const QByteArray bytes = profileToJson(profile);
     // Written to a temporary file and renamed over the target on commit, so a crash or a
     // full disk never leaves a truncated profile where a good one was.
@@ -207,6 +246,11 @@ QString CurveProfileJsonStore::sanitizeProfileName(const QString& name)
 {
     QString cleaned = name.trimmed();
     cleaned.remove(forbiddenNameCharacters());
+    // Control characters do not belong in a file name; a NUL would even cut it short.
+    cleaned.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    // Through UTF-8 and back, as the name goes to the disk and comes back in a listing: an
+    // unpaired surrogate (a JSON "\ud800") would otherwise name a file no listing shows.
+    cleaned = QString::fromUtf8(cleaned.toUtf8());
     return cleaned.trimmed();
 }
 
@@ -219,12 +263,14 @@ QString CurveProfileJsonStore::uniqueProfileBaseName(const QString& dir, const Q
         base = base.mid(1).trimmed();
     if (base.isEmpty())
         base = QStringLiteral("Profile");
-    if (!QFile::exists(jsonPath(dir, base)))
-        return base;
+    if (const QString fitted = fitFileName(base, QString()); !QFile::exists(jsonPath(dir, fitted)))
+        return fitted;
     for (int n = 1; n <= 9999; ++n) {
-        const QString candidate = base + QStringLiteral(" (%1)").arg(n);
+        const QString suffix = QStringLiteral(" (%1)").arg(n);
+        const QString candidate = fitFileName(base, suffix) + suffix;
         if (!QFile::exists(jsonPath(dir, candidate)))
             return candidate;
     }
-    return base + QLatin1Char('_') + QString::number(QDateTime::currentMSecsSinceEpoch());
+    const QString suffix = QLatin1Char('_') + QString::number(QDateTime::currentMSecsSinceEpoch());
+    return fitFileName(base, suffix) + suffix;
 }

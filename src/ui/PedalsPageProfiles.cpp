@@ -21,6 +21,7 @@
 #include <QTimer>
 
 #include "app/Application.h"
+#include "app/FileSafety.h"
 #include "coordination/DeviceConfigModel.h"
 #include "coordination/SessionCoordinator.h"
 #include "profiles/CurveProfileJsonStore.h"
@@ -531,10 +532,17 @@ void PedalsPage::onProfileImport()
     const QString file = profileFileChooser()(this, title, QString(), profileFileFilter(), false);
     if (file.isEmpty())
         return;
-    QFile input(file);
+    QByteArray bytes;
+    const FileSafety::Status status = FileSafety::readWhole(file, FileSafety::kMaxProfileFileBytes, &bytes);
+    // A FIFO would block the window and a device never ends: those, and huge files, are
+    // refused unread, saying why.
+    if (status == FileSafety::Status::NotRegular || status == FileSafety::Status::TooLarge) {
+        QMessageBox::critical(this, title, FileSafety::message(status, file));
+        return;
+    }
     QString newPath;
     // The parser's detail means nothing to the user here; any rejection is "not a profile".
-    if (!input.open(QIODevice::ReadOnly) || !Store::importProfile(*m_profilesDir, input.readAll(), &newPath, nullptr)) {
+    if (status != FileSafety::Status::Ok || !Store::importProfile(*m_profilesDir, bytes, &newPath, nullptr)) {
         QMessageBox::critical(this, title, invalidProfileMessage());
         return;
     }

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "device/sim/SimulatedPedals.h"
 #include "profiles/ProfileFormat.h"
@@ -32,9 +33,11 @@ private:
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
-    Run run(const QStringList& args)
+    Run run(const QStringList& args, const QString& stdoutFile = QString())
     {
         QProcess p;
+        if (!stdoutFile.isEmpty())
+            p.setStandardOutputFile(stdoutFile);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("QUILBEX_SIM_STATE"));
         env.insert(QStringLiteral("QUILBEX_SIM_RESTART_MS"), QStringLiteral("30"));
@@ -317,6 +320,47 @@ private Q_SLOTS:
         QFile f(path(QStringLiteral("corrupt.state")));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("not a flash block"));
+    }
+
+    // Hostile files are refused untouched, and a result or state that could not be written is
+    // never reported as success.
+    void failuresExitWithThree_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("stdoutFile");
+        QTest::addColumn<QString>("message");
+        const QString notRegular = QStringLiteral("Not a regular file: ");
+        QTest::newRow("apply a FIFO") << QStringList{"apply", "pipe.json", "--simulate"} << QString()
+                                      << notRegular + "pipe.json";
+        QTest::newRow("flash a FIFO") << QStringList{"flash", "pipe-2.0.0.bin", "--yes", "--simulate"} << QString()
+                                      << "That is not a regular file.";
+        QTest::newRow("state from a FIFO")
+            << QStringList{"info", "--simulate", "--sim-state", "pipe.state"} << QString() << notRegular + "pipe.state";
+        QTest::newRow("backup onto a FIFO")
+            << QStringList{"backup", "pipe.json", "--simulate"} << QString() << notRegular + "pipe.json";
+        QTest::newRow("state not saved") << QStringList{"apply", "good.json", "--simulate", "--sim-state", "no/x"}
+                                         << QString() << "Could not save the virtual pedals' state to no/x";
+        const QString full = QStringLiteral("Cannot write to standard output: No space left on device.");
+        QTest::newRow("info --json") << QStringList{"info", "--json", "--simulate"} << "/dev/full" << full;
+        QTest::newRow("devices") << QStringList{"devices", "--simulate"} << "/dev/full" << full;
+        QTest::newRow("backup") << QStringList{"backup", "full.json", "--simulate"} << "/dev/full" << full;
+    }
+
+    void failuresExitWithThree()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, stdoutFile);
+        QFETCH(QString, message);
+        const QStringList pipes{path("pipe.json"), path("pipe-2.0.0.bin"), path("pipe.state")};
+        for (const QString& pipe : pipes)
+            QVERIFY(QFileInfo::exists(pipe) || ::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        writeFile(path(QStringLiteral("good.json")), profileToJson(makeDefaultProfile(QStringLiteral("good"))));
+        const Run r = run(args, stdoutFile);
+        QCOMPARE(r.exitCode, 3);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        struct stat info = {};
+        for (const QString& pipe : pipes)
+            QVERIFY(::lstat(QFile::encodeName(pipe).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
     }
 
     void flashRefusesBadFiles_data()

@@ -1,4 +1,5 @@
 // The update end to end: Application with its coordinator and protocol, virtual pedals on the bus.
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -107,7 +108,8 @@ private Q_SLOTS:
     void failures_data();
     void failures();
     void recoversFromUpdateMode();
-    void destructionReleasesBusyWorker();
+    void quitDuringEachPhase_data();
+    void quitDuringEachPhase();
 };
 
 void TestUpdateManager::fullTransfer()
@@ -257,23 +259,70 @@ void TestUpdateManager::recoversFromUpdateMode()
     QVERIFY(rig.handedBack());
 }
 
-void TestUpdateManager::destructionReleasesBusyWorker()
+void TestUpdateManager::quitDuringEachPhase_data()
 {
+    using Setup = std::function<void(Rig&)>;
+    QTest::addColumn<QString>("phase"); // the log line that begins it
+    QTest::addColumn<int>("boundMs");
+    QTest::addColumn<bool>("released"); // the wait is shorter than the phase
+    QTest::addColumn<Setup>("hold");    // keeps the update in the phase
+    const auto row = [](const char* tag, const char* phase, int boundMs, bool released, const Setup& hold) {
+        QTest::newRow(tag) << phase << boundMs << released << hold;
+    };
+    row("settle", "Switching your pedals to update mode", 1000, false,
+        [](Rig& r) { r.setTiming([](FirmwareUpdateTiming& t) { t.switchSettleMs = 600000; }); });
+    row("waiting for update mode", "Waiting for your pedals", 1000, false, [](Rig& r) {
+        r.sim->setStayAwayAfterRestart(true);
+        r.setTiming([](FirmwareUpdateTiming& t) { t.searchAttempts = 1000000; });
+    });
+    const Setup silentStart = [](Rig& r) {
+        r.sim->setReplyDelayMs(600000);
+        r.setTiming([](FirmwareUpdateTiming& t) { t.startReplyMs = 400; });
+    };
+    // The start exchange cannot be cut short; the wait for it is bounded.
+    row("start exchange", "Preparing the update", 8000, false, silentStart);
+    row("start exchange, short wait", "Preparing the update", 1000, true, [silentStart](Rig& r) {
+        silentStart(r);
+        r.setTiming([](FirmwareUpdateTiming& t) { t.shutdownWaitMs = 20; });
+    });
+    row("transfer", "Installing firmware", 1000, false, [](Rig& r) {
+        r.sim->setReplyLatencyUs(50000);
+        r.setTiming([](FirmwareUpdateTiming& t) { t.startReplyMs = t.dataReplyMs = 2000; });
+    });
+    row("reconnect", "Looking for your pedals again", 1000, false, [](Rig& r) {
+        r.setTiming([](FirmwareUpdateTiming& t) { t.reconnectAttempts = 1000000; });
+        r.onLog = [&r](const QString& l) {
+            if (l.startsWith("Firmware installed."))
+                r.sim->unplug();
+        };
+    });
+}
+
+void TestUpdateManager::quitDuringEachPhase()
+{
+    QFETCH(std::function<void(Rig&)>, hold);
+    QFETCH(QString, phase);
+    QFETCH(int, boundMs);
+    QFETCH(bool, released);
     const int before = FirmwareUpdateManager::liveWorkerCount();
     Rig rig;
-    rig.setTiming([](FirmwareUpdateTiming& t) {
-        t.switchSettleMs = 300;
-        t.shutdownWaitMs = 20;
-    });
     QTRY_VERIFY_WITH_TIMEOUT(rig.app->linkState->connected, 10000);
-    rig.manager->startUpgrade(rig.writeFile(randomBytes(100)));
-    QTRY_VERIFY_WITH_TIMEOUT(rig.logs.contains("Switching your pedals to update mode…"), 10000);
-    rig.manager.reset(); // while the worker settles
-    QCOMPARE(FirmwareUpdateManager::liveWorkerCount(), before + 1);
-    // It ends by itself (canceled), hands the pedals back and reports to nobody.
-    QTRY_COMPARE_WITH_TIMEOUT(FirmwareUpdateManager::liveWorkerCount(), before, 10000);
-    QVERIFY(rig.handedBack());
+    hold(rig);
+    rig.manager->startUpgrade(rig.writeFile(randomBytes(6000)));
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.logs.filter(phase).isEmpty(), 30000);
+    // As at quitting: the manager goes after the event loop ended, so nobody serves the worker.
+    QElapsedTimer clock;
+    clock.start();
+    rig.manager.reset();
+    QVERIFY2(clock.elapsed() < boundMs, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(FirmwareUpdateManager::liveWorkerCount(), before + (released ? 1 : 0));
+    if (released) {
+        // It ends by itself, hands the pedals back and reports to nobody.
+        QTRY_COMPARE_WITH_TIMEOUT(FirmwareUpdateManager::liveWorkerCount(), before, 10000);
+        QVERIFY(rig.handedBack());
+    }
     QCOMPARE(rig.finishedCount, 0);
+    rig.app.reset(); // what the worker used goes only now; a later touch would be caught
 }
 
 QTEST_GUILESS_MAIN(TestUpdateManager)

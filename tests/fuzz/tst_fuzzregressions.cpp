@@ -7,7 +7,9 @@
 #include <QtTest>
 
 #include "../../fuzz/harness/ConfigReplyHarness.h"
+#include "../../fuzz/harness/CoordinatorHarness.h"
 #include "../../fuzz/harness/FirmwareNameHarness.h"
+#include "../../fuzz/harness/ProfileStoreHarness.h"
 #include "../../fuzz/harness/StatusReplyHarness.h"
 #include "profiles/ProfileFormat.h"
 
@@ -45,8 +47,9 @@ QString profileCheck(const QByteArray& bytes)
     return QString();
 }
 
-const QStringList kTargets = {QStringLiteral("configreply"), QStringLiteral("statusreply"),
-                              QStringLiteral("firmwarename"), QStringLiteral("profile")};
+const QStringList kTargets = {QStringLiteral("configreply"),  QStringLiteral("statusreply"),
+                              QStringLiteral("firmwarename"), QStringLiteral("profile"),
+                              QStringLiteral("profilestore"), QStringLiteral("coordinator")};
 
 } // namespace
 
@@ -96,6 +99,10 @@ private Q_SLOTS:
             failure = StatusReplyHarness::run(data, size);
         else if (target == QLatin1String("firmwarename"))
             failure = FirmwareNameHarness::run(data, size);
+        else if (target == QLatin1String("profilestore"))
+            failure = ProfileStoreHarness::run(data, size);
+        else if (target == QLatin1String("coordinator"))
+            failure = CoordinatorHarness::run(data, size);
         else
             failure = profileCheck(bytes);
         QVERIFY2(failure.isEmpty(), qPrintable(failure));

@@ -44,6 +44,8 @@ private Q_SLOTS:
     void rename_data();
     void rename();
     void importWritesParsedRecord();
+    void awkwardNamesStoreListedFiles_data();
+    void awkwardNamesStoreListedFiles();
     void deleteMissingFile();
     void failedSaveKeepsPreviousFile();
 };
@@ -218,6 +220,40 @@ void TestProfileStore::importWritesParsedRecord()
     QVERIFY(!Store::importProfile(tmp.path(), bytes, &path1, &error));
     QCOMPARE(error, QStringLiteral("Out of range deadzoneTop"));
     QCOMPARE(jsonFiles(tmp.path()).size(), 2);
+}
+
+void TestProfileStore::awkwardNamesStoreListedFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("base"); // of the first file; the second one carries " (1)"
+    QTest::newRow("NUL and controls") << QStringLiteral("Rally\u0000\t\u007f\u0085 night") << "Rally night";
+    QTest::newRow("300 bytes") << QString(300, 'x') << QString(250, 'x');
+    QTest::newRow("two-byte characters") << QString(200, QChar(0xFC)) << QString(125, QChar(0xFC));
+    QTest::newRow("four-byte characters")
+        << QStringLiteral("\U0001F3CE").repeated(80) << QStringLiteral("\U0001F3CE").repeated(62);
+}
+
+void TestProfileStore::awkwardNamesStoreListedFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, base);
+    QTemporaryDir tmp;
+    QStringList paths;
+    for (int i = 0; i < 2; ++i) {
+        QString path;
+        QString error;
+        QVERIFY2(Store::importProfile(tmp.path(), profileToJson(makeDefaultProfile(name)), &path, &error),
+                 qPrintable(error));
+        QVERIFY(path.endsWith(QLatin1String(".json")) && QFile::exists(path));
+        QVERIFY(QFile::encodeName(QFileInfo(path).fileName()).size() <= 255);
+        paths << path;
+    }
+    QCOMPARE(QFileInfo(paths[0]).completeBaseName(), base);
+    QVERIFY(QFileInfo(paths[1]).completeBaseName().endsWith(QLatin1String(" (1)")));
+    const QList<ProfileEntry> entries = Store::listProfiles(tmp.path());
+    QCOMPARE(entries.size(), 2);
+    for (const ProfileEntry& entry : entries)
+        QCOMPARE(entry.displayName, name); // the name inside stays as written
 }
 
 void TestProfileStore::deleteMissingFile()

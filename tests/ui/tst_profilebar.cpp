@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <sys/stat.h>
 
 #include "app/Application.h"
 #include "coordination/DeviceConfigModel.h"
@@ -427,15 +428,18 @@ void TestProfileBar::importShowsInvalidMessage()
     QVERIFY(writeFile(good, bytes));
     QVERIFY(writeFile(bad, bytes.replace("\"deadzoneTop\": 3", "\"deadzoneTop\": 51")));
 
+    const QString pipe = tmp.filePath("pipe.json"); // opening it would block the window
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
     makePage();
     setDeadzoneTop(0, 6);
-    m_chooserAnswers << bad << tmp.filePath("missing.json") << good;
-    m_dialogs->thenButton(QMessageBox::Ok);
-    m_dialogs->thenButton(QMessageBox::Ok);
-    button("Import")->click();
-    button("Import")->click();
+    m_chooserAnswers << bad << tmp.filePath("missing.json") << pipe << good;
+    for (int i = 0; i < 3; ++i) {
+        m_dialogs->thenButton(QMessageBox::Ok);
+        button("Import")->click();
+    }
     const QString invalid = QStringLiteral("Import profile|") + invalidProfileMessage();
-    QCOMPARE(m_dialogs->seen, (QStringList{invalid, invalid}));
+    QCOMPARE(m_dialogs->seen, (QStringList{invalid, invalid, "Import profile|Not a regular file: " + pipe}));
     QCOMPARE(combo()->count(), 11);
 
     button("Import")->click();
