@@ -74,7 +74,7 @@ void PedalsPage::applyPendingGameSwitch()
         QString error;
         if (!CurveProfileJsonStore::loadProfile(path, profile, &error)) {
             m_pendingSwitch.reset();
-            showStatus(QCoreApplication::translate("Quilbex", "%1: its profile %2 could not be loaded: %3")
+            showStatus(QCoreApplication::translate("Quilbex", "%1: the profile file %2 could not be loaded: %3")
                            .arg(change.exe, change.profileFile, error));
             return;
         }
@@ -84,8 +84,8 @@ void PedalsPage::applyPendingGameSwitch()
         // Not connected, settings not read yet, or restarting after a write: applied once
         // the pedals can take it (writeAvailabilityChanged), unless a newer switch comes first.
         if (!change.gameEnded)
-            showStatus(QCoreApplication::translate("Quilbex",
-                                                   "%1 started: profile %2 will be applied when the pedals are ready.")
+            showStatus(QCoreApplication::translate(
+                           "Quilbex", "%1 started: profile \"%2\" will be applied when the pedals are ready.")
                            .arg(change.exe, name));
         return;
     }
@@ -122,9 +122,9 @@ void PedalsPage::applyPendingGameSwitch()
                                    "Quilbex", "%1 ended: the pedals already hold the settings from before the game.")
                                    .arg(change.exe)
                        : change.gameEnded
-                       ? QCoreApplication::translate("Quilbex", "%1 ended: the pedals already hold profile %2.")
+                       ? QCoreApplication::translate("Quilbex", "%1 ended: the pedals already hold profile \"%2\".")
                              .arg(change.exe, name)
-                       : QCoreApplication::translate("Quilbex", "%1 started: the pedals already hold profile %2.")
+                       : QCoreApplication::translate("Quilbex", "%1 started: the pedals already hold profile \"%2\".")
                              .arg(change.exe, name));
         return;
     }
@@ -135,17 +135,19 @@ void PedalsPage::applyPendingGameSwitch()
     coordinator->requestWriteConfigFor(QString::fromLatin1(HistoryAction::kGameSwitch));
     // A successful write leaves nothing confirmed until the pedals are read again.
     if (coordinator->hasConfirmedConfig()) {
-        showStatus(QCoreApplication::translate("Quilbex", "%1: writing to the pedals failed; they keep their settings.")
+        showStatus(QCoreApplication::translate(
+                       "Quilbex", "%1: the profile could not be written; the pedals keep their current settings.")
                        .arg(change.exe));
         return;
     }
     showStatus(
         restoring ? QCoreApplication::translate("Quilbex", "%1 ended: the settings from before the game were restored.")
                         .arg(change.exe)
-            : change.gameEnded ? QCoreApplication::translate("Quilbex", "%1 ended: profile %2 applied to the pedals.")
-                                     .arg(change.exe, name)
-                               : QCoreApplication::translate("Quilbex", "%1 started: profile %2 applied to the pedals.")
-                                     .arg(change.exe, name));
+            : change.gameEnded
+            ? QCoreApplication::translate("Quilbex", "%1 ended: profile \"%2\" applied to the pedals.")
+                  .arg(change.exe, name)
+            : QCoreApplication::translate("Quilbex", "%1 started: profile \"%2\" applied to the pedals.")
+                  .arg(change.exe, name));
 }
 
 void PedalsPage::onProfileGames()
@@ -157,7 +159,8 @@ void PedalsPage::onProfileGames()
     GameWatcher* watcher = m_application ? m_application->gameWatcher.get() : nullptr;
 
     QDialog dialog(this);
-    dialog.setWindowTitle(QCoreApplication::translate("Quilbex", "Games for %1").arg(m_profileCombo->currentText()));
+    dialog.setWindowTitle(
+        QCoreApplication::translate("Quilbex", "Games for profile \"%1\"").arg(m_profileCombo->currentText()));
     auto* layout = new QVBoxLayout(&dialog);
     auto* intro = new QLabel(
         QCoreApplication::translate("Quilbex", "These games switch the pedals to this profile when they start:"),
@@ -179,7 +182,7 @@ void PedalsPage::onProfileGames()
     }
     input->setCurrentIndex(-1);
     input->lineEdit()->setPlaceholderText(
-        QCoreApplication::translate("Quilbex", "Executable file name, or pick a running program"));
+        QCoreApplication::translate("Quilbex", "Type an executable name or pick a running program"));
     row->addWidget(input, 1);
     auto* addBtn = new QPushButton(QCoreApplication::translate("Quilbex", "Add"), &dialog);
     auto* removeBtn = new QPushButton(QCoreApplication::translate("Quilbex", "Remove"), &dialog);
@@ -206,11 +209,13 @@ void PedalsPage::onProfileGames()
             note->setText(error);
             return;
         }
-        note->setText(previous.isEmpty() ? QString()
-                                         : QCoreApplication::translate(
-                                               "Quilbex", "%1 was bound to profile %2 and now switches to this one.")
-                                               .arg(GameBindings::cleanExecutableName(input->currentText(), nullptr),
-                                                    QFileInfo(previous).completeBaseName()));
+        note->setText(
+            previous.isEmpty()
+                ? QString()
+                : QCoreApplication::translate(
+                      "Quilbex", "%1 was bound to profile \"%2\"; it now switches the pedals to this profile.")
+                      .arg(GameBindings::cleanExecutableName(input->currentText(), nullptr),
+                           QFileInfo(previous).completeBaseName()));
         input->setCurrentIndex(-1);
         input->clearEditText();
         refresh();

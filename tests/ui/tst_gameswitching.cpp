@@ -43,7 +43,7 @@ private Q_SLOTS:
 
         // The built-in profile: the pedals' factory tuning, no calibration. Nothing to write.
         page->applyGameSwitch(start);
-        QCOMPARE(status(), QStringLiteral("acs.exe started: the pedals already hold profile Assetto Corsa."));
+        QCOMPARE(status(), QStringLiteral("acs.exe started: the pedals already hold profile \"Assetto Corsa\"."));
         QCOMPARE(pedals->restartCount(), 0);
 
         // Unsaved changes in the editor: nothing is switched.
@@ -64,7 +64,7 @@ private Q_SLOTS:
         QVERIFY(!page->isProfileDirty());
         QVERIFY(CurveProfileJsonStore::saveProfile(dir + QStringLiteral("/Assetto Corsa.json"), ac, nullptr));
         page->applyGameSwitch(start);
-        QCOMPARE(status(), QStringLiteral("acs.exe started: profile Assetto Corsa applied to the pedals."));
+        QCOMPARE(status(), QStringLiteral("acs.exe started: profile \"Assetto Corsa\" applied to the pedals."));
         QCOMPARE(int(app.config->deadTop[1]), 9);
         QTRY_COMPARE(pedals->restartCount(), 1);
         QTRY_VERIFY(coordinator->canWrite());
