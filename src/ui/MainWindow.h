@@ -12,6 +12,7 @@ class QLabel;
 class QListWidget;
 class QStackedWidget;
 class SettingsPage;
+class TracePage;
 class UpdatePage;
 
 // The one top-level window: navigation side bar, page stack, status bar. Guards a running
@@ -20,7 +21,8 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    static constexpr int kUpdateRow = 2;
+    static constexpr int kUpdateRow = 3;
+    static constexpr int kPageCount = 5;
 
     explicit MainWindow(Application* application, QWidget* parent = nullptr);
 
@@ -44,7 +46,8 @@ private:
     QLabel* m_versionLabel = nullptr;
     DevicePage* m_devicePage = nullptr;
     PedalsPage* m_pedalsPage = nullptr;
+    TracePage* m_tracePage = nullptr;
     UpdatePage* m_updatePage = nullptr;
     SettingsPage* m_settingsPage = nullptr;
-    std::array<QString, 4> m_navIcons;
+    std::array<QString, kPageCount> m_navIcons;
 };

@@ -45,8 +45,8 @@ private Q_SLOTS:
     {
         const QString sheet = loadSheet();
         QVERIFY(!sheet.isEmpty());
-        QCOMPARE(sheet.count(QLatin1Char('{')), 81);
-        QCOMPARE(sheet.count(QLatin1Char('}')), 81);
+        QCOMPARE(sheet.count(QLatin1Char('{')), 84);
+        QCOMPARE(sheet.count(QLatin1Char('}')), 84);
         QVERIFY(sheet.contains(QLatin1String("#3d8bff")));
     }
 

@@ -101,13 +101,14 @@ private Q_SLOTS:
         QCOMPARE(rig.pageName(), QStringLiteral("pagePedals"));
         QCOMPARE(rig.status(), QStringLiteral("Ready"));
         QCOMPARE(rig.window->windowTitle(), QStringLiteral("Quilbex Control"));
-        const QStringList pages{QStringLiteral("pageDevice"), QStringLiteral("pagePedals"),
+        const QStringList pages{QStringLiteral("pageDevice"), QStringLiteral("pagePedals"), QStringLiteral("pageTrace"),
                                 QStringLiteral("pageUpdate"), QStringLiteral("pageSettings")};
         const QStringList rows{QStringLiteral("\U0001F4BB  Device"), QStringLiteral("\U0001F39B  Pedals"),
-                               QStringLiteral("\U0001F504  Update"), QStringLiteral("\u2699  Settings")};
-        QCOMPARE(rig.nav()->count(), 4);
-        QCOMPARE(rig.stack()->count(), 4);
-        for (int i = 0; i < 4; ++i) {
+                               QStringLiteral("\U0001F4C8  Trace"), QStringLiteral("\U0001F504  Update"),
+                               QStringLiteral("\u2699  Settings")};
+        QCOMPARE(rig.nav()->count(), 5);
+        QCOMPARE(rig.stack()->count(), 5);
+        for (int i = 0; i < 5; ++i) {
             QCOMPARE(rig.nav()->item(i)->text(), rows.at(i));
             QCOMPARE(rig.stack()->widget(i)->objectName(), pages.at(i));
         }
@@ -134,12 +135,12 @@ private Q_SLOTS:
         QFETCH(bool, yes);
         QFETCH(bool, asks);
         Rig rig;
-        rig.nav()->setCurrentRow(2);
+        rig.nav()->setCurrentRow(3);
         rig.app->upgradeStatus->state = state;
         QCOMPARE(rig.status(), QStringLiteral("Page: Update"));
 
         Answerer answerer(yes ? Answerer::Yes : Answerer::No);
-        rig.nav()->setCurrentRow(3);
+        rig.nav()->setCurrentRow(4);
         QCOMPARE(answerer.asked, asks ? 1 : 0);
         if (asks) {
             QCOMPARE(answerer.title, QStringLiteral("Firmware update"));
@@ -147,13 +148,13 @@ private Q_SLOTS:
             QCOMPARE(answerer.defaultButton, QMessageBox::Yes);
         }
         const bool stays = asks && yes;
-        QCOMPARE(rig.nav()->currentRow(), stays ? 2 : 3);
+        QCOMPARE(rig.nav()->currentRow(), stays ? 3 : 4);
         QCOMPARE(rig.pageName(), stays ? QStringLiteral("pageUpdate") : QStringLiteral("pageSettings"));
         QCOMPARE(rig.status(), stays ? QStringLiteral("Page: Update") : QStringLiteral("Page: Settings"));
 
         // Choosing the Update row itself never asks.
         const int before = answerer.asked;
-        rig.nav()->setCurrentRow(2);
+        rig.nav()->setCurrentRow(3);
         QCOMPARE(answerer.asked, before);
         QCOMPARE(rig.pageName(), QStringLiteral("pageUpdate"));
     }
@@ -192,13 +193,13 @@ private Q_SLOTS:
     void languageChangeRetranslates()
     {
         Rig rig;
-        rig.nav()->setCurrentRow(3);
+        rig.nav()->setCurrentRow(4);
         MarkingTranslator translator;
         translator.fixed.insert(QStringLiteral("Settings"), QStringLiteral("Ein  Stellungen"));
         QVERIFY(QCoreApplication::installTranslator(&translator));
         QTRY_COMPARE(rig.window->windowTitle(), QStringLiteral("«Quilbex Control»"));
         QCOMPARE(rig.nav()->item(0)->text(), QStringLiteral("\U0001F4BB  «Device»"));
-        QCOMPARE(rig.nav()->item(3)->text(), QStringLiteral("\u2699  Ein  Stellungen"));
+        QCOMPARE(rig.nav()->item(4)->text(), QStringLiteral("\u2699  Ein  Stellungen"));
         // Only the blanks after the glyph separate: the label's own two blanks stay.
         QCOMPARE(rig.status(), QStringLiteral("«Page: Ein  Stellungen»"));
         // The pages were retranslated as well.
@@ -211,12 +212,12 @@ private Q_SLOTS:
     void localeChangeDuringUpdateAsksAgain()
     {
         Rig rig;
-        rig.nav()->setCurrentRow(3);
+        rig.nav()->setCurrentRow(4);
         rig.app->upgradeStatus->state = UpgradeStatus::Transferring;
         Answerer answerer(Answerer::Yes);
         Q_EMIT rig.app->languageManager->localeChanged(QStringLiteral("de"));
         QCOMPARE(answerer.asked, 1);
-        QCOMPARE(rig.nav()->currentRow(), 2);
+        QCOMPARE(rig.nav()->currentRow(), 3);
         QCOMPARE(rig.pageName(), QStringLiteral("pageUpdate"));
         QCOMPARE(rig.status(), QStringLiteral("Page: Update"));
     }
