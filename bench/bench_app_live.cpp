@@ -7,15 +7,21 @@
 //   - the age of the reading on screen: for every 20 ms poll, the time from the moment the
 //     pedals sent the report it applied until the window's next repaint has been flushed,
 //     and separately the age at the read itself.
+// With --trace the Trace page is shown instead (all three traces scrolling, the brake's
+// strokes held), and --record also records every reading to a CSV file in the documents
+// folder of HOME.
 // Run in a scratch working directory (the debug log goes there) with a fresh HOME.
 //
-// Usage: bench_app_live [live seconds, default 60]
+// Usage: bench_app_live [live seconds, default 60] [--trace] [--record]
 // Prints one "key value" line per figure.
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTextStream>
 #include <QTimer>
 #include <QtTest>
@@ -33,6 +39,7 @@
 #include "device/sim/SimulatedPedals.h"
 #include "i18n/LanguageManager.h"
 #include "ui/MainWindow.h"
+#include "ui/TracePage.h"
 #include "ui/WidgetHooks.h"
 
 namespace {
@@ -113,7 +120,18 @@ public:
 int main(int argc, char** argv)
 {
     openDebugLog();
-    const int liveSeconds = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 60;
+    int liveSeconds = 60;
+    bool tracePage = false;
+    bool record = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--trace")
+            tracePage = true;
+        else if (arg == "--record")
+            record = true;
+        else
+            liveSeconds = std::max(1, arg.toInt());
+    }
 
     TimingApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quilbex Control"));
@@ -144,6 +162,22 @@ int main(int argc, char** argv)
     }
     sim->setTelemetryRateHz(1000);
     sim->setMotion(SimulatedPedals::Motion::Sweep);
+    auto* trace = window->findChild<TracePage*>();
+    if (tracePage || record) {
+        auto* nav = window->findChild<QListWidget*>(QStringLiteral("navList"));
+        if (!trace || !nav) {
+            std::fprintf(stderr, "no Trace page\n");
+            return 1;
+        }
+        if (tracePage)
+            nav->setCurrentRow(2);
+        if (record)
+            trace->recordButton()->click();
+        if (record && trace->recordingPath().isEmpty()) {
+            std::fprintf(stderr, "recording did not start\n");
+            return 1;
+        }
+    }
     runFor(500); // the first polls' extra log lines and the initial layout
     const long rssStart = vmRssKb();
 
@@ -164,6 +198,7 @@ int main(int argc, char** argv)
     }
     app.recording = false;
     const long rssLive = vmRssKb();
+    const QString csvPath = trace ? trace->recordingPath() : QString();
 
     std::printf("live_seconds %d\n", liveSeconds);
     std::printf("rss_start_kb %ld\n", rssStart);
@@ -178,6 +213,9 @@ int main(int argc, char** argv)
     std::printf("age_screen_median_ms %.2f\n", percentile(app.screenAgesMs, 0.5));
     std::printf("age_screen_p99_ms %.2f\n", percentile(app.screenAgesMs, 0.99));
     std::printf("age_screen_worst_ms %.2f\n", percentile(app.screenAgesMs, 1.0));
+    std::printf("page %s\n", tracePage ? "trace" : "pedals");
+    if (!csvPath.isEmpty())
+        std::printf("csv_bytes %lld\n", static_cast<long long>(QFileInfo(csvPath).size()));
 
     closeDebugLog();
     window.reset();
