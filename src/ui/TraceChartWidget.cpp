@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -42,6 +41,18 @@ qint64 floorDiv(qint64 a, qint64 b)
 qint64 ceilDiv(qint64 a, qint64 b)
 {
     return -floorDiv(-a, b);
+}
+
+// Screen columns x0..x1 of the plot fill, in the ring. Whole pixels only: no rounding
+// depends on where in the image they land.
+void fillColumns(QPainter& p, int origin, int width, int x0, int x1, int y, int h, const QColor& color)
+{
+    const int r0 = (x0 + origin) % width;
+    const int n = x1 - x0 + 1;
+    const int first = std::min(n, width - r0);
+    p.fillRect(QRect(r0, y, first, h), color);
+    if (first < n)
+        p.fillRect(QRect(0, y, n - first, h), color);
 }
 
 QFont labelFont(const QWidget* w)
@@ -105,22 +116,17 @@ double TraceChartWidget::yOf(qint16 out) const
     return m_map.yTop + (100.0 - axisToPercent(out)) / 100.0 * m_map.yRange;
 }
 
-void TraceChartWidget::preparePainter(QPainter& p) const
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-}
-
-// Plot fill and grid for the image columns x0..x1. Horizontal lines every 10 %, vertical
+// Plot fill and grid for the screen columns x0..x1. Horizontal lines every 10 %, vertical
 // lines every second of the readings' time (they scroll with the traces).
-void TraceChartWidget::paintBackground(QPainter& p, int x0, int x1, qint64 newestColumn) const
+void TraceChartWidget::paintBackground(QPainter& p, int x0, int x1, qint64 newestColumn)
 {
-    const int w = x1 - x0 + 1;
-    if (w <= 0)
+    if (x1 < x0)
         return;
-    p.fillRect(QRect(x0, 0, w, m_map.height), kPlotFill);
+    const int w = m_map.width;
+    fillColumns(p, m_origin, w, x0, x1, 0, m_map.height, kPlotFill);
     for (int k = 1; k <= 9; ++k) {
         const int row = int(std::floor(m_map.yTop + (100 - 10 * k) / 100.0 * m_map.yRange));
-        p.fillRect(QRect(x0, row, w, 1), k == 5 ? kGridMajor : kGridMinor);
+        fillColumns(p, m_origin, w, x0, x1, row, 1, k == 5 ? kGridMajor : kGridMinor);
     }
     if (m_map.span < 10)
         return;
@@ -128,12 +134,13 @@ void TraceChartWidget::paintBackground(QPainter& p, int x0, int x1, qint64 newes
         const qint64 c = newestColumn - (m_map.anchorX - x);
         const qint64 second = ceilDiv(c * 10, m_map.span);
         if (floorDiv(second * m_map.span, 10) == c)
-            p.fillRect(QRect(x, 0, 1, m_map.height), second % 5 == 0 ? kGridMajor : kGridMinor);
+            p.fillRect(QRect((x + m_origin) % w, 0, 1, m_map.height), second % 5 == 0 ? kGridMajor : kGridMinor);
     }
 }
 
-// The three pedals' segments from reading i - 1 to reading i.
-void TraceChartWidget::drawStep(QPainter& p, const TraceHistory& h, int i, qint64 newestColumn) const
+// The three pedals' segments from reading i - 1 to reading i. A segment across the ring's
+// seam is drawn on both sides; the image's edges clip each copy to its own part.
+void TraceChartWidget::drawStep(QPainter& p, const TraceHistory& h, int i, qint64 newestColumn)
 {
     if (i <= 0 || i >= h.size())
         return;
@@ -144,54 +151,57 @@ void TraceChartWidget::drawStep(QPainter& p, const TraceHistory& h, int i, qint6
         return; // no line across a lost link
     const double xa = m_map.anchorX - (newestColumn - column(a.timeMs)) + 0.5;
     const double xb = m_map.anchorX - (newestColumn - column(b.timeMs)) + 0.5;
-    if (xb < -kLineWidth * 2)
+    const double reach = kLineWidth * devicePixelRatioF();
+    if (xb < -reach)
         return;
-    const qreal width = kLineWidth * devicePixelRatioF();
+    const int w = m_map.width;
+    const bool low = xa - reach + m_origin < w;   // a part lands before the seam
+    const bool high = xb + reach + m_origin >= w; // a part lands after it
     for (int pedal = 0; pedal < 3; ++pedal) {
-        p.setPen(QPen(PedalChannelCard::pedalColor(pedal), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawLine(QPointF(xa, yOf(a.out[size_t(pedal)])), QPointF(xb, yOf(b.out[size_t(pedal)])));
+        p.setPen(QPen(PedalChannelCard::pedalColor(pedal), reach, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const double ya = yOf(a.out[size_t(pedal)]);
+        const double yb = yOf(b.out[size_t(pedal)]);
+        if (low)
+            p.drawLine(QPointF(xa + m_origin, ya), QPointF(xb + m_origin, yb));
+        if (high)
+            p.drawLine(QPointF(xa + m_origin - w, ya), QPointF(xb + m_origin - w, yb));
     }
 }
 
-void TraceChartWidget::ensureTracesImage()
+void TraceChartWidget::redrawTraces()
 {
     m_map = mapping();
     const QSize size(m_map.width, m_map.height);
     if (m_traces.size() != size)
         m_traces = QImage(size, QImage::Format_RGB32); // opaque: the cheapest to put on screen
-}
-
-void TraceChartWidget::redrawTraces()
-{
-    ensureTracesImage();
+    m_origin = 0;
     QPainter p(&m_traces);
-    preparePainter(p);
-    if (!m_trace) {
-        paintBackground(p, 0, m_map.width - 1, 0);
-        m_tracesValid = true;
-        return;
-    }
-    const TraceHistory& h = m_trace->shownHistory();
-    const qint64 newest = h.size() > 0 ? column(h.latest().timeMs) : 0;
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const TraceHistory* h = m_trace ? &m_trace->shownHistory() : nullptr;
+    const qint64 newest = h && h->size() > 0 ? column(h->latest().timeMs) : 0;
     paintBackground(p, 0, m_map.width - 1, newest);
-    for (int i = 1; i < h.size(); ++i)
-        drawStep(p, h, i, newest);
-    m_drawnAppended = h.appended();
+    if (h) {
+        for (int i = 1; i < h->size(); ++i)
+            drawStep(p, *h, i, newest);
+        m_drawnAppended = h->appended();
+    }
     m_drawnColumn = newest;
     m_tracesValid = true;
 }
 
-void TraceChartWidget::scrollTraces(int dx)
+QImage TraceChartWidget::tracesImage() const
 {
-    if (dx <= 0)
-        return;
+    if (m_origin == 0)
+        return m_traces.copy();
+    QImage unrolled(m_traces.size(), m_traces.format());
     const int w = m_traces.width();
-    const qsizetype bpl = m_traces.bytesPerLine();
-    uchar* bits = m_traces.bits();
     for (int y = 0; y < m_traces.height(); ++y) {
-        uchar* line = bits + y * bpl;
-        std::memmove(line, line + qsizetype(dx) * 4, size_t(w - dx) * 4);
+        const uchar* from = m_traces.constScanLine(y);
+        uchar* to = unrolled.scanLine(y);
+        std::memcpy(to, from + m_origin * 4, size_t(w - m_origin) * 4);
+        std::memcpy(to + (w - m_origin) * 4, from, size_t(m_origin) * 4);
     }
+    return unrolled;
 }
 
 void TraceChartWidget::advance()
@@ -212,10 +222,12 @@ void TraceChartWidget::advance()
         update(tr);
         return;
     }
-    scrollTraces(int(dx));
+    // Moving the origin scrolls the picture; the columns that come in at the right are new.
+    const int w = m_traces.width();
+    m_origin = int((m_origin + dx) % w);
     QPainter p(&m_traces);
-    preparePainter(p);
-    paintBackground(p, m_traces.width() - int(dx), m_traces.width() - 1, newest);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    paintBackground(p, w - int(dx), w - 1, newest);
     for (int i = h.size() - int(fresh); i < h.size(); ++i)
         drawStep(p, h, i, newest);
     m_drawnAppended = h.appended();
@@ -267,69 +279,44 @@ void TraceChartWidget::buildStatic()
 }
 
 // The held stroke from the left edge of the plot, at the traces' time scale, with its peak
-// and duration beside its highest point. Drawn in logical coordinates over a device-pixel
-// image, so it is put on screen unscaled.
+// and duration beside its highest point. Kept as a line and a laid-out text: drawn over the
+// traces at every paint, it costs less than blending an image of it.
 void TraceChartWidget::buildGhost()
 {
     m_ghostValid = true;
-    m_ghostRect = QRect();
+    m_ghost.clear();
     m_ghostStrokes = m_trace ? m_trace->shownStrokeCount() : 0;
     if (!m_trace || !m_trace->shownStroke().valid)
         return;
     const BrakeStroke& stroke = m_trace->shownStroke();
     const qreal dpr = devicePixelRatioF();
     m_map = mapping();
-    const QSize size(m_map.width, m_map.height);
-    if (m_ghost.size() != size)
-        m_ghost = QImage(size, QImage::Format_ARGB32_Premultiplied);
-    m_ghost.fill(Qt::transparent);
-
-    QPolygonF line;
-    line.reserve(qsizetype(stroke.points.size()));
+    m_ghost.reserve(qsizetype(stroke.points.size()));
     QPointF peak(0, m_map.height);
     for (const BrakeStroke::Point& pt : stroke.points) {
         const double x = pt.offsetMs * double(m_map.span) / InputTrace::kWindowMs + 0.5;
         if (x > m_map.width)
             break;
-        const QPointF devicePoint(x, yOf(pt.out));
-        line << devicePoint / dpr;
-        if (devicePoint.y() < peak.y())
-            peak = devicePoint;
+        const QPointF point(x / dpr, yOf(pt.out) / dpr);
+        m_ghost << point;
+        if (point.y() < peak.y())
+            peak = point;
     }
-    if (line.isEmpty())
+    if (m_ghost.isEmpty())
         return;
-    peak /= dpr;
 
-    QPainter p(&m_ghost);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.scale(dpr, dpr);
-    QColor ghost = PedalChannelCard::pedalColor(1);
-    ghost.setAlpha(170);
-    p.setPen(QPen(ghost, 1.6, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(line);
-
-    const QString text = QCoreApplication::translate("Quilbex", "Last brake: peak %1 %, %2 s")
-                             .arg(stroke.peakPercent, 0, 'f', 0)
-                             .arg(stroke.durationMs / 1000.0, 0, 'f', 2);
+    m_ghostText.setText(QCoreApplication::translate("Quilbex", "Last brake: peak %1 %, %2 s")
+                            .arg(stroke.peakPercent, 0, 'f', 0)
+                            .arg(stroke.durationMs / 1000.0, 0, 'f', 2));
+    m_ghostText.setTextFormat(Qt::PlainText);
     const QFont font = labelFont(this);
-    p.setFont(font);
-    const QSizeF logical(m_map.width / dpr, m_map.height / dpr);
-    QRectF box(QPointF(0, 0), QFontMetricsF(font).size(Qt::TextSingleLine, text) + QSizeF(2, 0));
-    box.moveBottomLeft(QPointF(peak.x() + 8, peak.y() - 4));
-    if (box.right() > logical.width() - 4)
-        box.moveRight(logical.width() - 4);
-    if (box.left() < 4)
-        box.moveLeft(4);
-    if (box.top() < 2)
-        box.moveTop(2);
-    p.setPen(PedalChannelCard::pedalColor(1).lighter(130));
-    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
-    p.end();
-
-    const QRectF used = line.boundingRect().adjusted(-2, -2, 2, 2).united(box.adjusted(-1, -1, 1, 1));
-    const QRectF device(used.topLeft() * dpr, used.size() * dpr);
-    m_ghostRect = device.toAlignedRect().intersected(m_ghost.rect());
+    m_ghostText.prepare(QTransform(), font);
+    const QSizeF text = m_ghostText.size();
+    const double right = m_map.width / dpr - 4;
+    double x = peak.x() + 8;
+    if (x + text.width() > right)
+        x = right - text.width();
+    m_ghostTextPos = QPointF(std::max(4.0, x), std::max(2.0, peak.y() - 4 - text.height()));
 }
 
 void TraceChartWidget::paintEvent(QPaintEvent* event)
@@ -346,11 +333,26 @@ void TraceChartWidget::paintEvent(QPaintEvent* event)
     const QRect tr = tracesRect();
     if (!tr.contains(event->rect()))
         p.drawImage(QPointF(0, 0), m_static);
-    p.drawImage(QRectF(QPointF(tr.topLeft()), QSizeF(m_traces.size()) / dpr), m_traces);
-    if (!m_ghostRect.isEmpty()) {
-        const QRectF target(QPointF(tr.topLeft()) + QPointF(m_ghostRect.topLeft()) / dpr,
-                            QSizeF(m_ghostRect.size()) / dpr);
-        p.drawImage(target, m_ghost, QRectF(m_ghostRect));
+    // The ring unrolled: from the origin to the image's end, then from its start.
+    const int w = m_traces.width();
+    const int h = m_traces.height();
+    const int first = w - m_origin;
+    p.drawImage(QRectF(tr.left(), tr.top(), first / dpr, h / dpr), m_traces, QRectF(m_origin, 0, first, h));
+    if (m_origin > 0)
+        p.drawImage(QRectF(tr.left() + first / dpr, tr.top(), m_origin / dpr, h / dpr), m_traces,
+                    QRectF(0, 0, m_origin, h));
+    if (!m_ghost.isEmpty()) {
+        p.translate(tr.topLeft());
+        p.setRenderHint(QPainter::Antialiasing, true);
+        QColor ghost = PedalChannelCard::pedalColor(1);
+        ghost.setAlpha(200);
+        QPen pen(ghost, 1.0, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin);
+        pen.setCosmetic(true); // the painter's fast line path
+        p.setPen(pen);
+        p.drawPolyline(m_ghost);
+        p.setFont(labelFont(this));
+        p.setPen(PedalChannelCard::pedalColor(1).lighter(130));
+        p.drawStaticText(m_ghostTextPos, m_ghostText);
     }
 }
 

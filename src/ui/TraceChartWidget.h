@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPolygonF>
+#include <QStaticText>
 #include <QWidget>
 
 class InputTrace;
@@ -9,8 +11,9 @@ class TraceHistory;
 
 // Dark chart of the three pedals' output over the last 10 s, newest reading at the right,
 // with the held brake stroke as a ghost line from the left edge. The traces live in an
-// image that is scrolled by whole pixel columns as time advances; only the new segment is
-// drawn, and time is quantised to columns so that this equals drawing everything anew.
+// image used as a ring: as time advances its origin moves by whole pixel columns and only
+// the new segment is drawn. Time is quantised to columns, so this equals drawing
+// everything anew.
 class TraceChartWidget : public QWidget
 {
     Q_OBJECT
@@ -26,8 +29,9 @@ public:
     QSize minimumSizeHint() const override;
     QRect plotRect() const;
     QRect tracesRect() const;
-    // The traces as drawn so far (device pixels); redrawTraces() draws them from scratch.
-    const QImage& tracesImage() const { return m_traces; }
+    // The traces as on screen (device pixels, oldest column first); redrawTraces() draws
+    // them from scratch.
+    QImage tracesImage() const;
     void redrawTraces();
 
 protected:
@@ -49,24 +53,23 @@ private:
     Mapping mapping() const;
     qint64 column(qint64 timeMs) const;
     double yOf(qint16 out) const;
-    void paintBackground(QPainter& p, int x0, int x1, qint64 newestColumn) const;
-    void drawStep(QPainter& p, const TraceHistory& h, int i, qint64 newestColumn) const;
-    void preparePainter(QPainter& p) const;
-    void ensureTracesImage();
-    void scrollTraces(int dx);
+    void paintBackground(QPainter& p, int x0, int x1, qint64 newestColumn);
+    void drawStep(QPainter& p, const TraceHistory& h, int i, qint64 newestColumn);
     void buildStatic();
     void buildGhost();
 
     const InputTrace* m_trace = nullptr;
     Mapping m_map;
-    QImage m_static;   // window background, frame, axis labels
-    QImage m_traces;   // plot interior with grid and traces, scrolled
-    QImage m_ghost;    // held brake stroke with its peak and duration
-    QRect m_ghostRect; // part of m_ghost that holds anything, device pixels
+    QImage m_static;         // window background, frame, axis labels
+    QImage m_traces;         // plot interior with grid and traces; a ring in x
+    int m_origin = 0;        // image column shown at the left edge
+    QPolygonF m_ghost;       // held brake stroke, logical coordinates within the traces
+    QStaticText m_ghostText; // its peak and duration
+    QPointF m_ghostTextPos;
     bool m_staticValid = false;
     bool m_tracesValid = false;
     bool m_ghostValid = false;
-    quint64 m_ghostStrokes = 0;  // strokes counted when the ghost was drawn
+    quint64 m_ghostStrokes = 0;  // strokes counted when the ghost was built
     quint64 m_drawnAppended = 0; // readings counted when the traces were last drawn
     qint64 m_drawnColumn = 0;    // column of the newest reading drawn
 };

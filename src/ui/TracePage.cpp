@@ -37,6 +37,8 @@ QString percentText(qint16 out)
     return QStringLiteral("%1 %").arg(axisToPercent(out), 0, 'f', 1);
 }
 
+constexpr qint64 kReadoutIntervalMs = 100;
+
 const QString& noValue()
 {
     static const QString dash = QStringLiteral("—");
@@ -124,6 +126,7 @@ void TracePage::retranslateUi()
         "application is held as a dashed line from the left edge."));
     for (int i = 0; i < 3; ++i)
         m_names[size_t(i)]->setText(QStringLiteral("<b>%1</b>").arg(pedalName(i)));
+    m_chart->invalidate(); // the held stroke's text
     m_pauseBtn->setText(QCoreApplication::translate("Quilbex", "Pause"));
     m_recordBtn->setText(QCoreApplication::translate("Quilbex", "Record"));
     if (m_recordingLabel && m_writer)
@@ -154,7 +157,12 @@ void TracePage::onReading()
     }
     if (isVisible()) {
         m_chart->advance();
-        updateReadouts();
+        // Ten times a second is as fast as anyone reads digits; laying out three texts per
+        // poll would cost more than the chart.
+        if (reading.timeMs - m_readoutMs >= kReadoutIntervalMs || reading.timeMs < m_readoutMs) {
+            m_readoutMs = reading.timeMs;
+            updateReadouts();
+        }
     }
 }
 

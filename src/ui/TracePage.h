@@ -65,4 +65,5 @@ private:
     TraceChartWidget* m_chart = nullptr;
     QPointer<QLabel> m_recordingLabel; // in the main window's status bar while recording
     bool m_connected = false;
+    qint64 m_readoutMs = 0; // time of the reading the readouts show
 };
