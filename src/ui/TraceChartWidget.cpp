@@ -139,7 +139,9 @@ void TraceChartWidget::paintBackground(QPainter& p, int x0, int x1, qint64 newes
 }
 
 // The three pedals' segments from reading i - 1 to reading i. A segment across the ring's
-// seam is drawn on both sides; the image's edges clip each copy to its own part.
+// seam is drawn on both sides; the image's edges clip each copy to its own part. Only a
+// drawing from scratch (origin 0) reaches past the left edge: new segments are at most
+// kGapMs long and lie at the right.
 void TraceChartWidget::drawStep(QPainter& p, const TraceHistory& h, int i, qint64 newestColumn)
 {
     if (i <= 0 || i >= h.size())

@@ -185,8 +185,8 @@ void TracePage::updateReadouts()
     }
 }
 
-// A label with a fixed size only repaints when its text changes; otherwise every reading
-// would ask the page's layout to recompute.
+// A label whose text changes asks the page's layout to recompute, unless its size is fixed:
+// room for the widest reading, so a new value only repaints it.
 void TracePage::fitReadouts()
 {
     for (QLabel* label : m_values) {
