@@ -90,8 +90,12 @@ public:
     SimulatedPedals* sim = nullptr;
     bool recording = false;
     qint64 pendingReportNs = -1; // send time of the report applied by the last poll
+    // Allocated and written before the memory is first measured, so that keeping the samples
+    // does not show up as the application's growth; samples past the end are dropped.
     std::vector<double> readAgesMs;
     std::vector<double> screenAgesMs;
+    size_t reads = 0;
+    size_t screens = 0;
     int polls = 0;
 
     void onPolled()
@@ -100,7 +104,8 @@ public:
             return;
         ++polls;
         pendingReportNs = sim->lastReadTimestampNs();
-        readAgesMs.push_back(double(sim->clockNs() - pendingReportNs) / 1e6);
+        if (reads < readAgesMs.size())
+            readAgesMs[reads++] = double(sim->clockNs() - pendingReportNs) / 1e6;
     }
 
     bool notify(QObject* receiver, QEvent* event) override
@@ -108,7 +113,8 @@ public:
         const bool repaint = event->type() == QEvent::UpdateRequest;
         const bool result = QApplication::notify(receiver, event);
         if (repaint && pendingReportNs >= 0 && sim) {
-            screenAgesMs.push_back(double(sim->clockNs() - pendingReportNs) / 1e6);
+            if (screens < screenAgesMs.size())
+                screenAgesMs[screens++] = double(sim->clockNs() - pendingReportNs) / 1e6;
             pendingReportNs = -1;
         }
         return result;
@@ -179,6 +185,9 @@ int main(int argc, char** argv)
         }
     }
     runFor(500); // the first polls' extra log lines and the initial layout
+    const size_t maxSamples = size_t(liveSeconds) * 60 + 1000; // 50 polls a second, with margin
+    app.readAgesMs.assign(maxSamples, 0.0);
+    app.screenAgesMs.assign(maxSamples, 0.0);
     const long rssStart = vmRssKb();
 
     app.sim = sim;
@@ -198,6 +207,8 @@ int main(int argc, char** argv)
     }
     app.recording = false;
     const long rssLive = vmRssKb();
+    app.readAgesMs.resize(app.reads);
+    app.screenAgesMs.resize(app.screens);
     const QString csvPath = trace ? trace->recordingPath() : QString();
 
     std::printf("live_seconds %d\n", liveSeconds);
