@@ -7,15 +7,21 @@
 //   - the age of the reading on screen: for every 20 ms poll, the time from the moment the
 //     pedals sent the report it applied until the window's next repaint has been flushed,
 //     and separately the age at the read itself.
+// With --trace the Trace page is shown instead (all three traces scrolling, the brake's
+// strokes held), and --record also records every reading to a CSV file in the documents
+// folder of HOME.
 // Run in a scratch working directory (the debug log goes there) with a fresh HOME.
 //
-// Usage: bench_app_live [live seconds, default 60]
+// Usage: bench_app_live [live seconds, default 60] [--trace] [--record]
 // Prints one "key value" line per figure.
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTextStream>
 #include <QTimer>
 #include <QtTest>
@@ -33,6 +39,7 @@
 #include "device/sim/SimulatedPedals.h"
 #include "i18n/LanguageManager.h"
 #include "ui/MainWindow.h"
+#include "ui/TracePage.h"
 #include "ui/WidgetHooks.h"
 
 namespace {
@@ -83,8 +90,12 @@ public:
     SimulatedPedals* sim = nullptr;
     bool recording = false;
     qint64 pendingReportNs = -1; // send time of the report applied by the last poll
+    // Allocated and written before the memory is first measured, so that keeping the samples
+    // does not show up as the application's growth; samples past the end are dropped.
     std::vector<double> readAgesMs;
     std::vector<double> screenAgesMs;
+    size_t reads = 0;
+    size_t screens = 0;
     int polls = 0;
 
     void onPolled()
@@ -93,7 +104,8 @@ public:
             return;
         ++polls;
         pendingReportNs = sim->lastReadTimestampNs();
-        readAgesMs.push_back(double(sim->clockNs() - pendingReportNs) / 1e6);
+        if (reads < readAgesMs.size())
+            readAgesMs[reads++] = double(sim->clockNs() - pendingReportNs) / 1e6;
     }
 
     bool notify(QObject* receiver, QEvent* event) override
@@ -101,7 +113,8 @@ public:
         const bool repaint = event->type() == QEvent::UpdateRequest;
         const bool result = QApplication::notify(receiver, event);
         if (repaint && pendingReportNs >= 0 && sim) {
-            screenAgesMs.push_back(double(sim->clockNs() - pendingReportNs) / 1e6);
+            if (screens < screenAgesMs.size())
+                screenAgesMs[screens++] = double(sim->clockNs() - pendingReportNs) / 1e6;
             pendingReportNs = -1;
         }
         return result;
@@ -113,7 +126,18 @@ public:
 int main(int argc, char** argv)
 {
     openDebugLog();
-    const int liveSeconds = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 60;
+    int liveSeconds = 60;
+    bool tracePage = false;
+    bool record = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--trace")
+            tracePage = true;
+        else if (arg == "--record")
+            record = true;
+        else
+            liveSeconds = std::max(1, arg.toInt());
+    }
 
     TimingApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quilbex Control"));
@@ -144,7 +168,26 @@ int main(int argc, char** argv)
     }
     sim->setTelemetryRateHz(1000);
     sim->setMotion(SimulatedPedals::Motion::Sweep);
+    auto* trace = window->findChild<TracePage*>();
+    if (tracePage || record) {
+        auto* nav = window->findChild<QListWidget*>(QStringLiteral("navList"));
+        if (!trace || !nav) {
+            std::fprintf(stderr, "no Trace page\n");
+            return 1;
+        }
+        if (tracePage)
+            nav->setCurrentRow(2);
+        if (record)
+            trace->recordButton()->click();
+        if (record && trace->recordingPath().isEmpty()) {
+            std::fprintf(stderr, "recording did not start\n");
+            return 1;
+        }
+    }
     runFor(500); // the first polls' extra log lines and the initial layout
+    const size_t maxSamples = size_t(liveSeconds) * 60 + 1000; // 50 polls a second, with margin
+    app.readAgesMs.assign(maxSamples, 0.0);
+    app.screenAgesMs.assign(maxSamples, 0.0);
     const long rssStart = vmRssKb();
 
     app.sim = sim;
@@ -164,6 +207,9 @@ int main(int argc, char** argv)
     }
     app.recording = false;
     const long rssLive = vmRssKb();
+    app.readAgesMs.resize(app.reads);
+    app.screenAgesMs.resize(app.screens);
+    const QString csvPath = trace ? trace->recordingPath() : QString();
 
     std::printf("live_seconds %d\n", liveSeconds);
     std::printf("rss_start_kb %ld\n", rssStart);
@@ -178,6 +224,9 @@ int main(int argc, char** argv)
     std::printf("age_screen_median_ms %.2f\n", percentile(app.screenAgesMs, 0.5));
     std::printf("age_screen_p99_ms %.2f\n", percentile(app.screenAgesMs, 0.99));
     std::printf("age_screen_worst_ms %.2f\n", percentile(app.screenAgesMs, 1.0));
+    std::printf("page %s\n", tracePage ? "trace" : "pedals");
+    if (!csvPath.isEmpty())
+        std::printf("csv_bytes %lld\n", static_cast<long long>(QFileInfo(csvPath).size()));
 
     closeDebugLog();
     window.reset();

@@ -2,7 +2,7 @@
 # Builds in release mode and prints one table of measured figures (median of several runs
 # where that makes sense). Only the table goes to stdout; progress goes to stderr.
 #
-#   scripts/bench.sh           full run (about 3 minutes once built)
+#   scripts/bench.sh           full run (about 4 minutes once built)
 #   scripts/bench.sh --quick   fewer runs and a 10 s live phase instead of 60 s (about 1 minute)
 #
 # Environment: QUILBEX_BENCH_BUILD_DIR (default build-release in the source tree).
@@ -133,6 +133,9 @@ done
 echo "bench: application live on the virtual pedals for ${live_seconds} s" >&2
 live_out="$SCRATCH/app_live.txt"
 run_bench "$live_out" "$BENCH/bench_app_live" "$live_seconds"
+echo "bench: application live on the Trace page, recording, for ${live_seconds} s" >&2
+trace_out="$SCRATCH/app_trace.txt"
+run_bench "$trace_out" "$BENCH/bench_app_live" "$live_seconds" --trace --record
 
 # --- GUI-thread cost of one live update (Pedals page alone) ------------------------------
 echo "bench: Pedals page update cost, $live_page_runs runs" >&2
@@ -210,6 +213,11 @@ mode="full"; [[ $quick -eq 1 ]] && mode="quick"
         "p90 $upd_p90 us; whole-chart $upd_naive us" "<= 2000 us (10 % of a poll)"
     row "CPU share over 10 s live ($cpu_windows windows)" "$(val "$live_out" cpu_share_median) %" \
         "worst $(val "$live_out" cpu_share_worst) %" "<= 10 % of one core"
+    row "CPU share, Trace page shown and recording" "$(val "$trace_out" cpu_share_median) %" \
+        "worst $(val "$trace_out" cpu_share_worst) %" "<= 5 % of one core"
+    row "  resident memory on the Trace page, start / end" "$(mb "$(val "$trace_out" rss_start_kb)")" \
+        "$(mb "$(val "$trace_out" rss_live_kb)") after ${live_ran} s; CSV $(val "$trace_out" csv_bytes) B" \
+        "no growth (<= +5 %)"
     row "age of the reading on screen, 1000 Hz reports" "$(val "$live_out" age_screen_median_ms) ms" \
         "worst $(val "$live_out" age_screen_worst_ms) ms, p99 $(val "$live_out" age_screen_p99_ms)" \
         "worst <= 20 ms (one poll)"

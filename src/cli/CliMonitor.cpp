@@ -10,6 +10,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 #include "coordination/DeviceConfigModel.h"
+#include "coordination/InputTrace.h"
 #include "coordination/SessionCoordinator.h"
 #include "curves/CurveMath.h"
 
@@ -53,11 +54,16 @@ int runMonitor(const QStringList& args)
                     QStringLiteral("Shows the live raw ADC reading and the output value of the three pedals: on "
                                    "a terminal as bars redrawn in place, otherwise one line per reading at 10 Hz "
                                    "(seconds, then raw and output of throttle, brake and clutch). Runs until "
-                                   "Ctrl+C, or for N seconds."),
-                    QStringLiteral("monitor [--seconds N]"));
+                                   "Ctrl+C, or for N seconds. --csv also writes every reading (each poll) to "
+                                   "FILE as CSV, as the window's trace recording does."),
+                    QStringLiteral("monitor [--seconds N] [--csv FILE]"));
     const QCommandLineOption secondsOption(QStringLiteral("seconds"), QStringLiteral("Stop after N seconds."),
                                            QStringLiteral("N"));
     cmd.addOption(secondsOption);
+    const QCommandLineOption csvOption(QStringLiteral("csv"),
+                                       QStringLiteral("Also write every reading to FILE (CSV, replaced)."),
+                                       QStringLiteral("FILE"));
+    cmd.addOption(csvOption);
     int code = ExitOk;
     if (!cmd.parse(args, 0, &code))
         return code;
@@ -72,12 +78,26 @@ int runMonitor(const QStringList& args)
         }
     }
 
+    const QString csvPath = cmd.parser().value(csvOption);
+    if (cmd.parser().isSet(csvOption) && csvPath.isEmpty()) {
+        err(QStringLiteral("quilbex-cli monitor: --csv needs a file name."));
+        return ExitUsage;
+    }
+
     Session session(cmd.globals());
     if (!session.isValid())
         return ExitInvalidFile;
     installInterruptHandler();
     if (!session.connectThroughCoordinator())
         return ExitDevice;
+
+    // Opened once the pedals answer, so a missing device does not replace the file.
+    TraceCsvWriter csv;
+    QString csvError;
+    if (!csvPath.isEmpty() && !csv.open(csvPath, true, &csvError)) {
+        err(QStringLiteral("%1: %2").arg(csvPath, csvError));
+        return ExitInvalidFile;
+    }
 
     Application* app = session.app();
     const bool terminal = stdoutIsTerminal();
@@ -88,7 +108,23 @@ int runMonitor(const QStringList& args)
     QElapsedTimer clock;
     clock.start();
 
-    QObject::connect(app->runtime.get(), &PedalRuntimeState::dataChanged, &loop, [&] { haveReading = true; });
+    QObject::connect(app->runtime.get(), &PedalRuntimeState::dataChanged, &loop, [&] {
+        haveReading = true;
+        if (!csv.isOpen())
+            return;
+        const PedalRuntimeState& r = *app->runtime;
+        TraceReading reading;
+        reading.timeMs = clock.elapsed();
+        reading.raw = r.raw;
+        reading.out = r.out;
+        if (!csv.write(reading, &csvError)) {
+            if (terminal && drawn)
+                outRaw(QStringLiteral("\n"));
+            err(QStringLiteral("%1: %2").arg(csvPath, csvError));
+            result = ExitInvalidFile;
+            loop.quit();
+        }
+    });
     const QMetaObject::Connection lost = QObject::connect(
         app->coordinator.get(), &SessionCoordinator::deviceConnectedChanged, &loop, [&](bool connected) {
             if (connected)
@@ -134,6 +170,11 @@ int runMonitor(const QStringList& args)
     if (result == ExitOk && !haveReading) {
         err(QStringLiteral("The pedals sent no readings."));
         result = ExitDevice;
+    }
+    if (csv.isOpen() && !csv.close(&csvError)) {
+        err(QStringLiteral("%1: %2").arg(csvPath, csvError));
+        if (result == ExitOk)
+            result = ExitInvalidFile;
     }
     return result;
 }

@@ -20,6 +20,7 @@
 #include "ui/DevicePage.h"
 #include "ui/PedalsPage.h"
 #include "ui/SettingsPage.h"
+#include "ui/TracePage.h"
 #include "ui/UpdatePage.h"
 #include "ui/WidgetHooks.h"
 
@@ -27,6 +28,7 @@ MainWindow::MainWindow(Application* application, QWidget* parent) : QMainWindow(
 {
     m_navIcons = {QString(QChar(0xD83D)) + QChar(0xDCBB), // U+1F4BB personal computer
                   QString(QChar(0xD83C)) + QChar(0xDF9B), // U+1F39B control knobs
+                  QString(QChar(0xD83D)) + QChar(0xDCC8), // U+1F4C8 chart increasing
                   QString(QChar(0xD83D)) + QChar(0xDD04), // U+1F504 anticlockwise arrows
                   QString(QChar(0x2699))};                // U+2699 gear
     installWidgetHooks();
@@ -112,7 +114,7 @@ void MainWindow::setupUi()
     m_navList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_navList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_navList->setSpacing(2);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kPageCount; ++i) {
         auto* item = new QListWidgetItem(m_navList);
         item->setData(Qt::SizeHintRole, QSize(180, 42));
     }
@@ -128,10 +130,12 @@ void MainWindow::setupUi()
     m_pageStack->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_devicePage = new DevicePage(m_application, m_pageStack);
     m_pedalsPage = new PedalsPage(m_application, m_pageStack);
+    m_tracePage = new TracePage(m_application, m_pageStack);
     m_updatePage = new UpdatePage(m_application, m_pageStack);
     m_settingsPage = new SettingsPage(m_application, m_pageStack);
     m_pageStack->addWidget(m_devicePage);
     m_pageStack->addWidget(m_pedalsPage);
+    m_pageStack->addWidget(m_tracePage);
     m_pageStack->addWidget(m_updatePage);
     m_pageStack->addWidget(m_settingsPage);
 
@@ -154,14 +158,13 @@ void MainWindow::retranslateUi()
         m_readProblemLabel->setToolTip(m_readProblemLabel->text());
     }
 
-    const QString labels[4] = {
-        QCoreApplication::translate("Quilbex", "Device"),
-        QCoreApplication::translate("Quilbex", "Pedals"),
-        QCoreApplication::translate("Quilbex", "Update"),
+    const QString labels[kPageCount] = {
+        QCoreApplication::translate("Quilbex", "Device"),   QCoreApplication::translate("Quilbex", "Pedals"),
+        QCoreApplication::translate("Quilbex", "Trace"),    QCoreApplication::translate("Quilbex", "Update"),
         QCoreApplication::translate("Quilbex", "Settings"),
     };
     if (m_navList) {
-        for (int row = 0; row < 4; ++row) {
+        for (int row = 0; row < kPageCount; ++row) {
             if (QListWidgetItem* item = m_navList->item(row))
                 item->setText(QStringLiteral("%1  %2").arg(m_navIcons[size_t(row)], labels[row]));
         }
@@ -171,6 +174,8 @@ void MainWindow::retranslateUi()
         m_devicePage->retranslateUi();
     if (m_pedalsPage)
         m_pedalsPage->retranslateUi();
+    if (m_tracePage)
+        m_tracePage->retranslateUi();
     if (m_updatePage)
         m_updatePage->retranslateUi();
     if (m_settingsPage)
@@ -178,7 +183,7 @@ void MainWindow::retranslateUi()
 
     if (m_navList) {
         const int row = m_navList->currentRow();
-        if (row >= 0 && row <= 3)
+        if (row >= 0 && row < kPageCount)
             onNavRowChanged(row);
     }
 }

@@ -13,6 +13,7 @@ class QLabel;
 class QListWidget;
 class QStackedWidget;
 class SettingsPage;
+class TracePage;
 class UpdatePage;
 
 // The one top-level window: navigation side bar, page stack, status bar. Guards a running
@@ -21,7 +22,8 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    static constexpr int kUpdateRow = 2;
+    static constexpr int kUpdateRow = 3;
+    static constexpr int kPageCount = 5;
 
     explicit MainWindow(Application* application, QWidget* parent = nullptr);
 
@@ -50,7 +52,8 @@ private:
     QLabel* m_readProblemLabel = nullptr;
     DevicePage* m_devicePage = nullptr;
     PedalsPage* m_pedalsPage = nullptr;
+    TracePage* m_tracePage = nullptr;
     UpdatePage* m_updatePage = nullptr;
     SettingsPage* m_settingsPage = nullptr;
-    std::array<QString, 4> m_navIcons;
+    std::array<QString, kPageCount> m_navIcons;
 };

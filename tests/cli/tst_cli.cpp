@@ -424,6 +424,24 @@ private Q_SLOTS:
             QVERIFY2(shape.match(line).hasMatch(), qPrintable(line));
         QVERIFY(!r.out.contains(QLatin1Char('\x1b'))); // no terminal drawing into a pipe
     }
+
+    void monitorWritesEveryReadingAsCsv()
+    {
+        const Run r = run({"monitor", "--seconds", "0.6", "--simulate", "--csv", "trace.csv"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QFile f(path(QStringLiteral("trace.csv")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.first(),
+                 QStringLiteral("time_ms,throttle_raw,throttle_out,brake_raw,brake_out,clutch_raw,clutch_out"));
+        QVERIFY2(lines.size() > 10, qPrintable(QString::number(lines.size()))); // every 20 ms poll, not 10 Hz
+        QVERIFY(lines.at(1).startsWith(QStringLiteral("0,")));
+        for (const QString& line : lines.mid(1))
+            QVERIFY2(QRegularExpression(QStringLiteral(R"(^\d+(,-?\d+){6}$)")).match(line).hasMatch(),
+                     qPrintable(line));
+        // Not a regular file.
+        QCOMPARE(run({"monitor", "--seconds", "0.3", "--simulate", "--csv", m_dir.path()}).exitCode, 3);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCli)

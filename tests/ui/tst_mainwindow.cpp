@@ -117,13 +117,14 @@ private Q_SLOTS:
         QCOMPARE(rig.pageName(), QStringLiteral("pagePedals"));
         QCOMPARE(rig.status(), QStringLiteral("Ready"));
         QCOMPARE(rig.window->windowTitle(), QStringLiteral("Quilbex Control"));
-        const QStringList pages{QStringLiteral("pageDevice"), QStringLiteral("pagePedals"),
+        const QStringList pages{QStringLiteral("pageDevice"), QStringLiteral("pagePedals"), QStringLiteral("pageTrace"),
                                 QStringLiteral("pageUpdate"), QStringLiteral("pageSettings")};
         const QStringList rows{QStringLiteral("\U0001F4BB  Device"), QStringLiteral("\U0001F39B  Pedals"),
-                               QStringLiteral("\U0001F504  Update"), QStringLiteral("\u2699  Settings")};
-        QCOMPARE(rig.nav()->count(), 4);
-        QCOMPARE(rig.stack()->count(), 4);
-        for (int i = 0; i < 4; ++i) {
+                               QStringLiteral("\U0001F4C8  Trace"), QStringLiteral("\U0001F504  Update"),
+                               QStringLiteral("\u2699  Settings")};
+        QCOMPARE(rig.nav()->count(), 5);
+        QCOMPARE(rig.stack()->count(), 5);
+        for (int i = 0; i < 5; ++i) {
             QCOMPARE(rig.nav()->item(i)->text(), rows.at(i));
             QCOMPARE(rig.stack()->widget(i)->objectName(), pages.at(i));
         }
@@ -152,13 +153,13 @@ private Q_SLOTS:
         Rig rig;
         rig.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
-        rig.nav()->setCurrentRow(2);
+        rig.nav()->setCurrentRow(3);
         rig.app->upgradeStatus->state = state;
         QCOMPARE(rig.status(), QStringLiteral("Page: Update"));
 
         Answerer answerer(yes ? Answerer::Yes : Answerer::No);
         QTest::mouseClick(rig.nav()->viewport(), Qt::LeftButton, {},
-                          rig.nav()->visualItemRect(rig.nav()->item(3)).center());
+                          rig.nav()->visualItemRect(rig.nav()->item(4)).center());
         QCOMPARE(answerer.asked, asks ? 1 : 0);
         if (asks) {
             QCOMPARE(answerer.title, QStringLiteral("Firmware update"));
@@ -166,15 +167,15 @@ private Q_SLOTS:
             QCOMPARE(answerer.defaultButton, QMessageBox::Yes);
         }
         const bool stays = asks && yes;
-        QCOMPARE(rig.nav()->currentRow(), stays ? 2 : 3);
+        QCOMPARE(rig.nav()->currentRow(), stays ? 3 : 4);
         // The highlight stays on the row of the page shown, also after the list handled the click.
-        QTRY_COMPARE(rig.nav()->selectedItems(), QList<QListWidgetItem*>{rig.nav()->item(stays ? 2 : 3)});
+        QTRY_COMPARE(rig.nav()->selectedItems(), QList<QListWidgetItem*>{rig.nav()->item(stays ? 3 : 4)});
         QCOMPARE(rig.pageName(), stays ? QStringLiteral("pageUpdate") : QStringLiteral("pageSettings"));
         QCOMPARE(rig.status(), stays ? QStringLiteral("Page: Update") : QStringLiteral("Page: Settings"));
 
         // Choosing the Update row itself never asks.
         const int before = answerer.asked;
-        rig.nav()->setCurrentRow(2);
+        rig.nav()->setCurrentRow(3);
         QCOMPARE(answerer.asked, before);
         QCOMPARE(rig.pageName(), QStringLiteral("pageUpdate"));
     }
@@ -242,7 +243,7 @@ private Q_SLOTS:
         QFETCH(bool, leave);
         Rig rig;
         rig.window->show();
-        rig.nav()->setCurrentRow(2);
+        rig.nav()->setCurrentRow(3);
         rig.app->upgradeStatus->state = UpgradeStatus::Transferring;
         bool asked = false, closedByItself = false;
         QTimer poll;
@@ -260,7 +261,7 @@ private Q_SLOTS:
         poll.start(10);
         bool closed = false;
         if (leave)
-            rig.nav()->setCurrentRow(3);
+            rig.nav()->setCurrentRow(4);
         else
             closed = rig.window->close();
         QVERIFY(asked);
@@ -322,13 +323,13 @@ private Q_SLOTS:
     void languageChangeRetranslates()
     {
         Rig rig;
-        rig.nav()->setCurrentRow(3);
+        rig.nav()->setCurrentRow(4);
         MarkingTranslator translator;
         translator.fixed.insert(QStringLiteral("Settings"), QStringLiteral("Ein  Stellungen"));
         QVERIFY(QCoreApplication::installTranslator(&translator));
         QTRY_COMPARE(rig.window->windowTitle(), QStringLiteral("«Quilbex Control»"));
         QCOMPARE(rig.nav()->item(0)->text(), QStringLiteral("\U0001F4BB  «Device»"));
-        QCOMPARE(rig.nav()->item(3)->text(), QStringLiteral("\u2699  Ein  Stellungen"));
+        QCOMPARE(rig.nav()->item(4)->text(), QStringLiteral("\u2699  Ein  Stellungen"));
         // Only the blanks after the glyph separate: the label's own two blanks stay.
         QCOMPARE(rig.status(), QStringLiteral("«Page: Ein  Stellungen»"));
         // The pages were retranslated as well.
@@ -341,12 +342,12 @@ private Q_SLOTS:
     void localeChangeDuringUpdateAsksAgain()
     {
         Rig rig;
-        rig.nav()->setCurrentRow(3);
+        rig.nav()->setCurrentRow(4);
         rig.app->upgradeStatus->state = UpgradeStatus::Transferring;
         Answerer answerer(Answerer::Yes);
         Q_EMIT rig.app->languageManager->localeChanged(QStringLiteral("de"));
         QCOMPARE(answerer.asked, 1);
-        QCOMPARE(rig.nav()->currentRow(), 2);
+        QCOMPARE(rig.nav()->currentRow(), 3);
         QCOMPARE(rig.pageName(), QStringLiteral("pageUpdate"));
         QCOMPARE(rig.status(), QStringLiteral("Page: Update"));
     }
