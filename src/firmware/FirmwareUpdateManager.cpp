@@ -346,8 +346,10 @@ bool UpdateRun::transfer()
         return false;
     }
 
-    log(QCoreApplication::translate("Quilbex", "Installing firmware…"));
+    const QString phase = QCoreApplication::translate("Quilbex", "Installing firmware…");
+    log(phase);
     int lastLogged = -100;
+    int lastShown = -1;
     const int pieces = (size + Bootloader::kPayloadSize - 1) / Bootloader::kPayloadSize;
     for (int k = 1; k <= pieces; ++k) {
         if (canceled()) {
@@ -383,8 +385,12 @@ bool UpdateRun::transfer()
         const int percent = int(qint64(qMin(end, size)) * 100 / size);
         if (m_env.status)
             m_env.status->lastPercent = percent;
-        const QString phase = QCoreApplication::translate("Quilbex", "Installing firmware…");
-        report([&](FirmwareUpdateManager* m) { Q_EMIT m->progressChanged(percent, phase); });
+        // Only a new percentage is news to the page; a large image would otherwise wake the
+        // window some nine hundred times for the same few values.
+        if (percent != lastShown) {
+            report([&](FirmwareUpdateManager* m) { Q_EMIT m->progressChanged(percent, phase); });
+            lastShown = percent;
+        }
         if (percent - lastLogged > 4 || percent >= 99) {
             log(QCoreApplication::translate("Quilbex", "Installing… %1% complete").arg(percent));
             lastLogged = percent;

@@ -269,11 +269,39 @@ void CurvePreviewWidget::paintMarker(QPainter& p) const
     const bool clip = !plotRect().contains(markerDirtyRect());
     if (clip)
         p.setClipRect(plotRect());
-    p.setPen(QPen(QColor(0xe8, 0xea, 0xef), 1.8));
-    p.setBrush(QColor(0xff, 0xd6, 0x6b));
-    p.drawEllipse(markerPosition(), 4.0, 4.0);
-    if (clip)
+    const auto draw = [](QPainter& painter, const QPointF& centre) {
+        painter.setPen(QPen(QColor(0xe8, 0xea, 0xef), 1.8));
+        painter.setBrush(QColor(0xff, 0xd6, 0x6b));
+        painter.drawEllipse(centre, 4.0, 4.0);
+    };
+    if (clip) {
+        draw(p, markerPosition());
         p.setClipping(false);
+        return;
+    }
+    // An antialiased circle costs as much as everything else the chart repaints per reading;
+    // it is drawn once per quarter-pixel offset and then copied into place.
+    const QPointF c = markerPosition();
+    int x = qFloor(c.x());
+    int y = qFloor(c.y());
+    int qx = qRound((c.x() - x) * 4);
+    int qy = qRound((c.y() - y) * 4);
+    x += qx / 4;
+    y += qy / 4;
+    qx %= 4;
+    qy %= 4;
+    QPixmap& sprite = m_markerSprites[size_t(qy * 4 + qx)];
+    const qreal dpr = p.device()->devicePixelRatioF();
+    const int side = 2 * kMarkerReach + 2;
+    if (sprite.isNull() || sprite.devicePixelRatio() != dpr) {
+        sprite = QPixmap(QSize(side, side) * dpr);
+        sprite.setDevicePixelRatio(dpr);
+        sprite.fill(Qt::transparent);
+        QPainter sp(&sprite);
+        sp.setRenderHint(QPainter::Antialiasing, true);
+        draw(sp, QPointF(kMarkerReach + qx / 4.0, kMarkerReach + qy / 4.0));
+    }
+    p.drawPixmap(x - kMarkerReach, y - kMarkerReach, sprite);
 }
 
 void CurvePreviewWidget::paintEvent(QPaintEvent*)

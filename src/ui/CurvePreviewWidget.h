@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 #include "coordination/DeviceConfigModel.h"
@@ -77,4 +78,6 @@ private:
     bool m_layerCacheEnabled = true;
     bool m_layersValid = false;
     QImage m_layers;
+    // The live marker as drawn at each quarter-pixel offset, made on first use.
+    mutable std::array<QPixmap, 16> m_markerSprites;
 };

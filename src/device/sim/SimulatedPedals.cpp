@@ -12,6 +12,7 @@
 #include <limits>
 #include <map>
 #include <mutex>
+#include <thread>
 
 const QString SimulatedPedals::kJoystickPath = QStringLiteral("sim:quilbex/normal/joystick");
 const QString SimulatedPedals::kVendorPath = QStringLiteral("sim:quilbex/normal/vendor");
@@ -22,6 +23,8 @@ namespace {
 constexpr qint64 kNever = std::numeric_limits<qint64>::max();
 constexpr qint64 kNsPerSec = 1000000000;
 constexpr qint64 kNsPerMs = 1000000;
+// The last stretch before a reply is due is waited for without sleeping (see readReport).
+constexpr qint64 kSpinNs = 200000;
 constexpr int kWrittenLogCapacity = 1024;
 constexpr int kMaxTelemetryRateHz = 100000;
 // A restart begins this long after the last reply went out, so the host can still read it.
@@ -709,10 +712,18 @@ QByteArray SimulatedPedals::readReport(int timeoutMs)
             m_d->manualNs = std::max(m_d->manualNs, wake);
             continue;
         }
-        if (wake == kNever)
+        if (wake == kNever) {
             m_d->cv.wait(lock);
-        else
-            m_d->cv.wait_until(lock, m_d->epoch + std::chrono::nanoseconds(wake));
+        } else if (wake - t <= kSpinNs) {
+            // A real device's report wakes the reader at once; a timed sleep would oversleep
+            // by the scheduler's wake-up latency (tens of microseconds, more in a VM), which
+            // is no part of the device's timing.
+            lock.unlock();
+            std::this_thread::yield();
+            lock.lock();
+        } else {
+            m_d->cv.wait_until(lock, m_d->epoch + std::chrono::nanoseconds(wake - kSpinNs));
+        }
     }
 }
 
