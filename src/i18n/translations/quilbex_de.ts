@@ -446,10 +446,6 @@ Treten Sie das Pedal vor dem Beenden einmal über den gesamten Pedalweg durch.</
         <translation>Das Profil hat ungespeicherte Änderungen im Editor.</translation>
     </message>
     <message>
-        <source>Save them to the currently selected profile, discard them, or cancel.</source>
-        <translation>Sie können die Änderungen im ausgewählten Profil speichern, verwerfen oder abbrechen.</translation>
-    </message>
-    <message>
         <source>Save profile</source>
         <translation>Profil speichern</translation>
     </message>
@@ -642,52 +638,16 @@ Aktuelle Firmware-Version: %1</translation>
         <translation>%1 gestartet, aber der Editor enthält ungespeicherte Änderungen: Das Profil wurde nicht gewechselt.</translation>
     </message>
     <message>
-        <source>%1: its profile %2 could not be loaded: %3</source>
-        <translation>%1: Das zugehörige Profil „%2“ konnte nicht geladen werden: %3</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
-        <translation>%1 gestartet: Profil „%2“ wird übertragen, sobald die Pedale bereit sind.</translation>
-    </message>
-    <message>
         <source>%1 ended: the pedals already hold the settings from before the game.</source>
         <translation>%1 beendet: Die Einstellungen von vor dem Spiel sind bereits auf den Pedalen.</translation>
-    </message>
-    <message>
-        <source>%1 ended: the pedals already hold profile %2.</source>
-        <translation>%1 beendet: Profil „%2“ ist bereits auf den Pedalen.</translation>
-    </message>
-    <message>
-        <source>%1 started: the pedals already hold profile %2.</source>
-        <translation>%1 gestartet: Profil „%2“ ist bereits auf den Pedalen.</translation>
-    </message>
-    <message>
-        <source>%1: writing to the pedals failed; they keep their settings.</source>
-        <translation>%1: Schreiben auf die Pedale fehlgeschlagen; sie behalten ihre Einstellungen.</translation>
     </message>
     <message>
         <source>%1 ended: the settings from before the game were restored.</source>
         <translation>%1 beendet: Die Einstellungen von vor dem Spiel wurden wiederhergestellt.</translation>
     </message>
     <message>
-        <source>%1 ended: profile %2 applied to the pedals.</source>
-        <translation>%1 beendet: Profil „%2“ auf die Pedale übertragen.</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 applied to the pedals.</source>
-        <translation>%1 gestartet: Profil „%2“ auf die Pedale übertragen.</translation>
-    </message>
-    <message>
-        <source>Games for %1</source>
-        <translation>Spiele für „%1“</translation>
-    </message>
-    <message>
         <source>These games switch the pedals to this profile when they start:</source>
         <translation>Diese Spiele schalten die Pedale beim Start auf dieses Profil um:</translation>
-    </message>
-    <message>
-        <source>Executable file name, or pick a running program</source>
-        <translation>Programmdatei eingeben oder laufendes Programm wählen</translation>
     </message>
     <message>
         <source>Add</source>
@@ -698,16 +658,220 @@ Aktuelle Firmware-Version: %1</translation>
         <translation>Entfernen</translation>
     </message>
     <message>
-        <source>%1 was bound to profile %2 and now switches to this one.</source>
-        <translation>%1 war dem Profil „%2“ zugeordnet und schaltet jetzt auf dieses Profil um.</translation>
-    </message>
-    <message>
         <source>Switch profiles when a game starts</source>
         <translation>Profil wechseln, wenn ein Spiel startet</translation>
     </message>
     <message>
         <source>Return to the previous profile when the game ends</source>
         <translation>Zum vorherigen Profil zurückkehren, wenn das Spiel endet</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Keine reguläre Datei: %1</translation>
+    </message>
+    <message>
+        <source>File is too large: %1</source>
+        <translation>Datei ist zu groß: %1</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is not a regular file.</source>
+        <translation>Der Konfigurationsverlauf %1 ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is larger than 1 MiB and was not read.</source>
+        <translation>Der Konfigurationsverlauf %1 ist größer als 1 MiB und wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>Cannot read the configuration history %1: %2</source>
+        <translation>Der Konfigurationsverlauf %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is damaged and was not read.</source>
+        <translation>Der Konfigurationsverlauf %1 ist beschädigt und wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The configuration history is empty.</source>
+        <translation>Der Konfigurationsverlauf ist leer.</translation>
+    </message>
+    <message>
+        <source>The configuration history has no entry %1.</source>
+        <translation>Der Konfigurationsverlauf enthält keinen Eintrag %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the configuration history %1: %2</source>
+        <translation>Der Konfigurationsverlauf %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>save pedal</source>
+        <translation>Pedal sichern</translation>
+    </message>
+    <message>
+        <source>write configuration</source>
+        <translation>Konfiguration schreiben</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>calibration reset</source>
+        <translation>Kalibrierung zurücksetzen</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>apply</source>
+        <translation>Profil anwenden</translation>
+    </message>
+    <message>
+        <source>firmware update</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <source>game switch</source>
+        <translation>Profilwechsel (Spiel)</translation>
+    </message>
+    <message>
+        <source>The pedals&apos; settings could not be read, so nothing will be written to them. Trying again every few seconds; if this stays, reconnect or re-plug the pedals.</source>
+        <translation>Die Einstellungen der Pedale konnten nicht gelesen werden, daher wird nichts auf sie geschrieben. Neuer Versuch alle paar Sekunden; bleibt das Problem bestehen, verbinden Sie die Pedale neu oder ziehen Sie sie ab und stecken Sie sie wieder ein.</translation>
+    </message>
+    <message>
+        <source>A firmware update is running.</source>
+        <translation>Ein Firmware-Update läuft.</translation>
+    </message>
+    <message>
+        <source>The pedals are restarting to store the last change. Wait until they are back.</source>
+        <translation>Die Pedale starten neu, um die letzte Änderung zu speichern. Warten Sie, bis sie wieder verbunden sind.</translation>
+    </message>
+    <message>
+        <source>The pedals did not take the settings. The changes are still marked unsaved; try again, or reconnect the pedals if it keeps failing.</source>
+        <translation>Die Pedale haben die Einstellungen nicht übernommen. Die Änderungen sind weiterhin als nicht geschrieben markiert; versuchen Sie es erneut oder verbinden Sie die Pedale neu, falls es weiterhin fehlschlägt.</translation>
+    </message>
+    <message>
+        <source>That is not a regular file. Please choose a firmware file (.bin).</source>
+        <translation>Das ist keine reguläre Datei. Bitte wählen Sie eine Firmware-Datei (.bin).</translation>
+    </message>
+    <message>
+        <source>Nothing kept yet. Before every write to the pedals, what they held is kept here.</source>
+        <translation>Noch nichts gespeichert. Vor jedem Schreiben auf die Pedale wird hier gespeichert, was sie bis dahin enthielten.</translation>
+    </message>
+    <message>
+        <source>Restore configuration</source>
+        <translation>Konfiguration wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Write the configuration the pedals held on %1 (before: %2) back to them? What they hold now is kept in the history first.</source>
+        <translation>Die Konfiguration, die die Pedale am %1 hatten (gespeichert vor: %2), zurück auf die Pedale schreiben? Ihre aktuelle Konfiguration wird zuvor im Verlauf gespeichert.</translation>
+    </message>
+    <message>
+        <source>Configuration history</source>
+        <translation>Konfigurationsverlauf</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeitpunkt</translation>
+    </message>
+    <message>
+        <source>Kept before</source>
+        <translation>Gespeichert vor</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Wiederherstellen…</translation>
+    </message>
+    <message>
+        <source>Not written to the pedals</source>
+        <translation>Nicht auf die Pedale geschrieben</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Signalverlauf</translation>
+    </message>
+    <message>
+        <source>%1: the profile file %2 could not be loaded: %3</source>
+        <translation>%1: Die Profildatei %2 konnte nicht geladen werden: %3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; will be applied when the pedals are ready.</source>
+        <translation>%1 gestartet: Profil „%2“ wird übertragen, sobald die Pedale bereit sind.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 beendet: Profil „%2“ ist bereits auf den Pedalen.</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 gestartet: Profil „%2“ ist bereits auf den Pedalen.</translation>
+    </message>
+    <message>
+        <source>%1: the profile could not be written; the pedals keep their current settings.</source>
+        <translation>%1: Das Profil konnte nicht geschrieben werden; die Pedale behalten ihre aktuellen Einstellungen.</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 beendet: Profil „%2“ auf die Pedale übertragen.</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 gestartet: Profil „%2“ auf die Pedale übertragen.</translation>
+    </message>
+    <message>
+        <source>Games for profile &quot;%1&quot;</source>
+        <translation>Spiele für Profil „%1“</translation>
+    </message>
+    <message>
+        <source>Type an executable name or pick a running program</source>
+        <translation>Programmdatei eingeben oder laufendes Programm wählen</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile &quot;%2&quot;; it now switches the pedals to this profile.</source>
+        <translation>%1 war dem Profil „%2“ zugeordnet und schaltet die Pedale jetzt auf dieses Profil um.</translation>
+    </message>
+    <message>
+        <source>Save them to the profile &quot;%1&quot; they were made on, discard them, or cancel.</source>
+        <translation>Sie können die Änderungen in dem Profil „%1“ speichern, in dem sie vorgenommen wurden, sie verwerfen oder abbrechen.</translation>
+    </message>
+    <message>
+        <source>Save them as a new profile, discard them, or cancel.</source>
+        <translation>Sie können die Änderungen als neues Profil speichern, sie verwerfen oder abbrechen.</translation>
+    </message>
+    <message>
+        <source>Last brake: peak %1 %, %2 s</source>
+        <translation>Letzte Bremsung: Spitze %1&#xa0;%, %2&#xa0;s</translation>
+    </message>
+    <message>
+        <source>The output of the three pedals over the last 10 seconds, newest on the right. The last brake application is held as a dashed line from the left edge.</source>
+        <translation>Die Ausgabe der drei Pedale in den letzten 10 Sekunden, die neuesten Werte rechts. Die letzte Bremsung bleibt als gestrichelte Linie ab dem linken Rand stehen.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>The documents folder cannot be created.</source>
+        <translation>Der Ordner „Dokumente“ kann nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Trace saved to %1</source>
+        <translation>Aufzeichnung gespeichert unter %1</translation>
+    </message>
+    <message>
+        <source>The trace cannot be written to %1.
+
+%2</source>
+        <translation>Die Aufzeichnung kann nicht in %1 geschrieben werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Aufnahme in %1</translation>
     </message>
 </context>
 </TS>

@@ -446,10 +446,6 @@ Press the full pedal travel before stopping.</translation>
         <translation>Profile has unsaved changes in the editor.</translation>
     </message>
     <message>
-        <source>Save them to the currently selected profile, discard them, or cancel.</source>
-        <translation>Save them to the currently selected profile, discard them, or cancel.</translation>
-    </message>
-    <message>
         <source>Save profile</source>
         <translation>Save profile</translation>
     </message>
@@ -642,52 +638,16 @@ Current firmware version: %1</translation>
         <translation>%1 started, but the editor holds unsaved changes: the profile was not switched.</translation>
     </message>
     <message>
-        <source>%1: its profile %2 could not be loaded: %3</source>
-        <translation>%1: its profile %2 could not be loaded: %3</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
-        <translation>%1 started: profile %2 will be applied when the pedals are ready.</translation>
-    </message>
-    <message>
         <source>%1 ended: the pedals already hold the settings from before the game.</source>
         <translation>%1 ended: the pedals already hold the settings from before the game.</translation>
-    </message>
-    <message>
-        <source>%1 ended: the pedals already hold profile %2.</source>
-        <translation>%1 ended: the pedals already hold profile %2.</translation>
-    </message>
-    <message>
-        <source>%1 started: the pedals already hold profile %2.</source>
-        <translation>%1 started: the pedals already hold profile %2.</translation>
-    </message>
-    <message>
-        <source>%1: writing to the pedals failed; they keep their settings.</source>
-        <translation>%1: writing to the pedals failed; they keep their settings.</translation>
     </message>
     <message>
         <source>%1 ended: the settings from before the game were restored.</source>
         <translation>%1 ended: the settings from before the game were restored.</translation>
     </message>
     <message>
-        <source>%1 ended: profile %2 applied to the pedals.</source>
-        <translation>%1 ended: profile %2 applied to the pedals.</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 applied to the pedals.</source>
-        <translation>%1 started: profile %2 applied to the pedals.</translation>
-    </message>
-    <message>
-        <source>Games for %1</source>
-        <translation>Games for %1</translation>
-    </message>
-    <message>
         <source>These games switch the pedals to this profile when they start:</source>
         <translation>These games switch the pedals to this profile when they start:</translation>
-    </message>
-    <message>
-        <source>Executable file name, or pick a running program</source>
-        <translation>Executable file name, or pick a running program</translation>
     </message>
     <message>
         <source>Add</source>
@@ -698,16 +658,220 @@ Current firmware version: %1</translation>
         <translation>Remove</translation>
     </message>
     <message>
-        <source>%1 was bound to profile %2 and now switches to this one.</source>
-        <translation>%1 was bound to profile %2 and now switches to this one.</translation>
-    </message>
-    <message>
         <source>Switch profiles when a game starts</source>
         <translation>Switch profiles when a game starts</translation>
     </message>
     <message>
         <source>Return to the previous profile when the game ends</source>
         <translation>Return to the previous profile when the game ends</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Not a regular file: %1</translation>
+    </message>
+    <message>
+        <source>File is too large: %1</source>
+        <translation>File is too large: %1</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is not a regular file.</source>
+        <translation>The configuration history %1 is not a regular file.</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is larger than 1 MiB and was not read.</source>
+        <translation>The configuration history %1 is larger than 1 MiB and was not read.</translation>
+    </message>
+    <message>
+        <source>Cannot read the configuration history %1: %2</source>
+        <translation>Cannot read the configuration history %1: %2</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is damaged and was not read.</source>
+        <translation>The configuration history %1 is damaged and was not read.</translation>
+    </message>
+    <message>
+        <source>The configuration history is empty.</source>
+        <translation>The configuration history is empty.</translation>
+    </message>
+    <message>
+        <source>The configuration history has no entry %1.</source>
+        <translation>The configuration history has no entry %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the configuration history %1: %2</source>
+        <translation>Cannot write the configuration history %1: %2</translation>
+    </message>
+    <message>
+        <source>save pedal</source>
+        <translation>save pedal</translation>
+    </message>
+    <message>
+        <source>write configuration</source>
+        <translation>write configuration</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>calibration</translation>
+    </message>
+    <message>
+        <source>calibration reset</source>
+        <translation>calibration reset</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>restore</translation>
+    </message>
+    <message>
+        <source>apply</source>
+        <translation>apply</translation>
+    </message>
+    <message>
+        <source>firmware update</source>
+        <translation>firmware update</translation>
+    </message>
+    <message>
+        <source>game switch</source>
+        <translation>game switch</translation>
+    </message>
+    <message>
+        <source>The pedals&apos; settings could not be read, so nothing will be written to them. Trying again every few seconds; if this stays, reconnect or re-plug the pedals.</source>
+        <translation>The pedals&apos; settings could not be read, so nothing will be written to them. Trying again every few seconds; if this stays, reconnect or re-plug the pedals.</translation>
+    </message>
+    <message>
+        <source>A firmware update is running.</source>
+        <translation>A firmware update is running.</translation>
+    </message>
+    <message>
+        <source>The pedals are restarting to store the last change. Wait until they are back.</source>
+        <translation>The pedals are restarting to store the last change. Wait until they are back.</translation>
+    </message>
+    <message>
+        <source>The pedals did not take the settings. The changes are still marked unsaved; try again, or reconnect the pedals if it keeps failing.</source>
+        <translation>The pedals did not take the settings. The changes are still marked unsaved; try again, or reconnect the pedals if it keeps failing.</translation>
+    </message>
+    <message>
+        <source>That is not a regular file. Please choose a firmware file (.bin).</source>
+        <translation>That is not a regular file. Please choose a firmware file (.bin).</translation>
+    </message>
+    <message>
+        <source>Nothing kept yet. Before every write to the pedals, what they held is kept here.</source>
+        <translation>Nothing kept yet. Before every write to the pedals, what they held is kept here.</translation>
+    </message>
+    <message>
+        <source>Restore configuration</source>
+        <translation>Restore configuration</translation>
+    </message>
+    <message>
+        <source>Write the configuration the pedals held on %1 (before: %2) back to them? What they hold now is kept in the history first.</source>
+        <translation>Write the configuration the pedals held on %1 (before: %2) back to them? What they hold now is kept in the history first.</translation>
+    </message>
+    <message>
+        <source>Configuration history</source>
+        <translation>Configuration history</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Kept before</source>
+        <translation>Kept before</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Restore…</translation>
+    </message>
+    <message>
+        <source>Not written to the pedals</source>
+        <translation>Not written to the pedals</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Trace</translation>
+    </message>
+    <message>
+        <source>%1: the profile file %2 could not be loaded: %3</source>
+        <translation>%1: the profile file %2 could not be loaded: %3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; will be applied when the pedals are ready.</source>
+        <translation>%1 started: profile &quot;%2&quot; will be applied when the pedals are ready.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 ended: the pedals already hold profile &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 started: the pedals already hold profile &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: the profile could not be written; the pedals keep their current settings.</source>
+        <translation>%1: the profile could not be written; the pedals keep their current settings.</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 ended: profile &quot;%2&quot; applied to the pedals.</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 started: profile &quot;%2&quot; applied to the pedals.</translation>
+    </message>
+    <message>
+        <source>Games for profile &quot;%1&quot;</source>
+        <translation>Games for profile &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Type an executable name or pick a running program</source>
+        <translation>Type an executable name or pick a running program</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile &quot;%2&quot;; it now switches the pedals to this profile.</source>
+        <translation>%1 was bound to profile &quot;%2&quot;; it now switches the pedals to this profile.</translation>
+    </message>
+    <message>
+        <source>Save them to the profile &quot;%1&quot; they were made on, discard them, or cancel.</source>
+        <translation>Save them to the profile &quot;%1&quot; they were made on, discard them, or cancel.</translation>
+    </message>
+    <message>
+        <source>Save them as a new profile, discard them, or cancel.</source>
+        <translation>Save them as a new profile, discard them, or cancel.</translation>
+    </message>
+    <message>
+        <source>Last brake: peak %1 %, %2 s</source>
+        <translation>Last brake: peak %1 %, %2 s</translation>
+    </message>
+    <message>
+        <source>The output of the three pedals over the last 10 seconds, newest on the right. The last brake application is held as a dashed line from the left edge.</source>
+        <translation>The output of the three pedals over the last 10 seconds, newest on the right. The last brake application is held as a dashed line from the left edge.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>The documents folder cannot be created.</source>
+        <translation>The documents folder cannot be created.</translation>
+    </message>
+    <message>
+        <source>Trace saved to %1</source>
+        <translation>Trace saved to %1</translation>
+    </message>
+    <message>
+        <source>The trace cannot be written to %1.
+
+%2</source>
+        <translation>The trace cannot be written to %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Recording to %1</translation>
     </message>
 </context>
 </TS>

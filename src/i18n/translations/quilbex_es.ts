@@ -446,10 +446,6 @@ Pisa el pedal a fondo y suéltalo antes de detenerla.</translation>
         <translation>El perfil tiene cambios sin guardar en el editor.</translation>
     </message>
     <message>
-        <source>Save them to the currently selected profile, discard them, or cancel.</source>
-        <translation>Puedes guardarlos en el perfil seleccionado, descartarlos o cancelar.</translation>
-    </message>
-    <message>
         <source>Save profile</source>
         <translation>Guardar perfil</translation>
     </message>
@@ -642,52 +638,16 @@ Versión de firmware actual: %1</translation>
         <translation>%1 se ha iniciado, pero el editor tiene cambios sin guardar: no se ha cambiado de perfil.</translation>
     </message>
     <message>
-        <source>%1: its profile %2 could not be loaded: %3</source>
-        <translation>%1: no se pudo cargar su perfil «%2»: %3</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
-        <translation>%1 se ha iniciado: el perfil «%2» se aplicará cuando los pedales estén listos.</translation>
-    </message>
-    <message>
         <source>%1 ended: the pedals already hold the settings from before the game.</source>
         <translation>%1 se ha cerrado: los pedales ya tienen los ajustes de antes del juego.</translation>
-    </message>
-    <message>
-        <source>%1 ended: the pedals already hold profile %2.</source>
-        <translation>%1 se ha cerrado: los pedales ya tienen el perfil «%2».</translation>
-    </message>
-    <message>
-        <source>%1 started: the pedals already hold profile %2.</source>
-        <translation>%1 se ha iniciado: los pedales ya tienen el perfil «%2».</translation>
-    </message>
-    <message>
-        <source>%1: writing to the pedals failed; they keep their settings.</source>
-        <translation>%1: no se pudo escribir en los pedales; conservan sus ajustes.</translation>
     </message>
     <message>
         <source>%1 ended: the settings from before the game were restored.</source>
         <translation>%1 se ha cerrado: se han restaurado los ajustes de antes del juego.</translation>
     </message>
     <message>
-        <source>%1 ended: profile %2 applied to the pedals.</source>
-        <translation>%1 se ha cerrado: perfil «%2» aplicado a los pedales.</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 applied to the pedals.</source>
-        <translation>%1 se ha iniciado: perfil «%2» aplicado a los pedales.</translation>
-    </message>
-    <message>
-        <source>Games for %1</source>
-        <translation>Juegos del perfil «%1»</translation>
-    </message>
-    <message>
         <source>These games switch the pedals to this profile when they start:</source>
         <translation>Al iniciarse, estos juegos cambian los pedales a este perfil:</translation>
-    </message>
-    <message>
-        <source>Executable file name, or pick a running program</source>
-        <translation>Nombre del ejecutable, o elige un programa en ejecución</translation>
     </message>
     <message>
         <source>Add</source>
@@ -698,16 +658,220 @@ Versión de firmware actual: %1</translation>
         <translation>Quitar</translation>
     </message>
     <message>
-        <source>%1 was bound to profile %2 and now switches to this one.</source>
-        <translation>%1 estaba asociado al perfil «%2» y ahora cambia a este.</translation>
-    </message>
-    <message>
         <source>Switch profiles when a game starts</source>
         <translation>Cambiar de perfil al iniciar un juego</translation>
     </message>
     <message>
         <source>Return to the previous profile when the game ends</source>
         <translation>Volver al perfil anterior al cerrar el juego</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>No es un archivo normal: %1</translation>
+    </message>
+    <message>
+        <source>File is too large: %1</source>
+        <translation>El archivo es demasiado grande: %1</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is not a regular file.</source>
+        <translation>El historial de configuración %1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is larger than 1 MiB and was not read.</source>
+        <translation>El historial de configuración %1 supera 1 MiB y no se ha leído.</translation>
+    </message>
+    <message>
+        <source>Cannot read the configuration history %1: %2</source>
+        <translation>No se puede leer el historial de configuración %1: %2</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is damaged and was not read.</source>
+        <translation>El historial de configuración %1 está dañado y no se ha leído.</translation>
+    </message>
+    <message>
+        <source>The configuration history is empty.</source>
+        <translation>El historial de configuración está vacío.</translation>
+    </message>
+    <message>
+        <source>The configuration history has no entry %1.</source>
+        <translation>El historial de configuración no tiene ninguna entrada %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the configuration history %1: %2</source>
+        <translation>No se puede escribir el historial de configuración %1: %2</translation>
+    </message>
+    <message>
+        <source>save pedal</source>
+        <translation>enviar pedal</translation>
+    </message>
+    <message>
+        <source>write configuration</source>
+        <translation>escribir configuración</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>calibración</translation>
+    </message>
+    <message>
+        <source>calibration reset</source>
+        <translation>restablecer calibración</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>restaurar</translation>
+    </message>
+    <message>
+        <source>apply</source>
+        <translation>aplicar perfil</translation>
+    </message>
+    <message>
+        <source>firmware update</source>
+        <translation>actualización de firmware</translation>
+    </message>
+    <message>
+        <source>game switch</source>
+        <translation>cambio de perfil (juego)</translation>
+    </message>
+    <message>
+        <source>The pedals&apos; settings could not be read, so nothing will be written to them. Trying again every few seconds; if this stays, reconnect or re-plug the pedals.</source>
+        <translation>No se pudieron leer los ajustes de los pedales, así que no se escribirá nada en ellos. Se reintentará cada pocos segundos; si el problema persiste, vuelve a conectar los pedales o desenchúfalos y enchúfalos de nuevo.</translation>
+    </message>
+    <message>
+        <source>A firmware update is running.</source>
+        <translation>Hay una actualización de firmware en curso.</translation>
+    </message>
+    <message>
+        <source>The pedals are restarting to store the last change. Wait until they are back.</source>
+        <translation>Los pedales se están reiniciando para guardar el último cambio. Espera a que vuelvan a estar disponibles.</translation>
+    </message>
+    <message>
+        <source>The pedals did not take the settings. The changes are still marked unsaved; try again, or reconnect the pedals if it keeps failing.</source>
+        <translation>Los pedales no aceptaron los ajustes. Los cambios siguen marcados como no guardados; inténtalo de nuevo o vuelve a conectar los pedales si sigue fallando.</translation>
+    </message>
+    <message>
+        <source>That is not a regular file. Please choose a firmware file (.bin).</source>
+        <translation>No es un archivo normal. Elige un archivo de firmware (.bin).</translation>
+    </message>
+    <message>
+        <source>Nothing kept yet. Before every write to the pedals, what they held is kept here.</source>
+        <translation>Todavía no hay nada guardado. Antes de cada escritura en los pedales, lo que tenían se guarda aquí.</translation>
+    </message>
+    <message>
+        <source>Restore configuration</source>
+        <translation>Restaurar configuración</translation>
+    </message>
+    <message>
+        <source>Write the configuration the pedals held on %1 (before: %2) back to them? What they hold now is kept in the history first.</source>
+        <translation>¿Volver a escribir en los pedales la configuración que tenían el %1 (guardada antes de: %2)? Lo que tienen ahora se guarda primero en el historial.</translation>
+    </message>
+    <message>
+        <source>Configuration history</source>
+        <translation>Historial de configuración</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Kept before</source>
+        <translation>Guardado antes de</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Restaurar…</translation>
+    </message>
+    <message>
+        <source>Not written to the pedals</source>
+        <translation>No se escribió en los pedales</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Trazado</translation>
+    </message>
+    <message>
+        <source>%1: the profile file %2 could not be loaded: %3</source>
+        <translation>%1: no se pudo cargar el archivo de perfil %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; will be applied when the pedals are ready.</source>
+        <translation>%1 se ha iniciado: el perfil «%2» se aplicará cuando los pedales estén listos.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 se ha cerrado: los pedales ya tienen el perfil «%2».</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 se ha iniciado: los pedales ya tienen el perfil «%2».</translation>
+    </message>
+    <message>
+        <source>%1: the profile could not be written; the pedals keep their current settings.</source>
+        <translation>%1: no se pudo escribir el perfil; los pedales conservan sus ajustes actuales.</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 se ha cerrado: perfil «%2» aplicado a los pedales.</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 se ha iniciado: perfil «%2» aplicado a los pedales.</translation>
+    </message>
+    <message>
+        <source>Games for profile &quot;%1&quot;</source>
+        <translation>Juegos del perfil «%1»</translation>
+    </message>
+    <message>
+        <source>Type an executable name or pick a running program</source>
+        <translation>Escribe el nombre de un ejecutable o elige un programa en ejecución</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile &quot;%2&quot;; it now switches the pedals to this profile.</source>
+        <translation>%1 estaba asociado al perfil «%2»; ahora cambia los pedales a este perfil.</translation>
+    </message>
+    <message>
+        <source>Save them to the profile &quot;%1&quot; they were made on, discard them, or cancel.</source>
+        <translation>Puedes guardarlos en el perfil «%1», en el que se hicieron, descartarlos o cancelar.</translation>
+    </message>
+    <message>
+        <source>Save them as a new profile, discard them, or cancel.</source>
+        <translation>Puedes guardarlos como un perfil nuevo, descartarlos o cancelar.</translation>
+    </message>
+    <message>
+        <source>Last brake: peak %1 %, %2 s</source>
+        <translation>Última frenada: pico %1 %, %2 s</translation>
+    </message>
+    <message>
+        <source>The output of the three pedals over the last 10 seconds, newest on the right. The last brake application is held as a dashed line from the left edge.</source>
+        <translation>La salida de los tres pedales en los últimos 10 segundos, con lo más reciente a la derecha. La última frenada se mantiene como una línea discontinua desde el borde izquierdo.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <source>The documents folder cannot be created.</source>
+        <translation>No se puede crear la carpeta Documentos.</translation>
+    </message>
+    <message>
+        <source>Trace saved to %1</source>
+        <translation>Grabación guardada en %1</translation>
+    </message>
+    <message>
+        <source>The trace cannot be written to %1.
+
+%2</source>
+        <translation>No se puede escribir la grabación en %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Grabando en %1</translation>
     </message>
 </context>
 </TS>

@@ -446,10 +446,6 @@ Enfoncez la pédale sur toute sa course avant d’arrêter.</translation>
         <translation>Le profil contient des modifications non enregistrées dans l’éditeur.</translation>
     </message>
     <message>
-        <source>Save them to the currently selected profile, discard them, or cancel.</source>
-        <translation>Enregistrez-les dans le profil sélectionné, ignorez-les ou annulez.</translation>
-    </message>
-    <message>
         <source>Save profile</source>
         <translation>Enregistrer le profil</translation>
     </message>
@@ -642,52 +638,16 @@ Version actuelle du firmware&#xa0;: %1</translation>
         <translation>%1 a démarré, mais l’éditeur contient des modifications non enregistrées&#xa0;: le profil n’a pas été changé.</translation>
     </message>
     <message>
-        <source>%1: its profile %2 could not be loaded: %3</source>
-        <translation>%1&#xa0;: impossible de charger son profil «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
-        <translation>%1 a démarré&#xa0;: le profil «&#xa0;%2&#xa0;» sera appliqué dès que les pédales seront prêtes.</translation>
-    </message>
-    <message>
         <source>%1 ended: the pedals already hold the settings from before the game.</source>
         <translation>%1 s’est fermé&#xa0;: les pédales ont déjà les réglages d’avant le jeu.</translation>
-    </message>
-    <message>
-        <source>%1 ended: the pedals already hold profile %2.</source>
-        <translation>%1 s’est fermé&#xa0;: les pédales utilisent déjà le profil «&#xa0;%2&#xa0;».</translation>
-    </message>
-    <message>
-        <source>%1 started: the pedals already hold profile %2.</source>
-        <translation>%1 a démarré&#xa0;: les pédales utilisent déjà le profil «&#xa0;%2&#xa0;».</translation>
-    </message>
-    <message>
-        <source>%1: writing to the pedals failed; they keep their settings.</source>
-        <translation>%1&#xa0;: échec de l’écriture dans les pédales&#xa0;; elles conservent leurs réglages.</translation>
     </message>
     <message>
         <source>%1 ended: the settings from before the game were restored.</source>
         <translation>%1 s’est fermé&#xa0;: les réglages d’avant le jeu ont été rétablis.</translation>
     </message>
     <message>
-        <source>%1 ended: profile %2 applied to the pedals.</source>
-        <translation>%1 s’est fermé&#xa0;: profil «&#xa0;%2&#xa0;» appliqué aux pédales.</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 applied to the pedals.</source>
-        <translation>%1 a démarré&#xa0;: profil «&#xa0;%2&#xa0;» appliqué aux pédales.</translation>
-    </message>
-    <message>
-        <source>Games for %1</source>
-        <translation>Jeux du profil «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
         <source>These games switch the pedals to this profile when they start:</source>
         <translation>Ces jeux basculent les pédales sur ce profil à leur démarrage&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Executable file name, or pick a running program</source>
-        <translation>Nom de l’exécutable, ou choisissez un programme en cours d’exécution</translation>
     </message>
     <message>
         <source>Add</source>
@@ -698,16 +658,220 @@ Version actuelle du firmware&#xa0;: %1</translation>
         <translation>Retirer</translation>
     </message>
     <message>
-        <source>%1 was bound to profile %2 and now switches to this one.</source>
-        <translation>%1 était associé au profil «&#xa0;%2&#xa0;» et bascule désormais sur celui-ci.</translation>
-    </message>
-    <message>
         <source>Switch profiles when a game starts</source>
         <translation>Changer de profil au démarrage d’un jeu</translation>
     </message>
     <message>
         <source>Return to the previous profile when the game ends</source>
         <translation>Revenir au profil précédent à la fermeture du jeu</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Ce n’est pas un fichier ordinaire&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>File is too large: %1</source>
+        <translation>Fichier trop volumineux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is not a regular file.</source>
+        <translation>L’historique de configuration %1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is larger than 1 MiB and was not read.</source>
+        <translation>L’historique de configuration %1 dépasse 1&#xa0;Mio et n’a pas été lu.</translation>
+    </message>
+    <message>
+        <source>Cannot read the configuration history %1: %2</source>
+        <translation>Impossible de lire l’historique de configuration %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is damaged and was not read.</source>
+        <translation>L’historique de configuration %1 est endommagé et n’a pas été lu.</translation>
+    </message>
+    <message>
+        <source>The configuration history is empty.</source>
+        <translation>L’historique de configuration est vide.</translation>
+    </message>
+    <message>
+        <source>The configuration history has no entry %1.</source>
+        <translation>L’historique de configuration ne contient pas d’entrée %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the configuration history %1: %2</source>
+        <translation>Impossible d’écrire l’historique de configuration %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>save pedal</source>
+        <translation>écrire une pédale</translation>
+    </message>
+    <message>
+        <source>write configuration</source>
+        <translation>écrire la configuration</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>calibration</translation>
+    </message>
+    <message>
+        <source>calibration reset</source>
+        <translation>réinitialiser la calibration</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>restaurer</translation>
+    </message>
+    <message>
+        <source>apply</source>
+        <translation>appliquer un profil</translation>
+    </message>
+    <message>
+        <source>firmware update</source>
+        <translation>mise à jour du firmware</translation>
+    </message>
+    <message>
+        <source>game switch</source>
+        <translation>changement de profil (jeu)</translation>
+    </message>
+    <message>
+        <source>The pedals&apos; settings could not be read, so nothing will be written to them. Trying again every few seconds; if this stays, reconnect or re-plug the pedals.</source>
+        <translation>Impossible de lire les réglages des pédales&#xa0;: rien ne leur sera écrit. Nouvel essai toutes les quelques secondes&#xa0;; si le problème persiste, reconnectez les pédales ou débranchez-les et rebranchez-les.</translation>
+    </message>
+    <message>
+        <source>A firmware update is running.</source>
+        <translation>Une mise à jour du firmware est en cours.</translation>
+    </message>
+    <message>
+        <source>The pedals are restarting to store the last change. Wait until they are back.</source>
+        <translation>Les pédales redémarrent pour enregistrer la dernière modification. Attendez qu’elles soient de nouveau disponibles.</translation>
+    </message>
+    <message>
+        <source>The pedals did not take the settings. The changes are still marked unsaved; try again, or reconnect the pedals if it keeps failing.</source>
+        <translation>Les pédales n’ont pas accepté les réglages. Les modifications restent marquées comme non écrites&#xa0;; réessayez, ou reconnectez les pédales si l’échec se répète.</translation>
+    </message>
+    <message>
+        <source>That is not a regular file. Please choose a firmware file (.bin).</source>
+        <translation>Ce n’est pas un fichier ordinaire. Choisissez un fichier de firmware (.bin).</translation>
+    </message>
+    <message>
+        <source>Nothing kept yet. Before every write to the pedals, what they held is kept here.</source>
+        <translation>Rien n’a encore été conservé. Avant chaque écriture dans les pédales, ce qu’elles contenaient est conservé ici.</translation>
+    </message>
+    <message>
+        <source>Restore configuration</source>
+        <translation>Restaurer la configuration</translation>
+    </message>
+    <message>
+        <source>Write the configuration the pedals held on %1 (before: %2) back to them? What they hold now is kept in the history first.</source>
+        <translation>Réécrire dans les pédales la configuration qu’elles avaient le %1 (conservée avant&#xa0;: %2)&#xa0;? Leur configuration actuelle est d’abord conservée dans l’historique.</translation>
+    </message>
+    <message>
+        <source>Configuration history</source>
+        <translation>Historique de configuration</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Kept before</source>
+        <translation>Conservé avant</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Restaurer…</translation>
+    </message>
+    <message>
+        <source>Not written to the pedals</source>
+        <translation>Non écrit dans les pédales</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Tracé</translation>
+    </message>
+    <message>
+        <source>%1: the profile file %2 could not be loaded: %3</source>
+        <translation>%1&#xa0;: impossible de charger le fichier de profil %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; will be applied when the pedals are ready.</source>
+        <translation>%1 a démarré&#xa0;: le profil «&#xa0;%2&#xa0;» sera appliqué dès que les pédales seront prêtes.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 s’est fermé&#xa0;: les pédales utilisent déjà le profil «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 a démarré&#xa0;: les pédales utilisent déjà le profil «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1: the profile could not be written; the pedals keep their current settings.</source>
+        <translation>%1&#xa0;: le profil n’a pas pu être écrit&#xa0;; les pédales conservent leurs réglages actuels.</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 s’est fermé&#xa0;: profil «&#xa0;%2&#xa0;» appliqué aux pédales.</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 a démarré&#xa0;: profil «&#xa0;%2&#xa0;» appliqué aux pédales.</translation>
+    </message>
+    <message>
+        <source>Games for profile &quot;%1&quot;</source>
+        <translation>Jeux du profil «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Type an executable name or pick a running program</source>
+        <translation>Saisissez le nom d’un exécutable ou choisissez un programme en cours d’exécution</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile &quot;%2&quot;; it now switches the pedals to this profile.</source>
+        <translation>%1 était associé au profil «&#xa0;%2&#xa0;»&#xa0;; il bascule désormais les pédales sur ce profil.</translation>
+    </message>
+    <message>
+        <source>Save them to the profile &quot;%1&quot; they were made on, discard them, or cancel.</source>
+        <translation>Enregistrez-les dans le profil «&#xa0;%1&#xa0;» où elles ont été faites, ignorez-les ou annulez.</translation>
+    </message>
+    <message>
+        <source>Save them as a new profile, discard them, or cancel.</source>
+        <translation>Enregistrez-les comme nouveau profil, ignorez-les ou annulez.</translation>
+    </message>
+    <message>
+        <source>Last brake: peak %1 %, %2 s</source>
+        <translation>Dernier freinage&#xa0;: pic %1&#xa0;%, %2&#xa0;s</translation>
+    </message>
+    <message>
+        <source>The output of the three pedals over the last 10 seconds, newest on the right. The last brake application is held as a dashed line from the left edge.</source>
+        <translation>La sortie des trois pédales sur les 10 dernières secondes, la plus récente à droite. Le dernier freinage reste affiché en pointillés depuis le bord gauche.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>The documents folder cannot be created.</source>
+        <translation>Impossible de créer le dossier Documents.</translation>
+    </message>
+    <message>
+        <source>Trace saved to %1</source>
+        <translation>Tracé enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>The trace cannot be written to %1.
+
+%2</source>
+        <translation>Impossible d’écrire le tracé dans %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Enregistrement dans %1</translation>
     </message>
 </context>
 </TS>

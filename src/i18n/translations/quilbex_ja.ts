@@ -446,10 +446,6 @@ Press the full pedal travel before stopping.</source>
         <translation>編集中のプロファイルに未保存の変更があります。</translation>
     </message>
     <message>
-        <source>Save them to the currently selected profile, discard them, or cancel.</source>
-        <translation>現在選択中のプロファイルに保存するか、変更を破棄するか、キャンセルしてください。</translation>
-    </message>
-    <message>
         <source>Save profile</source>
         <translation>プロファイルの保存</translation>
     </message>
@@ -642,52 +638,16 @@ Current firmware version: %1</source>
         <translation>%1 が起動しましたが、編集中のプロファイルに未保存の変更があるため、プロファイルを切り替えませんでした。</translation>
     </message>
     <message>
-        <source>%1: its profile %2 could not be loaded: %3</source>
-        <translation>%1：プロファイル「%2」を読み込めませんでした：%3</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
-        <translation>%1 が起動しました：ペダルの準備ができしだい、プロファイル「%2」を適用します。</translation>
-    </message>
-    <message>
         <source>%1 ended: the pedals already hold the settings from before the game.</source>
         <translation>%1 が終了しました：ペダルはすでにゲーム開始前の設定になっています。</translation>
-    </message>
-    <message>
-        <source>%1 ended: the pedals already hold profile %2.</source>
-        <translation>%1 が終了しました：ペダルはすでにプロファイル「%2」の設定になっています。</translation>
-    </message>
-    <message>
-        <source>%1 started: the pedals already hold profile %2.</source>
-        <translation>%1 が起動しました：ペダルはすでにプロファイル「%2」の設定になっています。</translation>
-    </message>
-    <message>
-        <source>%1: writing to the pedals failed; they keep their settings.</source>
-        <translation>%1：ペダルへの書き込みに失敗しました。ペダルの設定は変更されていません。</translation>
     </message>
     <message>
         <source>%1 ended: the settings from before the game were restored.</source>
         <translation>%1 が終了しました：ゲーム開始前の設定に戻しました。</translation>
     </message>
     <message>
-        <source>%1 ended: profile %2 applied to the pedals.</source>
-        <translation>%1 が終了しました：プロファイル「%2」をペダルに適用しました。</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 applied to the pedals.</source>
-        <translation>%1 が起動しました：プロファイル「%2」をペダルに適用しました。</translation>
-    </message>
-    <message>
-        <source>Games for %1</source>
-        <translation>プロファイル「%1」のゲーム</translation>
-    </message>
-    <message>
         <source>These games switch the pedals to this profile when they start:</source>
         <translation>次のゲームが起動すると、ペダルがこのプロファイルに切り替わります：</translation>
-    </message>
-    <message>
-        <source>Executable file name, or pick a running program</source>
-        <translation>実行ファイル名を入力するか、実行中のプログラムを選択</translation>
     </message>
     <message>
         <source>Add</source>
@@ -698,16 +658,220 @@ Current firmware version: %1</source>
         <translation>削除</translation>
     </message>
     <message>
-        <source>%1 was bound to profile %2 and now switches to this one.</source>
-        <translation>%1 はプロファイル「%2」に割り当てられていましたが、今後はこのプロファイルに切り替えます。</translation>
-    </message>
-    <message>
         <source>Switch profiles when a game starts</source>
         <translation>ゲームの起動時にプロファイルを切り替える</translation>
     </message>
     <message>
         <source>Return to the previous profile when the game ends</source>
         <translation>ゲームの終了時に元のプロファイルに戻す</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>通常のファイルではありません：%1</translation>
+    </message>
+    <message>
+        <source>File is too large: %1</source>
+        <translation>ファイルが大きすぎます：%1</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is not a regular file.</source>
+        <translation>設定履歴 %1 は通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is larger than 1 MiB and was not read.</source>
+        <translation>設定履歴 %1 は 1 MiB を超えているため、読み込みませんでした。</translation>
+    </message>
+    <message>
+        <source>Cannot read the configuration history %1: %2</source>
+        <translation>設定履歴 %1 を読み込めません：%2</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is damaged and was not read.</source>
+        <translation>設定履歴 %1 は破損しているため、読み込みませんでした。</translation>
+    </message>
+    <message>
+        <source>The configuration history is empty.</source>
+        <translation>設定履歴は空です。</translation>
+    </message>
+    <message>
+        <source>The configuration history has no entry %1.</source>
+        <translation>設定履歴にエントリ %1 はありません。</translation>
+    </message>
+    <message>
+        <source>Cannot write the configuration history %1: %2</source>
+        <translation>設定履歴 %1 に書き込めません：%2</translation>
+    </message>
+    <message>
+        <source>save pedal</source>
+        <translation>ペダルの保存</translation>
+    </message>
+    <message>
+        <source>write configuration</source>
+        <translation>設定の書き込み</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>校正</translation>
+    </message>
+    <message>
+        <source>calibration reset</source>
+        <translation>校正のリセット</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>復元</translation>
+    </message>
+    <message>
+        <source>apply</source>
+        <translation>プロファイルの適用</translation>
+    </message>
+    <message>
+        <source>firmware update</source>
+        <translation>ファームウェア更新</translation>
+    </message>
+    <message>
+        <source>game switch</source>
+        <translation>ゲーム連動切り替え</translation>
+    </message>
+    <message>
+        <source>The pedals&apos; settings could not be read, so nothing will be written to them. Trying again every few seconds; if this stays, reconnect or re-plug the pedals.</source>
+        <translation>ペダルの設定を読み取れなかったため、ペダルには何も書き込みません。数秒ごとに再試行します。この状態が続く場合は、ペダルを再接続するか、抜き差ししてください。</translation>
+    </message>
+    <message>
+        <source>A firmware update is running.</source>
+        <translation>ファームウェアの更新を実行中です。</translation>
+    </message>
+    <message>
+        <source>The pedals are restarting to store the last change. Wait until they are back.</source>
+        <translation>最後の変更を保存するため、ペダルが再起動しています。ペダルが再接続されるまでお待ちください。</translation>
+    </message>
+    <message>
+        <source>The pedals did not take the settings. The changes are still marked unsaved; try again, or reconnect the pedals if it keeps failing.</source>
+        <translation>ペダルが設定を受け付けませんでした。変更は未保存のままです。もう一度お試しください。失敗が続く場合は、ペダルを再接続してください。</translation>
+    </message>
+    <message>
+        <source>That is not a regular file. Please choose a firmware file (.bin).</source>
+        <translation>通常のファイルではありません。ファームウェアファイル（.bin）を選択してください。</translation>
+    </message>
+    <message>
+        <source>Nothing kept yet. Before every write to the pedals, what they held is kept here.</source>
+        <translation>まだ何も保存されていません。ペダルに書き込むたびに、書き込む前の設定がここに保存されます。</translation>
+    </message>
+    <message>
+        <source>Restore configuration</source>
+        <translation>設定の復元</translation>
+    </message>
+    <message>
+        <source>Write the configuration the pedals held on %1 (before: %2) back to them? What they hold now is kept in the history first.</source>
+        <translation>%1 時点のペダルの設定（「%2」の前に保存）をペダルに書き戻しますか？現在の設定は、先に履歴に保存されます。</translation>
+    </message>
+    <message>
+        <source>Configuration history</source>
+        <translation>設定履歴</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Kept before</source>
+        <translation>保存時の操作</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>復元…</translation>
+    </message>
+    <message>
+        <source>Not written to the pedals</source>
+        <translation>ペダルに書き込まれませんでした</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>トレース</translation>
+    </message>
+    <message>
+        <source>%1: the profile file %2 could not be loaded: %3</source>
+        <translation>%1：プロファイルファイル %2 を読み込めませんでした：%3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; will be applied when the pedals are ready.</source>
+        <translation>%1 が起動しました：ペダルの準備ができしだい、プロファイル「%2」を適用します。</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 が終了しました：ペダルはすでにプロファイル「%2」の設定になっています。</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 が起動しました：ペダルはすでにプロファイル「%2」の設定になっています。</translation>
+    </message>
+    <message>
+        <source>%1: the profile could not be written; the pedals keep their current settings.</source>
+        <translation>%1：プロファイルをペダルに書き込めませんでした。ペダルの現在の設定は変更されていません。</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 が終了しました：プロファイル「%2」をペダルに適用しました。</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 が起動しました：プロファイル「%2」をペダルに適用しました。</translation>
+    </message>
+    <message>
+        <source>Games for profile &quot;%1&quot;</source>
+        <translation>プロファイル「%1」のゲーム</translation>
+    </message>
+    <message>
+        <source>Type an executable name or pick a running program</source>
+        <translation>実行ファイル名を入力するか、実行中のプログラムを選択</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile &quot;%2&quot;; it now switches the pedals to this profile.</source>
+        <translation>%1 はプロファイル「%2」に割り当てられていましたが、今後はペダルをこのプロファイルに切り替えます。</translation>
+    </message>
+    <message>
+        <source>Save them to the profile &quot;%1&quot; they were made on, discard them, or cancel.</source>
+        <translation>変更を行ったプロファイル「%1」に保存するか、変更を破棄するか、キャンセルしてください。</translation>
+    </message>
+    <message>
+        <source>Save them as a new profile, discard them, or cancel.</source>
+        <translation>新しいプロファイルとして保存するか、変更を破棄するか、キャンセルしてください。</translation>
+    </message>
+    <message>
+        <source>Last brake: peak %1 %, %2 s</source>
+        <translation>前回のブレーキ：ピーク %1%、%2 秒</translation>
+    </message>
+    <message>
+        <source>The output of the three pedals over the last 10 seconds, newest on the right. The last brake application is held as a dashed line from the left edge.</source>
+        <translation>3 つのペダルの直近 10 秒間の出力です（右端が最新）。前回のブレーキ操作は、左端から破線で表示されたまま残ります。</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>記録</translation>
+    </message>
+    <message>
+        <source>The documents folder cannot be created.</source>
+        <translation>ドキュメントフォルダーを作成できません。</translation>
+    </message>
+    <message>
+        <source>Trace saved to %1</source>
+        <translation>トレースを %1 に保存しました</translation>
+    </message>
+    <message>
+        <source>The trace cannot be written to %1.
+
+%2</source>
+        <translation>トレースを %1 に書き込めません。
+
+%2</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>%1 に記録中</translation>
     </message>
 </context>
 </TS>

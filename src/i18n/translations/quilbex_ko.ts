@@ -446,10 +446,6 @@ Press the full pedal travel before stopping.</source>
         <translation>편집기에 저장하지 않은 프로필 변경 사항이 있습니다.</translation>
     </message>
     <message>
-        <source>Save them to the currently selected profile, discard them, or cancel.</source>
-        <translation>현재 선택한 프로필에 저장하거나, 변경 사항을 버리거나, 취소하세요.</translation>
-    </message>
-    <message>
         <source>Save profile</source>
         <translation>프로필 저장</translation>
     </message>
@@ -642,52 +638,16 @@ Current firmware version: %1</source>
         <translation>%1 시작: 편집기에 저장하지 않은 변경 사항이 있어 프로필을 전환하지 않았습니다.</translation>
     </message>
     <message>
-        <source>%1: its profile %2 could not be loaded: %3</source>
-        <translation>%1: &quot;%2&quot; 프로필을 불러올 수 없습니다: %3</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
-        <translation>%1 시작: 페달이 준비되면 &quot;%2&quot; 프로필을 적용합니다.</translation>
-    </message>
-    <message>
         <source>%1 ended: the pedals already hold the settings from before the game.</source>
         <translation>%1 종료: 페달이 이미 게임 시작 전 설정 상태입니다.</translation>
-    </message>
-    <message>
-        <source>%1 ended: the pedals already hold profile %2.</source>
-        <translation>%1 종료: 페달에 이미 &quot;%2&quot; 프로필이 적용되어 있습니다.</translation>
-    </message>
-    <message>
-        <source>%1 started: the pedals already hold profile %2.</source>
-        <translation>%1 시작: 페달에 이미 &quot;%2&quot; 프로필이 적용되어 있습니다.</translation>
-    </message>
-    <message>
-        <source>%1: writing to the pedals failed; they keep their settings.</source>
-        <translation>%1: 페달에 설정을 저장하지 못했습니다. 기존 설정이 그대로 유지됩니다.</translation>
     </message>
     <message>
         <source>%1 ended: the settings from before the game were restored.</source>
         <translation>%1 종료: 게임 시작 전 설정으로 복원했습니다.</translation>
     </message>
     <message>
-        <source>%1 ended: profile %2 applied to the pedals.</source>
-        <translation>%1 종료: &quot;%2&quot; 프로필을 페달에 적용했습니다.</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 applied to the pedals.</source>
-        <translation>%1 시작: &quot;%2&quot; 프로필을 페달에 적용했습니다.</translation>
-    </message>
-    <message>
-        <source>Games for %1</source>
-        <translation>&quot;%1&quot; 프로필의 게임</translation>
-    </message>
-    <message>
         <source>These games switch the pedals to this profile when they start:</source>
         <translation>다음 게임이 시작되면 페달이 이 프로필로 전환됩니다:</translation>
-    </message>
-    <message>
-        <source>Executable file name, or pick a running program</source>
-        <translation>실행 파일 이름 입력 또는 실행 중인 프로그램 선택</translation>
     </message>
     <message>
         <source>Add</source>
@@ -698,16 +658,220 @@ Current firmware version: %1</source>
         <translation>제거</translation>
     </message>
     <message>
-        <source>%1 was bound to profile %2 and now switches to this one.</source>
-        <translation>%1의 연결을 &quot;%2&quot; 프로필에서 이 프로필로 옮겼습니다.</translation>
-    </message>
-    <message>
         <source>Switch profiles when a game starts</source>
         <translation>게임 시작 시 프로필 전환</translation>
     </message>
     <message>
         <source>Return to the previous profile when the game ends</source>
         <translation>게임 종료 시 이전 프로필로 복귀</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>일반 파일이 아닙니다: %1</translation>
+    </message>
+    <message>
+        <source>File is too large: %1</source>
+        <translation>파일이 너무 큽니다: %1</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is not a regular file.</source>
+        <translation>설정 내역(%1)이 일반 파일이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is larger than 1 MiB and was not read.</source>
+        <translation>설정 내역(%1)이 1 MiB보다 커서 읽지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Cannot read the configuration history %1: %2</source>
+        <translation>설정 내역(%1)을 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is damaged and was not read.</source>
+        <translation>설정 내역(%1)이 손상되어 읽지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The configuration history is empty.</source>
+        <translation>설정 내역이 비어 있습니다.</translation>
+    </message>
+    <message>
+        <source>The configuration history has no entry %1.</source>
+        <translation>설정 내역에 %1 항목이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Cannot write the configuration history %1: %2</source>
+        <translation>설정 내역(%1)에 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>save pedal</source>
+        <translation>페달 저장</translation>
+    </message>
+    <message>
+        <source>write configuration</source>
+        <translation>설정 쓰기</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>캘리브레이션</translation>
+    </message>
+    <message>
+        <source>calibration reset</source>
+        <translation>캘리브레이션 초기화</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>복원</translation>
+    </message>
+    <message>
+        <source>apply</source>
+        <translation>프로필 적용</translation>
+    </message>
+    <message>
+        <source>firmware update</source>
+        <translation>펌웨어 업데이트</translation>
+    </message>
+    <message>
+        <source>game switch</source>
+        <translation>게임 연동 전환</translation>
+    </message>
+    <message>
+        <source>The pedals&apos; settings could not be read, so nothing will be written to them. Trying again every few seconds; if this stays, reconnect or re-plug the pedals.</source>
+        <translation>페달 설정을 읽을 수 없어 페달에 아무것도 쓰지 않습니다. 몇 초마다 다시 시도하며, 문제가 계속되면 페달을 다시 연결하거나 뽑았다가 다시 꽂으세요.</translation>
+    </message>
+    <message>
+        <source>A firmware update is running.</source>
+        <translation>펌웨어 업데이트가 진행 중입니다.</translation>
+    </message>
+    <message>
+        <source>The pedals are restarting to store the last change. Wait until they are back.</source>
+        <translation>마지막 변경 사항을 저장하기 위해 페달이 다시 시작되고 있습니다. 페달이 다시 연결될 때까지 기다리세요.</translation>
+    </message>
+    <message>
+        <source>The pedals did not take the settings. The changes are still marked unsaved; try again, or reconnect the pedals if it keeps failing.</source>
+        <translation>페달이 설정을 받아들이지 않았습니다. 변경 사항은 여전히 저장되지 않은 상태로 표시됩니다. 다시 시도하고, 계속 실패하면 페달을 다시 연결하세요.</translation>
+    </message>
+    <message>
+        <source>That is not a regular file. Please choose a firmware file (.bin).</source>
+        <translation>일반 파일이 아닙니다. 펌웨어 파일(.bin)을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Nothing kept yet. Before every write to the pedals, what they held is kept here.</source>
+        <translation>아직 보관된 내역이 없습니다. 페달에 쓰기 전마다 기존 설정이 여기에 보관됩니다.</translation>
+    </message>
+    <message>
+        <source>Restore configuration</source>
+        <translation>설정 복원</translation>
+    </message>
+    <message>
+        <source>Write the configuration the pedals held on %1 (before: %2) back to them? What they hold now is kept in the history first.</source>
+        <translation>%1 시점의 페달 설정(&quot;%2&quot; 전에 보관됨)을 페달에 다시 쓰시겠습니까? 현재 설정은 먼저 내역에 보관됩니다.</translation>
+    </message>
+    <message>
+        <source>Configuration history</source>
+        <translation>설정 내역</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>시간</translation>
+    </message>
+    <message>
+        <source>Kept before</source>
+        <translation>보관 사유</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>복원…</translation>
+    </message>
+    <message>
+        <source>Not written to the pedals</source>
+        <translation>페달에 쓰지 못함</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>트레이스</translation>
+    </message>
+    <message>
+        <source>%1: the profile file %2 could not be loaded: %3</source>
+        <translation>%1: 프로필 파일(%2)을 불러올 수 없습니다: %3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; will be applied when the pedals are ready.</source>
+        <translation>%1 시작: 페달이 준비되면 &quot;%2&quot; 프로필을 적용합니다.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 종료: 페달에 이미 &quot;%2&quot; 프로필이 적용되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 시작: 페달에 이미 &quot;%2&quot; 프로필이 적용되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>%1: the profile could not be written; the pedals keep their current settings.</source>
+        <translation>%1: 프로필을 페달에 쓰지 못했습니다. 페달은 현재 설정을 유지합니다.</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 종료: &quot;%2&quot; 프로필을 페달에 적용했습니다.</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 시작: &quot;%2&quot; 프로필을 페달에 적용했습니다.</translation>
+    </message>
+    <message>
+        <source>Games for profile &quot;%1&quot;</source>
+        <translation>&quot;%1&quot; 프로필의 게임</translation>
+    </message>
+    <message>
+        <source>Type an executable name or pick a running program</source>
+        <translation>실행 파일 이름을 입력하거나 실행 중인 프로그램을 선택하세요</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile &quot;%2&quot;; it now switches the pedals to this profile.</source>
+        <translation>%1의 연결을 &quot;%2&quot; 프로필에서 이 프로필로 옮겼습니다. 이제 페달이 이 프로필로 전환됩니다.</translation>
+    </message>
+    <message>
+        <source>Save them to the profile &quot;%1&quot; they were made on, discard them, or cancel.</source>
+        <translation>변경 사항을 작업한 프로필 &quot;%1&quot;에 저장하거나, 버리거나, 취소하세요.</translation>
+    </message>
+    <message>
+        <source>Save them as a new profile, discard them, or cancel.</source>
+        <translation>변경 사항을 새 프로필로 저장하거나, 버리거나, 취소하세요.</translation>
+    </message>
+    <message>
+        <source>Last brake: peak %1 %, %2 s</source>
+        <translation>마지막 브레이크: 최대 %1%, %2초</translation>
+    </message>
+    <message>
+        <source>The output of the three pedals over the last 10 seconds, newest on the right. The last brake application is held as a dashed line from the left edge.</source>
+        <translation>최근 10초 동안 세 페달의 출력이며, 가장 최근 값이 오른쪽에 표시됩니다. 마지막 브레이크 입력은 왼쪽 가장자리부터 점선으로 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>기록</translation>
+    </message>
+    <message>
+        <source>The documents folder cannot be created.</source>
+        <translation>문서 폴더를 만들 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Trace saved to %1</source>
+        <translation>트레이스를 %1에 저장했습니다</translation>
+    </message>
+    <message>
+        <source>The trace cannot be written to %1.
+
+%2</source>
+        <translation>트레이스를 %1에 쓸 수 없습니다.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>%1에 기록 중</translation>
     </message>
 </context>
 </TS>

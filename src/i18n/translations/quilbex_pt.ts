@@ -446,10 +446,6 @@ Pise o pedal até o fim do curso antes de parar.</translation>
         <translation>O perfil tem alterações não salvas no editor.</translation>
     </message>
     <message>
-        <source>Save them to the currently selected profile, discard them, or cancel.</source>
-        <translation>Você pode salvá-las no perfil selecionado, descartá-las ou cancelar.</translation>
-    </message>
-    <message>
         <source>Save profile</source>
         <translation>Salvar perfil</translation>
     </message>
@@ -642,52 +638,16 @@ Versão atual do firmware: %1</translation>
         <translation>%1 foi iniciado, mas o editor tem alterações não salvas: o perfil não foi trocado.</translation>
     </message>
     <message>
-        <source>%1: its profile %2 could not be loaded: %3</source>
-        <translation>%1: não foi possível abrir o perfil “%2”: %3</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
-        <translation>%1 foi iniciado: o perfil “%2” será aplicado quando os pedais estiverem prontos.</translation>
-    </message>
-    <message>
         <source>%1 ended: the pedals already hold the settings from before the game.</source>
         <translation>%1 foi encerrado: os pedais já estão com as configurações de antes do jogo.</translation>
-    </message>
-    <message>
-        <source>%1 ended: the pedals already hold profile %2.</source>
-        <translation>%1 foi encerrado: os pedais já estão com o perfil “%2”.</translation>
-    </message>
-    <message>
-        <source>%1 started: the pedals already hold profile %2.</source>
-        <translation>%1 foi iniciado: os pedais já estão com o perfil “%2”.</translation>
-    </message>
-    <message>
-        <source>%1: writing to the pedals failed; they keep their settings.</source>
-        <translation>%1: falha ao gravar nos pedais; eles mantêm as configurações atuais.</translation>
     </message>
     <message>
         <source>%1 ended: the settings from before the game were restored.</source>
         <translation>%1 foi encerrado: as configurações de antes do jogo foram restauradas.</translation>
     </message>
     <message>
-        <source>%1 ended: profile %2 applied to the pedals.</source>
-        <translation>%1 foi encerrado: perfil “%2” aplicado aos pedais.</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 applied to the pedals.</source>
-        <translation>%1 foi iniciado: perfil “%2” aplicado aos pedais.</translation>
-    </message>
-    <message>
-        <source>Games for %1</source>
-        <translation>Jogos do perfil “%1”</translation>
-    </message>
-    <message>
         <source>These games switch the pedals to this profile when they start:</source>
         <translation>Estes jogos mudam os pedais para este perfil ao serem iniciados:</translation>
-    </message>
-    <message>
-        <source>Executable file name, or pick a running program</source>
-        <translation>Nome do executável, ou escolha um programa em execução</translation>
     </message>
     <message>
         <source>Add</source>
@@ -698,16 +658,220 @@ Versão atual do firmware: %1</translation>
         <translation>Remover</translation>
     </message>
     <message>
-        <source>%1 was bound to profile %2 and now switches to this one.</source>
-        <translation>%1 estava associado ao perfil “%2” e agora muda para este.</translation>
-    </message>
-    <message>
         <source>Switch profiles when a game starts</source>
         <translation>Trocar de perfil quando um jogo iniciar</translation>
     </message>
     <message>
         <source>Return to the previous profile when the game ends</source>
         <translation>Voltar ao perfil anterior quando o jogo terminar</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Não é um arquivo comum: %1</translation>
+    </message>
+    <message>
+        <source>File is too large: %1</source>
+        <translation>O arquivo é grande demais: %1</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is not a regular file.</source>
+        <translation>O histórico de configurações %1 não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is larger than 1 MiB and was not read.</source>
+        <translation>O histórico de configurações %1 tem mais de 1 MiB e não foi lido.</translation>
+    </message>
+    <message>
+        <source>Cannot read the configuration history %1: %2</source>
+        <translation>Não é possível ler o histórico de configurações %1: %2</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is damaged and was not read.</source>
+        <translation>O histórico de configurações %1 está danificado e não foi lido.</translation>
+    </message>
+    <message>
+        <source>The configuration history is empty.</source>
+        <translation>O histórico de configurações está vazio.</translation>
+    </message>
+    <message>
+        <source>The configuration history has no entry %1.</source>
+        <translation>O histórico de configurações não tem a entrada %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the configuration history %1: %2</source>
+        <translation>Não é possível gravar o histórico de configurações %1: %2</translation>
+    </message>
+    <message>
+        <source>save pedal</source>
+        <translation>salvar pedal</translation>
+    </message>
+    <message>
+        <source>write configuration</source>
+        <translation>gravar configuração</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>calibração</translation>
+    </message>
+    <message>
+        <source>calibration reset</source>
+        <translation>redefinir calibração</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>restaurar</translation>
+    </message>
+    <message>
+        <source>apply</source>
+        <translation>aplicar perfil</translation>
+    </message>
+    <message>
+        <source>firmware update</source>
+        <translation>atualização de firmware</translation>
+    </message>
+    <message>
+        <source>game switch</source>
+        <translation>troca de perfil (jogo)</translation>
+    </message>
+    <message>
+        <source>The pedals&apos; settings could not be read, so nothing will be written to them. Trying again every few seconds; if this stays, reconnect or re-plug the pedals.</source>
+        <translation>Não foi possível ler as configurações dos pedais, então nada será gravado neles. Nova tentativa a cada poucos segundos; se o problema continuar, reconecte os pedais ou desconecte o cabo e conecte-o novamente.</translation>
+    </message>
+    <message>
+        <source>A firmware update is running.</source>
+        <translation>Uma atualização de firmware está em andamento.</translation>
+    </message>
+    <message>
+        <source>The pedals are restarting to store the last change. Wait until they are back.</source>
+        <translation>Os pedais estão reiniciando para armazenar a última alteração. Aguarde até que estejam disponíveis de novo.</translation>
+    </message>
+    <message>
+        <source>The pedals did not take the settings. The changes are still marked unsaved; try again, or reconnect the pedals if it keeps failing.</source>
+        <translation>Os pedais não aceitaram as configurações. As alterações continuam marcadas como não salvas; tente novamente ou reconecte os pedais se a falha continuar.</translation>
+    </message>
+    <message>
+        <source>That is not a regular file. Please choose a firmware file (.bin).</source>
+        <translation>Este não é um arquivo comum. Escolha um arquivo de firmware (.bin).</translation>
+    </message>
+    <message>
+        <source>Nothing kept yet. Before every write to the pedals, what they held is kept here.</source>
+        <translation>Nada guardado ainda. Antes de cada gravação nos pedais, o que eles continham fica guardado aqui.</translation>
+    </message>
+    <message>
+        <source>Restore configuration</source>
+        <translation>Restaurar configuração</translation>
+    </message>
+    <message>
+        <source>Write the configuration the pedals held on %1 (before: %2) back to them? What they hold now is kept in the history first.</source>
+        <translation>Gravar de volta nos pedais a configuração que eles tinham em %1 (guardada antes de: %2)? O que eles têm agora é guardado primeiro no histórico.</translation>
+    </message>
+    <message>
+        <source>Configuration history</source>
+        <translation>Histórico de configurações</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Kept before</source>
+        <translation>Guardado antes de</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Restaurar…</translation>
+    </message>
+    <message>
+        <source>Not written to the pedals</source>
+        <translation>Não gravado nos pedais</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>%1: the profile file %2 could not be loaded: %3</source>
+        <translation>%1: não foi possível abrir o arquivo de perfil %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; will be applied when the pedals are ready.</source>
+        <translation>%1 foi iniciado: o perfil “%2” será aplicado quando os pedais estiverem prontos.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 foi encerrado: os pedais já estão com o perfil “%2”.</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 foi iniciado: os pedais já estão com o perfil “%2”.</translation>
+    </message>
+    <message>
+        <source>%1: the profile could not be written; the pedals keep their current settings.</source>
+        <translation>%1: não foi possível gravar o perfil; os pedais mantêm as configurações atuais.</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 foi encerrado: perfil “%2” aplicado aos pedais.</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 foi iniciado: perfil “%2” aplicado aos pedais.</translation>
+    </message>
+    <message>
+        <source>Games for profile &quot;%1&quot;</source>
+        <translation>Jogos do perfil “%1”</translation>
+    </message>
+    <message>
+        <source>Type an executable name or pick a running program</source>
+        <translation>Digite o nome de um executável ou escolha um programa em execução</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile &quot;%2&quot;; it now switches the pedals to this profile.</source>
+        <translation>%1 estava associado ao perfil “%2”; agora ele muda os pedais para este perfil.</translation>
+    </message>
+    <message>
+        <source>Save them to the profile &quot;%1&quot; they were made on, discard them, or cancel.</source>
+        <translation>Você pode salvá-las no perfil “%1”, em que foram feitas, descartá-las ou cancelar.</translation>
+    </message>
+    <message>
+        <source>Save them as a new profile, discard them, or cancel.</source>
+        <translation>Você pode salvá-las como um novo perfil, descartá-las ou cancelar.</translation>
+    </message>
+    <message>
+        <source>Last brake: peak %1 %, %2 s</source>
+        <translation>Última frenagem: pico %1%, %2 s</translation>
+    </message>
+    <message>
+        <source>The output of the three pedals over the last 10 seconds, newest on the right. The last brake application is held as a dashed line from the left edge.</source>
+        <translation>A saída dos três pedais nos últimos 10 segundos, com o mais recente à direita. A última frenagem fica marcada como uma linha tracejada a partir da borda esquerda.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>The documents folder cannot be created.</source>
+        <translation>Não é possível criar a pasta Documentos.</translation>
+    </message>
+    <message>
+        <source>Trace saved to %1</source>
+        <translation>Gravação salva em %1</translation>
+    </message>
+    <message>
+        <source>The trace cannot be written to %1.
+
+%2</source>
+        <translation>Não é possível salvar a gravação em %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Gravando em %1</translation>
     </message>
 </context>
 </TS>

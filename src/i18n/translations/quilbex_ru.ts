@@ -446,10 +446,6 @@ Press the full pedal travel before stopping.</source>
         <translation>В редакторе есть несохранённые изменения профиля.</translation>
     </message>
     <message>
-        <source>Save them to the currently selected profile, discard them, or cancel.</source>
-        <translation>Их можно сохранить в выбранный профиль, отбросить или отменить действие.</translation>
-    </message>
-    <message>
         <source>Save profile</source>
         <translation>Сохранить профиль</translation>
     </message>
@@ -642,52 +638,16 @@ Current firmware version: %1</source>
         <translation>Игра %1 запущена, но в редакторе есть несохранённые изменения: профиль не переключён.</translation>
     </message>
     <message>
-        <source>%1: its profile %2 could not be loaded: %3</source>
-        <translation>%1: не удалось загрузить профиль «%2»: %3</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
-        <translation>Игра %1 запущена: профиль «%2» будет применён, когда педали будут готовы.</translation>
-    </message>
-    <message>
         <source>%1 ended: the pedals already hold the settings from before the game.</source>
         <translation>Игра %1 завершена: на педалях уже настройки, действовавшие до игры.</translation>
-    </message>
-    <message>
-        <source>%1 ended: the pedals already hold profile %2.</source>
-        <translation>Игра %1 завершена: на педалях уже профиль «%2».</translation>
-    </message>
-    <message>
-        <source>%1 started: the pedals already hold profile %2.</source>
-        <translation>Игра %1 запущена: на педалях уже профиль «%2».</translation>
-    </message>
-    <message>
-        <source>%1: writing to the pedals failed; they keep their settings.</source>
-        <translation>%1: не удалось записать настройки в педали, они сохраняют прежние.</translation>
     </message>
     <message>
         <source>%1 ended: the settings from before the game were restored.</source>
         <translation>Игра %1 завершена: восстановлены настройки, действовавшие до игры.</translation>
     </message>
     <message>
-        <source>%1 ended: profile %2 applied to the pedals.</source>
-        <translation>Игра %1 завершена: к педалям применён профиль «%2».</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 applied to the pedals.</source>
-        <translation>Игра %1 запущена: к педалям применён профиль «%2».</translation>
-    </message>
-    <message>
-        <source>Games for %1</source>
-        <translation>Игры профиля «%1»</translation>
-    </message>
-    <message>
         <source>These games switch the pedals to this profile when they start:</source>
         <translation>При запуске этих игр педали переключаются на этот профиль:</translation>
-    </message>
-    <message>
-        <source>Executable file name, or pick a running program</source>
-        <translation>Исполняемый файл или запущенная программа</translation>
     </message>
     <message>
         <source>Add</source>
@@ -698,16 +658,220 @@ Current firmware version: %1</source>
         <translation>Убрать</translation>
     </message>
     <message>
-        <source>%1 was bound to profile %2 and now switches to this one.</source>
-        <translation>Привязка %1 перенесена с профиля «%2» на этот профиль.</translation>
-    </message>
-    <message>
         <source>Switch profiles when a game starts</source>
         <translation>Переключать профиль при запуске игры</translation>
     </message>
     <message>
         <source>Return to the previous profile when the game ends</source>
         <translation>Возвращать прежний профиль после выхода из игры</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Это не обычный файл: %1</translation>
+    </message>
+    <message>
+        <source>File is too large: %1</source>
+        <translation>Файл слишком велик: %1</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is not a regular file.</source>
+        <translation>История конфигураций %1 не является обычным файлом.</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is larger than 1 MiB and was not read.</source>
+        <translation>История конфигураций %1 больше 1 МиБ и не была прочитана.</translation>
+    </message>
+    <message>
+        <source>Cannot read the configuration history %1: %2</source>
+        <translation>Не удалось прочитать историю конфигураций %1: %2</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is damaged and was not read.</source>
+        <translation>История конфигураций %1 повреждена и не была прочитана.</translation>
+    </message>
+    <message>
+        <source>The configuration history is empty.</source>
+        <translation>История конфигураций пуста.</translation>
+    </message>
+    <message>
+        <source>The configuration history has no entry %1.</source>
+        <translation>В истории конфигураций нет записи %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the configuration history %1: %2</source>
+        <translation>Не удалось записать историю конфигураций %1: %2</translation>
+    </message>
+    <message>
+        <source>save pedal</source>
+        <translation>сохранение педали</translation>
+    </message>
+    <message>
+        <source>write configuration</source>
+        <translation>запись конфигурации</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>калибровка</translation>
+    </message>
+    <message>
+        <source>calibration reset</source>
+        <translation>сброс калибровки</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>восстановление</translation>
+    </message>
+    <message>
+        <source>apply</source>
+        <translation>применение профиля</translation>
+    </message>
+    <message>
+        <source>firmware update</source>
+        <translation>обновление прошивки</translation>
+    </message>
+    <message>
+        <source>game switch</source>
+        <translation>смена профиля (игра)</translation>
+    </message>
+    <message>
+        <source>The pedals&apos; settings could not be read, so nothing will be written to them. Trying again every few seconds; if this stays, reconnect or re-plug the pedals.</source>
+        <translation>Не удалось прочитать настройки педалей, поэтому в них ничего не будет записано. Повторная попытка каждые несколько секунд; если проблема не исчезнет, переподключите педали или отсоедините и снова подсоедините их.</translation>
+    </message>
+    <message>
+        <source>A firmware update is running.</source>
+        <translation>Идёт обновление прошивки.</translation>
+    </message>
+    <message>
+        <source>The pedals are restarting to store the last change. Wait until they are back.</source>
+        <translation>Педали перезапускаются, чтобы сохранить последнее изменение. Дождитесь, пока они снова станут доступны.</translation>
+    </message>
+    <message>
+        <source>The pedals did not take the settings. The changes are still marked unsaved; try again, or reconnect the pedals if it keeps failing.</source>
+        <translation>Педали не приняли настройки. Изменения по-прежнему отмечены как несохранённые; повторите попытку или переподключите педали, если ошибка повторяется.</translation>
+    </message>
+    <message>
+        <source>That is not a regular file. Please choose a firmware file (.bin).</source>
+        <translation>Это не обычный файл. Выберите файл прошивки (.bin).</translation>
+    </message>
+    <message>
+        <source>Nothing kept yet. Before every write to the pedals, what they held is kept here.</source>
+        <translation>Пока ничего не сохранено. Перед каждой записью в педали здесь сохраняется то, что в них было.</translation>
+    </message>
+    <message>
+        <source>Restore configuration</source>
+        <translation>Восстановление конфигурации</translation>
+    </message>
+    <message>
+        <source>Write the configuration the pedals held on %1 (before: %2) back to them? What they hold now is kept in the history first.</source>
+        <translation>Записать обратно в педали конфигурацию, которая была в них %1 (сохранена перед: %2)? Текущая конфигурация сначала будет сохранена в истории.</translation>
+    </message>
+    <message>
+        <source>Configuration history</source>
+        <translation>История конфигураций</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Kept before</source>
+        <translation>Сохранено перед</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Восстановить…</translation>
+    </message>
+    <message>
+        <source>Not written to the pedals</source>
+        <translation>Не записано в педали</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>График</translation>
+    </message>
+    <message>
+        <source>%1: the profile file %2 could not be loaded: %3</source>
+        <translation>%1: не удалось загрузить файл профиля %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; will be applied when the pedals are ready.</source>
+        <translation>Игра %1 запущена: профиль «%2» будет применён, когда педали будут готовы.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>Игра %1 завершена: на педалях уже профиль «%2».</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>Игра %1 запущена: на педалях уже профиль «%2».</translation>
+    </message>
+    <message>
+        <source>%1: the profile could not be written; the pedals keep their current settings.</source>
+        <translation>%1: не удалось записать профиль, педали сохраняют текущие настройки.</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>Игра %1 завершена: к педалям применён профиль «%2».</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>Игра %1 запущена: к педалям применён профиль «%2».</translation>
+    </message>
+    <message>
+        <source>Games for profile &quot;%1&quot;</source>
+        <translation>Игры профиля «%1»</translation>
+    </message>
+    <message>
+        <source>Type an executable name or pick a running program</source>
+        <translation>Введите имя исполняемого файла или выберите запущенную программу</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile &quot;%2&quot;; it now switches the pedals to this profile.</source>
+        <translation>Привязка %1 перенесена с профиля «%2»: теперь эта игра переключает педали на этот профиль.</translation>
+    </message>
+    <message>
+        <source>Save them to the profile &quot;%1&quot; they were made on, discard them, or cancel.</source>
+        <translation>Их можно сохранить в профиль «%1», в котором они сделаны, отбросить или отменить действие.</translation>
+    </message>
+    <message>
+        <source>Save them as a new profile, discard them, or cancel.</source>
+        <translation>Их можно сохранить как новый профиль, отбросить или отменить действие.</translation>
+    </message>
+    <message>
+        <source>Last brake: peak %1 %, %2 s</source>
+        <translation>Последнее торможение: пик %1%, %2 с</translation>
+    </message>
+    <message>
+        <source>The output of the three pedals over the last 10 seconds, newest on the right. The last brake application is held as a dashed line from the left edge.</source>
+        <translation>Выход трёх педалей за последние 10 секунд, самые новые значения справа. Последнее торможение остаётся на графике пунктирной линией от левого края.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>The documents folder cannot be created.</source>
+        <translation>Не удалось создать папку «Документы».</translation>
+    </message>
+    <message>
+        <source>Trace saved to %1</source>
+        <translation>Запись сохранена в %1</translation>
+    </message>
+    <message>
+        <source>The trace cannot be written to %1.
+
+%2</source>
+        <translation>Не удалось записать данные в %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Идёт запись в %1</translation>
     </message>
 </context>
 </TS>

@@ -446,10 +446,6 @@ Press the full pedal travel before stopping.</source>
         <translation>编辑中的配置文件有未保存的更改。</translation>
     </message>
     <message>
-        <source>Save them to the currently selected profile, discard them, or cancel.</source>
-        <translation>您可以将更改保存到当前选中的配置文件、放弃更改，或取消。</translation>
-    </message>
-    <message>
         <source>Save profile</source>
         <translation>保存配置文件</translation>
     </message>
@@ -642,52 +638,16 @@ Current firmware version: %1</source>
         <translation>%1 已启动，但编辑器中有未保存的更改：未切换配置文件。</translation>
     </message>
     <message>
-        <source>%1: its profile %2 could not be loaded: %3</source>
-        <translation>%1：无法加载其配置文件“%2”：%3</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
-        <translation>%1 已启动：踏板就绪后将应用配置文件“%2”。</translation>
-    </message>
-    <message>
         <source>%1 ended: the pedals already hold the settings from before the game.</source>
         <translation>%1 已退出：踏板已是游戏启动前的设置。</translation>
-    </message>
-    <message>
-        <source>%1 ended: the pedals already hold profile %2.</source>
-        <translation>%1 已退出：踏板已在使用配置文件“%2”。</translation>
-    </message>
-    <message>
-        <source>%1 started: the pedals already hold profile %2.</source>
-        <translation>%1 已启动：踏板已在使用配置文件“%2”。</translation>
-    </message>
-    <message>
-        <source>%1: writing to the pedals failed; they keep their settings.</source>
-        <translation>%1：写入踏板失败，踏板保留原有设置。</translation>
     </message>
     <message>
         <source>%1 ended: the settings from before the game were restored.</source>
         <translation>%1 已退出：已恢复游戏启动前的设置。</translation>
     </message>
     <message>
-        <source>%1 ended: profile %2 applied to the pedals.</source>
-        <translation>%1 已退出：已将配置文件“%2”应用到踏板。</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 applied to the pedals.</source>
-        <translation>%1 已启动：已将配置文件“%2”应用到踏板。</translation>
-    </message>
-    <message>
-        <source>Games for %1</source>
-        <translation>配置文件“%1”的游戏</translation>
-    </message>
-    <message>
         <source>These games switch the pedals to this profile when they start:</source>
         <translation>以下游戏启动时，踏板将切换到此配置文件：</translation>
-    </message>
-    <message>
-        <source>Executable file name, or pick a running program</source>
-        <translation>可执行文件名，或选择正在运行的程序</translation>
     </message>
     <message>
         <source>Add</source>
@@ -698,16 +658,220 @@ Current firmware version: %1</source>
         <translation>移除</translation>
     </message>
     <message>
-        <source>%1 was bound to profile %2 and now switches to this one.</source>
-        <translation>%1 原先绑定到配置文件“%2”，现在改为切换到此配置文件。</translation>
-    </message>
-    <message>
         <source>Switch profiles when a game starts</source>
         <translation>游戏启动时切换配置文件</translation>
     </message>
     <message>
         <source>Return to the previous profile when the game ends</source>
         <translation>游戏退出时恢复之前的配置文件</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>不是常规文件：%1</translation>
+    </message>
+    <message>
+        <source>File is too large: %1</source>
+        <translation>文件过大：%1</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is not a regular file.</source>
+        <translation>配置历史记录 %1 不是常规文件。</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is larger than 1 MiB and was not read.</source>
+        <translation>配置历史记录 %1 超过 1 MiB，未读取。</translation>
+    </message>
+    <message>
+        <source>Cannot read the configuration history %1: %2</source>
+        <translation>无法读取配置历史记录 %1：%2</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is damaged and was not read.</source>
+        <translation>配置历史记录 %1 已损坏，未读取。</translation>
+    </message>
+    <message>
+        <source>The configuration history is empty.</source>
+        <translation>配置历史记录为空。</translation>
+    </message>
+    <message>
+        <source>The configuration history has no entry %1.</source>
+        <translation>配置历史记录中没有条目 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot write the configuration history %1: %2</source>
+        <translation>无法写入配置历史记录 %1：%2</translation>
+    </message>
+    <message>
+        <source>save pedal</source>
+        <translation>保存踏板</translation>
+    </message>
+    <message>
+        <source>write configuration</source>
+        <translation>写入配置</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>校准</translation>
+    </message>
+    <message>
+        <source>calibration reset</source>
+        <translation>重置校准</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>apply</source>
+        <translation>应用配置文件</translation>
+    </message>
+    <message>
+        <source>firmware update</source>
+        <translation>固件更新</translation>
+    </message>
+    <message>
+        <source>game switch</source>
+        <translation>游戏自动切换</translation>
+    </message>
+    <message>
+        <source>The pedals&apos; settings could not be read, so nothing will be written to them. Trying again every few seconds; if this stays, reconnect or re-plug the pedals.</source>
+        <translation>无法读取踏板的设置，因此不会向踏板写入任何内容。每隔几秒会自动重试；如果问题持续存在，请重新连接踏板，或拔下后重新插入。</translation>
+    </message>
+    <message>
+        <source>A firmware update is running.</source>
+        <translation>固件更新正在进行中。</translation>
+    </message>
+    <message>
+        <source>The pedals are restarting to store the last change. Wait until they are back.</source>
+        <translation>踏板正在重启以保存上次更改。请等待踏板重新连接。</translation>
+    </message>
+    <message>
+        <source>The pedals did not take the settings. The changes are still marked unsaved; try again, or reconnect the pedals if it keeps failing.</source>
+        <translation>踏板未接受这些设置。更改仍标记为未保存；请重试，如果仍然失败，请重新连接踏板。</translation>
+    </message>
+    <message>
+        <source>That is not a regular file. Please choose a firmware file (.bin).</source>
+        <translation>这不是常规文件。请选择固件文件（.bin）。</translation>
+    </message>
+    <message>
+        <source>Nothing kept yet. Before every write to the pedals, what they held is kept here.</source>
+        <translation>尚无记录。每次写入踏板之前，踏板原有的配置都会保存在这里。</translation>
+    </message>
+    <message>
+        <source>Restore configuration</source>
+        <translation>恢复配置</translation>
+    </message>
+    <message>
+        <source>Write the configuration the pedals held on %1 (before: %2) back to them? What they hold now is kept in the history first.</source>
+        <translation>要将踏板在 %1 时的配置（在“%2”之前保存）写回踏板吗？踏板当前的配置会先保存到历史记录中。</translation>
+    </message>
+    <message>
+        <source>Configuration history</source>
+        <translation>配置历史记录</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Kept before</source>
+        <translation>触发操作</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>恢复…</translation>
+    </message>
+    <message>
+        <source>Not written to the pedals</source>
+        <translation>未写入踏板</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>轨迹</translation>
+    </message>
+    <message>
+        <source>%1: the profile file %2 could not be loaded: %3</source>
+        <translation>%1：无法加载配置文件 %2：%3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; will be applied when the pedals are ready.</source>
+        <translation>%1 已启动：踏板就绪后将应用配置文件“%2”。</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 已退出：踏板已在使用配置文件“%2”。</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 已启动：踏板已在使用配置文件“%2”。</translation>
+    </message>
+    <message>
+        <source>%1: the profile could not be written; the pedals keep their current settings.</source>
+        <translation>%1：无法将配置文件写入踏板，踏板保留当前设置。</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 已退出：已将配置文件“%2”应用到踏板。</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 已启动：已将配置文件“%2”应用到踏板。</translation>
+    </message>
+    <message>
+        <source>Games for profile &quot;%1&quot;</source>
+        <translation>配置文件“%1”的游戏</translation>
+    </message>
+    <message>
+        <source>Type an executable name or pick a running program</source>
+        <translation>输入可执行文件名，或选择正在运行的程序</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile &quot;%2&quot;; it now switches the pedals to this profile.</source>
+        <translation>%1 原先绑定到配置文件“%2”，现在改为将踏板切换到此配置文件。</translation>
+    </message>
+    <message>
+        <source>Save them to the profile &quot;%1&quot; they were made on, discard them, or cancel.</source>
+        <translation>您可以将更改保存到进行这些更改的配置文件“%1”、放弃更改，或取消。</translation>
+    </message>
+    <message>
+        <source>Save them as a new profile, discard them, or cancel.</source>
+        <translation>您可以将更改保存为新的配置文件、放弃更改，或取消。</translation>
+    </message>
+    <message>
+        <source>Last brake: peak %1 %, %2 s</source>
+        <translation>上次刹车：峰值 %1%，%2 秒</translation>
+    </message>
+    <message>
+        <source>The output of the three pedals over the last 10 seconds, newest on the right. The last brake application is held as a dashed line from the left edge.</source>
+        <translation>三个踏板在最近 10 秒内的输出，最新数据在最右侧。上一次刹车会以虚线保留显示，从左侧边缘开始。</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>录制</translation>
+    </message>
+    <message>
+        <source>The documents folder cannot be created.</source>
+        <translation>无法创建“文档”文件夹。</translation>
+    </message>
+    <message>
+        <source>Trace saved to %1</source>
+        <translation>轨迹已保存到 %1</translation>
+    </message>
+    <message>
+        <source>The trace cannot be written to %1.
+
+%2</source>
+        <translation>无法将轨迹写入 %1。
+
+%2</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>正在录制到 %1</translation>
     </message>
 </context>
 </TS>

@@ -446,10 +446,6 @@ Press the full pedal travel before stopping.</source>
         <translation>編輯中的設定檔有尚未儲存的變更。</translation>
     </message>
     <message>
-        <source>Save them to the currently selected profile, discard them, or cancel.</source>
-        <translation>您可以將變更儲存至目前選取的設定檔、捨棄變更，或取消。</translation>
-    </message>
-    <message>
         <source>Save profile</source>
         <translation>儲存設定檔</translation>
     </message>
@@ -642,52 +638,16 @@ Current firmware version: %1</source>
         <translation>%1 已啟動，但編輯器中有尚未儲存的變更：未切換設定檔。</translation>
     </message>
     <message>
-        <source>%1: its profile %2 could not be loaded: %3</source>
-        <translation>%1：無法載入其設定檔「%2」：%3</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 will be applied when the pedals are ready.</source>
-        <translation>%1 已啟動：踏板就緒後將套用設定檔「%2」。</translation>
-    </message>
-    <message>
         <source>%1 ended: the pedals already hold the settings from before the game.</source>
         <translation>%1 已結束：踏板已是遊戲啟動前的設定。</translation>
-    </message>
-    <message>
-        <source>%1 ended: the pedals already hold profile %2.</source>
-        <translation>%1 已結束：踏板已在使用設定檔「%2」。</translation>
-    </message>
-    <message>
-        <source>%1 started: the pedals already hold profile %2.</source>
-        <translation>%1 已啟動：踏板已在使用設定檔「%2」。</translation>
-    </message>
-    <message>
-        <source>%1: writing to the pedals failed; they keep their settings.</source>
-        <translation>%1：寫入踏板失敗，踏板保留原有設定。</translation>
     </message>
     <message>
         <source>%1 ended: the settings from before the game were restored.</source>
         <translation>%1 已結束：已還原遊戲啟動前的設定。</translation>
     </message>
     <message>
-        <source>%1 ended: profile %2 applied to the pedals.</source>
-        <translation>%1 已結束：已將設定檔「%2」套用至踏板。</translation>
-    </message>
-    <message>
-        <source>%1 started: profile %2 applied to the pedals.</source>
-        <translation>%1 已啟動：已將設定檔「%2」套用至踏板。</translation>
-    </message>
-    <message>
-        <source>Games for %1</source>
-        <translation>設定檔「%1」的遊戲</translation>
-    </message>
-    <message>
         <source>These games switch the pedals to this profile when they start:</source>
         <translation>下列遊戲啟動時，踏板會切換至此設定檔：</translation>
-    </message>
-    <message>
-        <source>Executable file name, or pick a running program</source>
-        <translation>執行檔名稱，或選擇執行中的程式</translation>
     </message>
     <message>
         <source>Add</source>
@@ -698,16 +658,220 @@ Current firmware version: %1</source>
         <translation>移除</translation>
     </message>
     <message>
-        <source>%1 was bound to profile %2 and now switches to this one.</source>
-        <translation>%1 原本綁定至設定檔「%2」，現在改為切換至此設定檔。</translation>
-    </message>
-    <message>
         <source>Switch profiles when a game starts</source>
         <translation>遊戲啟動時切換設定檔</translation>
     </message>
     <message>
         <source>Return to the previous profile when the game ends</source>
         <translation>遊戲結束時返回先前的設定檔</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>不是一般檔案：%1</translation>
+    </message>
+    <message>
+        <source>File is too large: %1</source>
+        <translation>檔案過大：%1</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is not a regular file.</source>
+        <translation>組態記錄 %1 不是一般檔案。</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is larger than 1 MiB and was not read.</source>
+        <translation>組態記錄 %1 超過 1 MiB，未讀取。</translation>
+    </message>
+    <message>
+        <source>Cannot read the configuration history %1: %2</source>
+        <translation>無法讀取組態記錄 %1：%2</translation>
+    </message>
+    <message>
+        <source>The configuration history %1 is damaged and was not read.</source>
+        <translation>組態記錄 %1 已損毀，未讀取。</translation>
+    </message>
+    <message>
+        <source>The configuration history is empty.</source>
+        <translation>組態記錄是空的。</translation>
+    </message>
+    <message>
+        <source>The configuration history has no entry %1.</source>
+        <translation>組態記錄中沒有項目 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot write the configuration history %1: %2</source>
+        <translation>無法寫入組態記錄 %1：%2</translation>
+    </message>
+    <message>
+        <source>save pedal</source>
+        <translation>儲存踏板</translation>
+    </message>
+    <message>
+        <source>write configuration</source>
+        <translation>寫入組態</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>校正</translation>
+    </message>
+    <message>
+        <source>calibration reset</source>
+        <translation>重設校正</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>還原</translation>
+    </message>
+    <message>
+        <source>apply</source>
+        <translation>套用設定檔</translation>
+    </message>
+    <message>
+        <source>firmware update</source>
+        <translation>韌體更新</translation>
+    </message>
+    <message>
+        <source>game switch</source>
+        <translation>遊戲自動切換</translation>
+    </message>
+    <message>
+        <source>The pedals&apos; settings could not be read, so nothing will be written to them. Trying again every few seconds; if this stays, reconnect or re-plug the pedals.</source>
+        <translation>無法讀取踏板的設定，因此不會寫入任何內容到踏板。每隔幾秒會自動重試；若問題持續，請重新連線踏板，或拔除後重新插上。</translation>
+    </message>
+    <message>
+        <source>A firmware update is running.</source>
+        <translation>韌體更新正在進行中。</translation>
+    </message>
+    <message>
+        <source>The pedals are restarting to store the last change. Wait until they are back.</source>
+        <translation>踏板正在重新啟動以儲存上次的變更。請等待踏板重新連線。</translation>
+    </message>
+    <message>
+        <source>The pedals did not take the settings. The changes are still marked unsaved; try again, or reconnect the pedals if it keeps failing.</source>
+        <translation>踏板未接受這些設定。變更仍標示為尚未儲存；請再試一次，若持續失敗，請重新連線踏板。</translation>
+    </message>
+    <message>
+        <source>That is not a regular file. Please choose a firmware file (.bin).</source>
+        <translation>這不是一般檔案。請選擇韌體檔案（.bin）。</translation>
+    </message>
+    <message>
+        <source>Nothing kept yet. Before every write to the pedals, what they held is kept here.</source>
+        <translation>尚無記錄。每次寫入踏板前，踏板原有的組態都會保存在這裡。</translation>
+    </message>
+    <message>
+        <source>Restore configuration</source>
+        <translation>還原組態</translation>
+    </message>
+    <message>
+        <source>Write the configuration the pedals held on %1 (before: %2) back to them? What they hold now is kept in the history first.</source>
+        <translation>要將踏板在 %1 時的組態（於「%2」之前保存）寫回踏板嗎？踏板目前的組態會先保存到記錄中。</translation>
+    </message>
+    <message>
+        <source>Configuration history</source>
+        <translation>組態記錄</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Kept before</source>
+        <translation>觸發操作</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>還原…</translation>
+    </message>
+    <message>
+        <source>Not written to the pedals</source>
+        <translation>未寫入踏板</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>軌跡</translation>
+    </message>
+    <message>
+        <source>%1: the profile file %2 could not be loaded: %3</source>
+        <translation>%1：無法載入設定檔 %2：%3</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; will be applied when the pedals are ready.</source>
+        <translation>%1 已啟動：踏板就緒後將套用設定檔「%2」。</translation>
+    </message>
+    <message>
+        <source>%1 ended: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 已結束：踏板已在使用設定檔「%2」。</translation>
+    </message>
+    <message>
+        <source>%1 started: the pedals already hold profile &quot;%2&quot;.</source>
+        <translation>%1 已啟動：踏板已在使用設定檔「%2」。</translation>
+    </message>
+    <message>
+        <source>%1: the profile could not be written; the pedals keep their current settings.</source>
+        <translation>%1：無法將設定檔寫入踏板，踏板保留目前的設定。</translation>
+    </message>
+    <message>
+        <source>%1 ended: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 已結束：已將設定檔「%2」套用至踏板。</translation>
+    </message>
+    <message>
+        <source>%1 started: profile &quot;%2&quot; applied to the pedals.</source>
+        <translation>%1 已啟動：已將設定檔「%2」套用至踏板。</translation>
+    </message>
+    <message>
+        <source>Games for profile &quot;%1&quot;</source>
+        <translation>設定檔「%1」的遊戲</translation>
+    </message>
+    <message>
+        <source>Type an executable name or pick a running program</source>
+        <translation>輸入執行檔名稱，或選擇執行中的程式</translation>
+    </message>
+    <message>
+        <source>%1 was bound to profile &quot;%2&quot;; it now switches the pedals to this profile.</source>
+        <translation>%1 原本綁定至設定檔「%2」，現在改為將踏板切換至此設定檔。</translation>
+    </message>
+    <message>
+        <source>Save them to the profile &quot;%1&quot; they were made on, discard them, or cancel.</source>
+        <translation>您可以將變更儲存至進行這些變更的設定檔「%1」、捨棄變更，或取消。</translation>
+    </message>
+    <message>
+        <source>Save them as a new profile, discard them, or cancel.</source>
+        <translation>您可以將變更儲存為新的設定檔、捨棄變更，或取消。</translation>
+    </message>
+    <message>
+        <source>Last brake: peak %1 %, %2 s</source>
+        <translation>上次煞車：峰值 %1%，%2 秒</translation>
+    </message>
+    <message>
+        <source>The output of the three pedals over the last 10 seconds, newest on the right. The last brake application is held as a dashed line from the left edge.</source>
+        <translation>三個踏板在最近 10 秒內的輸出，最新資料在最右側。上一次煞車會以虛線保留顯示，從左側邊緣開始。</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>錄製</translation>
+    </message>
+    <message>
+        <source>The documents folder cannot be created.</source>
+        <translation>無法建立「文件」資料夾。</translation>
+    </message>
+    <message>
+        <source>Trace saved to %1</source>
+        <translation>軌跡已儲存至 %1</translation>
+    </message>
+    <message>
+        <source>The trace cannot be written to %1.
+
+%2</source>
+        <translation>無法將軌跡寫入 %1。
+
+%2</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>正在錄製至 %1</translation>
     </message>
 </context>
 </TS>
