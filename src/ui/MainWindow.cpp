@@ -128,16 +128,15 @@ void MainWindow::setupUi()
     m_pageStack = new QStackedWidget(central);
     m_pageStack->setObjectName(QStringLiteral("pageStack"));
     m_pageStack->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    m_devicePage = new DevicePage(m_application, m_pageStack);
+    // Only the pages that work while hidden are built now (the Pedals page is shown first, the
+    // Trace page records from the start); the others are built when first shown, which keeps
+    // them off the start-up path. They take their state from the session when built.
     m_pedalsPage = new PedalsPage(m_application, m_pageStack);
     m_tracePage = new TracePage(m_application, m_pageStack);
-    m_updatePage = new UpdatePage(m_application, m_pageStack);
-    m_settingsPage = new SettingsPage(m_application, m_pageStack);
-    m_pageStack->addWidget(m_devicePage);
-    m_pageStack->addWidget(m_pedalsPage);
-    m_pageStack->addWidget(m_tracePage);
-    m_pageStack->addWidget(m_updatePage);
-    m_pageStack->addWidget(m_settingsPage);
+    for (QWidget* page :
+         {static_cast<QWidget*>(nullptr), static_cast<QWidget*>(m_pedalsPage), static_cast<QWidget*>(m_tracePage),
+          static_cast<QWidget*>(nullptr), static_cast<QWidget*>(nullptr)})
+        m_pageStack->addWidget(page ? page : new QWidget(m_pageStack));
 
     centralLayout->addWidget(m_navFrame, 0);
     centralLayout->addWidget(m_pageStack, 1);
@@ -255,8 +254,26 @@ void MainWindow::onNavRowChanged(int row)
     showPage(row);
 }
 
+void MainWindow::ensurePage(int row)
+{
+    QWidget* page = nullptr;
+    if (row == kDeviceRow && !m_devicePage)
+        page = m_devicePage = new DevicePage(m_application, m_pageStack);
+    else if (row == kUpdateRow && !m_updatePage)
+        page = m_updatePage = new UpdatePage(m_application, m_pageStack);
+    else if (row == kSettingsRow && !m_settingsPage)
+        page = m_settingsPage = new SettingsPage(m_application, m_pageStack);
+    if (!page)
+        return;
+    QWidget* placeholder = m_pageStack->widget(row);
+    m_pageStack->insertWidget(row, page);
+    m_pageStack->removeWidget(placeholder);
+    delete placeholder;
+}
+
 void MainWindow::showPage(int row)
 {
+    ensurePage(row);
     m_pageStack->setCurrentIndex(row);
 
     if (m_navList) {

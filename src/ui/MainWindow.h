@@ -22,7 +22,9 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
+    static constexpr int kDeviceRow = 0;
     static constexpr int kUpdateRow = 3;
+    static constexpr int kSettingsRow = 4;
     static constexpr int kPageCount = 5;
 
     explicit MainWindow(Application* application, QWidget* parent = nullptr);
@@ -40,6 +42,7 @@ private:
     // while it was open (the question closes by itself then).
     QMessageBox::StandardButton askWhileUpdateRuns(const QString& text, QMessageBox::StandardButton defaultButton);
     void keepUpdateRowSelected();
+    void ensurePage(int row);
     void showPage(int row);
     void applyDarkTitleBar();
     bool updateBusy() const;

@@ -124,13 +124,14 @@ private Q_SLOTS:
                                QStringLiteral("\u2699  Settings")};
         QCOMPARE(rig.nav()->count(), 5);
         QCOMPARE(rig.stack()->count(), 5);
-        for (int i = 0; i < 5; ++i) {
-            QCOMPARE(rig.nav()->item(i)->text(), rows.at(i));
-            QCOMPARE(rig.stack()->widget(i)->objectName(), pages.at(i));
-        }
         QVERIFY(rig.window->findChild<QLabel*>(QStringLiteral("navLogoLabel")));
         QCOMPARE(rig.window->findChild<QLabel*>(QStringLiteral("navVersionLabel"))->text(),
                  QStringLiteral("v3.0.0-dev"));
+        for (int i = 0; i < 5; ++i) { // pages not shown yet are built when first selected
+            QCOMPARE(rig.nav()->item(i)->text(), rows.at(i));
+            rig.nav()->setCurrentRow(i);
+            QCOMPARE(rig.pageName(), pages.at(i));
+        }
     }
 
     void leaveGuard_data()
@@ -333,8 +334,8 @@ private Q_SLOTS:
         // Only the blanks after the glyph separate: the label's own two blanks stay.
         QCOMPARE(rig.status(), QStringLiteral("«Page: Ein  Stellungen»"));
         // The pages were retranslated as well.
-        QCOMPARE(rig.stack()->widget(0)->findChild<QLabel*>(QStringLiteral("pageTitle"))->text(),
-                 QStringLiteral("<h2>«Device»</h2>"));
+        QCOMPARE(rig.stack()->widget(2)->findChild<QLabel*>(QStringLiteral("pageTitle"))->text(),
+                 QStringLiteral("<h2>«Trace»</h2>"));
         QCoreApplication::removeTranslator(&translator);
         QTRY_COMPARE(rig.status(), QStringLiteral("Page: Settings"));
     }
