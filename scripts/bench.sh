@@ -33,7 +33,7 @@ echo "bench: building (release) in $BUILD" >&2
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILBEX_BUILD_TESTS=OFF \
     -DQUILBEX_BUILD_BENCH=ON -DQUILBEX_SHARED_LIBS=OFF >/dev/null
 cmake --build "$BUILD" --parallel "$(nproc)" --target quilbex-control bench_startup bench_app_live \
-    bench_pedals_live bench_config_roundtrip bench_firmware_transfer bench_gamewatcher
+    bench_pedals_live bench_config_roundtrip bench_firmware_transfer bench_gamewatcher bench_peakrss
 APP="$BUILD/src/app/quilbex-control"
 [[ -x "$APP" ]] || APP="$(find "$BUILD" -name quilbex-control -type f -perm -u+x | head -n 1)"
 BENCH="$BUILD/bench"
@@ -56,22 +56,6 @@ in_home() {
     local dir="$1"; shift
     (cd "$dir" && env HOME="$dir" XDG_DATA_HOME="$dir/data" XDG_CONFIG_HOME="$dir/config" \
         XDG_CACHE_HOME="$dir/cache" XDG_RUNTIME_DIR="$dir/runtime" QT_QPA_PLATFORM=offscreen "$@")
-}
-
-# One run: "wall_ms cpu_ms" (process start to exit; user + system time of the process).
-time_run() {
-    (
-        local t0 t1
-        t0=$EPOCHREALTIME
-        "$@" >/dev/null 2>"$SCRATCH/last.err" || {
-            echo "bench: failed: $*" >&2; tail -n 20 "$SCRATCH/last.err" >&2; exit 1
-        }
-        t1=$EPOCHREALTIME
-        times >"$SCRATCH/times.txt" # second line: this subshell's children, i.e. the run
-        awk -v a="${t0/,/.}" -v b="${t1/,/.}" 'NR == 2 {
-            split($1, u, /[ms]/); split($2, s, /[ms]/)
-            printf "%.1f %.1f\n", (b - a) * 1000, (u[1] * 60 + u[2] + s[1] * 60 + s[2]) * 1000 }' "$SCRATCH/times.txt"
-    )
 }
 
 # Median and maximum of the numbers in one column (default 1): "median max".
@@ -115,7 +99,9 @@ in_home_time() {
     local dir="$1"; shift
     (cd "$dir" && export HOME="$dir" XDG_DATA_HOME="$dir/data" XDG_CONFIG_HOME="$dir/config" \
         XDG_CACHE_HOME="$dir/cache" XDG_RUNTIME_DIR="$dir/runtime" QT_QPA_PLATFORM=offscreen \
-        QUILBEX_EXIT_AFTER_SHOW=1 && time_run "$@")
+        QUILBEX_EXIT_AFTER_SHOW=1 && "$BENCH/bench_peakrss" "$@" 2>"$SCRATCH/last.err") || {
+        echo "bench: failed: $*" >&2; tail -n 20 "$SCRATCH/last.err" >&2; exit 1
+    }
 }
 
 echo "bench: start-up, $startup_runs runs each" >&2
@@ -127,6 +113,7 @@ in_home "$(new_home)" "$BENCH/bench_startup" --phases >&2 2>/dev/null || true
 for v in first seed empty; do
     read -r "su_${v}_med" "su_${v}_max" < <(stats 1 <"$SCRATCH/su_$v.txt")
     read -r "su_${v}_cpu" _ < <(stats 2 <"$SCRATCH/su_$v.txt")
+    read -r "su_${v}_rss" _ < <(stats 3 <"$SCRATCH/su_$v.txt")
 done
 
 # --- whole application live: memory, CPU share, reading age -----------------------------
@@ -206,13 +193,17 @@ mode="full"; [[ $quick -eq 1 ]] && mode="quick"
         "<= 2x empty: $(ratio "$su_seed_med" "$su_empty_med")x (CPU $(ratio "$su_seed_cpu" "$su_empty_cpu")x)"
     row "start-up of an empty Qt window (baseline)" "$su_empty_med ms" \
         "worst $su_empty_max; CPU $su_empty_cpu ms" "reference"
+    row "peak memory of start-up, first start" "$(mb "$su_first_rss")" \
+        "profiles present $(mb "$su_seed_rss")" \
+        "<= 1.6x empty: $(ratio "$su_first_rss" "$su_empty_rss")x / $(ratio "$su_seed_rss" "$su_empty_rss")x"
+    row "peak memory of an empty Qt window (baseline)" "$(mb "$su_empty_rss")" "" "reference"
     row "resident memory after start-up (1 run)" "$(mb "$rss_start")" "" "reference"
     row "resident memory after ${live_ran} s live (1 run)" "$(mb "$rss_live")" "growth $rss_growth" \
         "no growth (<= +5 %)"
     row "GUI-thread cost of one live update ($(runs "$live_page_runs"))" "$upd_med us" \
         "p90 $upd_p90 us; whole-chart $upd_naive us" "<= 2000 us (10 % of a poll)"
     row "CPU share over 10 s live ($cpu_windows windows)" "$(val "$live_out" cpu_share_median) %" \
-        "worst $(val "$live_out" cpu_share_worst) %" "<= 10 % of one core"
+        "worst $(val "$live_out" cpu_share_worst) %" "<= 3 % of one core"
     row "CPU share, Trace page shown and recording" "$(val "$trace_out" cpu_share_median) %" \
         "worst $(val "$trace_out" cpu_share_worst) %" "<= 5 % of one core"
     row "  resident memory on the Trace page, start / end" "$(mb "$(val "$trace_out" rss_start_kb)")" \
@@ -230,7 +221,8 @@ mode="full"; [[ $quick -eq 1 ]] && mode="quick"
     row "  write / until reopened / read back" "$(val "$rt_out" write_median_ms) ms" \
         "$(val "$rt_out" until_reopened_median_ms) / $(val "$rt_out" read_back_median_ms) ms" ""
     row "55,296-byte firmware transfer ($(runs "$firmware_runs"))" "$fw_med ms" \
-        "worst $fw_max ms; $(ratio "$fw_med" "$fw_floor")x floor" "floor ${fw_floor} ms ($fw_reports replies)"
+        "worst $fw_max ms; floor ${fw_floor} ms ($fw_reports replies)" \
+        "<= 1.05x floor: $(ratio "$fw_med" "$fw_floor")x"
     row "game watcher, one scan every 2 s ($(val "$gw_out" processes) processes)" \
         "$(val "$gw_out" scan_share_percent) %" \
         "scan $(val "$gw_out" scan_cpu_ms) ms; whole run $(val "$gw_out" run_cpu_share_percent) %" \
