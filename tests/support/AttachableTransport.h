@@ -2,13 +2,12 @@
 
 #include "device/IHidTransport.h"
 
-// A pedal set that can be attached or not, refuse to open (with a cause), or be missing
-// for a number of scans (a restart). Reports: writes succeed while open, reads see nothing.
+// Pedals that are attached or not and may refuse to open (with a cause). Writes succeed while
+// open, reads see nothing.
 class AttachableTransport : public IHidTransport
 {
 public:
     bool present = true;
-    int absentFinds = 0; // the next findDevice() calls that see nothing
     bool openSucceeds = true;
     OpenError failure = OpenError::OtherError;
     bool opened = false;
@@ -16,20 +15,12 @@ public:
     int closes = 0;
     OpenError last = OpenError::Ok;
 
-    QString findDevice() override
-    {
-        if (absentFinds > 0) {
-            --absentFinds;
-            return QString();
-        }
-        return present ? QStringLiteral("/dev/fake-pedals") : QString();
-    }
+    QString findDevice() override { return present ? QStringLiteral("/dev/fake-pedals") : QString(); }
     bool open(const QString&) override
     {
         ++opens;
-        opened = openSucceeds;
         last = openSucceeds ? OpenError::Ok : failure;
-        return openSucceeds;
+        return opened = openSucceeds;
     }
     void close() override
     {
