@@ -16,17 +16,13 @@ private Q_SLOTS:
     void transfer_data()
     {
         QTest::addColumn<int>("size");
-        QTest::addColumn<QList<int>>("logged"); // percentages logged; empty: not checked
-        QTest::newRow("largest image") << 55296 << QList<int>{};
-        QTest::newRow("6,000 bytes") << 6000 << QList<int>{1,  6,  11, 16, 21, 26, 31, 36, 41, 46, 51,
-                                                           56, 61, 66, 71, 76, 81, 86, 91, 96, 99, 100};
-        QTest::newRow("60 bytes: one report") << 60 << QList<int>{100};
-        QTest::newRow("61 bytes: two reports") << 61 << QList<int>{98, 100};
+        QTest::newRow("largest image") << 55296;
+        QTest::newRow("60 bytes: one report") << 60;
+        QTest::newRow("61 bytes: two reports") << 61;
     }
     void transfer()
     {
         QFETCH(int, size);
-        QFETCH(QList<int>, logged);
         Rig rig;
         QVERIFY(rig.connectNow());
         const QByteArray bytes = randomBytes(size);
@@ -37,13 +33,8 @@ private Q_SLOTS:
         QCOMPARE(rig.sim->receivedFirmware(), bytes);
         QCOMPARE(rig.app->upgradeStatus->crc, Bootloader::crc16(bytes));
         QVERIFY(rig.connected());
+        QVERIFY(rig.logs.contains(QStringLiteral("Installing… 100% complete")));
         QCOMPARE(rig.logs.last(), QStringLiteral("Your pedals are connected again."));
-        QCOMPARE(rig.progress.last(), 100);
-        QStringList expected;
-        for (int p : logged)
-            expected << QStringLiteral("Installing… %1% complete").arg(p);
-        if (!logged.isEmpty())
-            QCOMPARE(rig.logs.filter(QStringLiteral("% complete")), expected);
     }
 
     // An interrupted update leaves the pedals in update mode, away from the normal identity.

@@ -46,14 +46,8 @@ template <class Pedals = SimulatedPedals> struct UpdateRig
                          [this](const QString& l) { logs << l; });
         // On the worker's thread, before it goes on: a fault set here hits the next exchange.
         QObject::connect(
-            manager.get(), &FirmwareUpdateManager::logLine, &receiver,
-            [this](const QString& l) {
-                if (onLog)
-                    onLog(l);
-            },
+            manager.get(), &FirmwareUpdateManager::logLine, &receiver, [this](const QString& l) { onLog(l); },
             Qt::DirectConnection);
-        QObject::connect(manager.get(), &FirmwareUpdateManager::progressChanged, &receiver,
-                         [this](int p) { progress << p; });
         QObject::connect(manager.get(), &FirmwareUpdateManager::finished, &receiver, [this](bool ok, const QString& m) {
             ++finishedCount;
             success = ok;
@@ -73,11 +67,6 @@ template <class Pedals = SimulatedPedals> struct UpdateRig
     {
         coord()->requestConnect();
         return connected();
-    }
-    // Scanning or polling, never both and never neither; the link flag follows polling.
-    bool consistent() const
-    {
-        return coord()->isScanning() != coord()->isPolling() && connected() == coord()->isPolling();
     }
     // The coordinator owns the link again and the transport looks for the normal identity.
     bool handedBack() const
@@ -103,9 +92,8 @@ template <class Pedals = SimulatedPedals> struct UpdateRig
     std::unique_ptr<Application> app;
     std::unique_ptr<FirmwareUpdateManager> manager;
     QObject receiver; // goes first: nothing is recorded while the manager is destroyed
-    std::function<void(const QString&)> onLog;
+    std::function<void(const QString&)> onLog = [](const QString&) {};
     QStringList logs;
-    QList<int> progress;
     int finishedCount = 0;
     bool success = false;
     QString message;

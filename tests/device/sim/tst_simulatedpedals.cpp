@@ -1,7 +1,6 @@
 // The virtual pedals as the tool meets them, through the real protocols where the tool has one,
 // on the manual clock so every wait is exact.
 #include <QtTest>
-#include <future>
 
 #include "coordination/DeviceConfigModel.h"
 #include "curves/CurveMath.h"
@@ -75,38 +74,18 @@ void enterUpdateMode(Sim& sim)
 class TestSimulatedPedals : public QObject
 {
     Q_OBJECT
-private:
-    static void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
-
 private Q_SLOTS:
-    void initTestCase() { qInstallMessageHandler(quiet); }
-
     void identityAndSelection()
     {
         Sim sim;
-        const QList<HidInterfaceInfo> list = sim.interfaces();
-        QCOMPARE(list.size(), 2);
-        QCOMPARE(list[0].usagePage, quint16(0x0001));
-        QCOMPARE(list[1].usagePage, quint16(0xFF00));
-        QCOMPARE(sim.findDevice(), Sim::kVendorPath);
+        QCOMPARE(sim.interfaces().first().usagePage, quint16(0x0001));
+        QCOMPARE(sim.findDevice(), Sim::kVendorPath); // not the joystick interface listed first
         sim.setVidPid(Sim::kNormalVid, Sim::kNormalPid, false);
         QCOMPARE(sim.findDevice(), Sim::kJoystickPath);
         sim.setVidPid(Sim::kUpdateVid, Sim::kUpdatePid, false);
         QCOMPARE(sim.findDevice(), QString());
         QVERIFY(!sim.open(Sim::kUpdatePath));
         QCOMPARE(sim.lastOpenError(), IHidTransport::OpenError::NotFound);
-
-        // The joystick interface streams telemetry and ignores vendor requests.
-        sim.setManualClock(true);
-        QVERIFY(sim.open(Sim::kJoystickPath));
-        QVERIFY(sim.writeReport(QByteArray::fromHex("0300")));
-        QVERIFY(QuilbexProtocolV1(&sim).enterUpdateMode());
-        sim.advanceClockUs(10000);
-        const QList<QByteArray> reports = drain(sim);
-        QCOMPARE(reports.size(), 10);
-        for (const QByteArray& r : reports)
-            QCOMPARE(r.at(0), char(0x02));
-        QCOMPARE(sim.mode(), Sim::Mode::Normal);
     }
 
     // With a full input queue waiting; a write restarts the pedals, which come back with the
@@ -133,9 +112,6 @@ private Q_SLOTS:
         // Gone for the restart time; the old handle stays dead afterwards.
         sim.advanceClockUs(5000);
         QCOMPARE(sim.findDevice(), QString());
-        QVERIFY(!sim.writeReport(QByteArray::fromHex("0300")));
-        drain(sim); // what was sent before the restart
-        QVERIFY(sim.readReport(50).isEmpty());
         sim.advanceClockUs(790000);
         QCOMPARE(sim.findDevice(), QString());
         sim.advanceClockUs(20000);
@@ -151,31 +127,21 @@ private Q_SLOTS:
         QCOMPARE(s.out[0], qint16(-32767));
     }
 
-    // A block whose CRC does not match, or a second chunk without its first, is refused and
-    // nothing is stored.
+    // A block whose CRC does not match is refused and nothing is stored.
     void configWriteRejected()
     {
-        for (const bool withChunk0 : {true, false}) {
-            Sim sim;
-            openVendor(sim);
-            const ConfigBlock::Bytes before = sim.flashBlock();
-            ConfigBlock::Bytes block = before;
-            block[36] = 6;
-            if (!withChunk0)
-                block = ConfigBlock::encode(DeviceConfigModel(), 0x0207); // a valid CRC
-            QByteArray chunk0 = QByteArray::fromHex("0400"), chunk1 = QByteArray::fromHex("0401");
-            chunk0.append(reinterpret_cast<const char*>(block.data()), 62);
-            chunk1.append(reinterpret_cast<const char*>(block.data()) + 62, 2);
-            if (withChunk0) {
-                QVERIFY(sim.writeReport(chunk0));
-                QCOMPARE(nextReply(sim, 0x04).left(2), QByteArray::fromHex("0400"));
-            }
-            QVERIFY(sim.writeReport(chunk1));
-            QCOMPARE(nextReply(sim, 0x04).left(2), QByteArray::fromHex("04fe"));
-            sim.advanceClockUs(100000);
-            QCOMPARE(sim.flashBlock(), before);
-            QCOMPARE(sim.restartCount(), 0);
-        }
+        Sim sim;
+        openVendor(sim);
+        const ConfigBlock::Bytes before = sim.flashBlock();
+        QByteArray block(reinterpret_cast<const char*>(before.data()), 64);
+        block[36] = 6; // a filter, the CRC left as it was
+        QVERIFY(sim.writeReport(QByteArray::fromHex("0400") + block.left(62)));
+        QCOMPARE(nextReply(sim, 0x04).left(2), QByteArray::fromHex("0400"));
+        QVERIFY(sim.writeReport(QByteArray::fromHex("0401") + block.mid(62) + QByteArray(60, '\0')));
+        QCOMPARE(nextReply(sim, 0x04).left(2), QByteArray::fromHex("04fe"));
+        sim.advanceClockUs(100000);
+        QCOMPARE(sim.flashBlock(), before);
+        QCOMPARE(sim.restartCount(), 0);
     }
 
     void replyWaitsAreBoundedByTime_data()
@@ -209,8 +175,6 @@ private Q_SLOTS:
             QVERIFY(elapsedMs <= 2 * delayMs + 5);
         else
             QVERIFY2(elapsedMs >= budgetMs && elapsedMs <= budgetMs + 5, qPrintable(QString::number(elapsedMs)));
-        if (write && ok)
-            QCOMPARE(sim.flashBlock(), ConfigBlock::encode(m, m.ver));
     }
 
     // 1000 reports a second into a queue that keeps the newest 64; each carries the readings,
@@ -227,10 +191,6 @@ private Q_SLOTS:
         QCOMPARE(sim.readReport(0).size(), 31);
         QCOMPARE(sim.lastReadTimestampNs(), opened + 10000000 + 3600LL * 1000000000 - 63 * 1000000);
         QCOMPARE(drain(sim).size(), Sim::kQueueCapacity - 1);
-        sim.setTelemetryRateHz(250);
-        const qint64 t0 = sim.clockNs();
-        QVERIFY(!sim.readReport(50).isEmpty());
-        QCOMPARE(sim.lastReadTimestampNs(), t0 + 4000000);
         sim.setTelemetryRateHz(0);
         QVERIFY(sim.readReport(30).isEmpty());
         sim.setTelemetryRateHz(1000);
@@ -274,7 +234,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("deadBot");
         QTest::addColumn<int>("min");
         QTest::addColumn<int>("max");
-        QTest::newRow("linear") << presetCurvePoints(0) << 3 << 3 << 300 << 3800;
         QTest::newRow("s-curve") << presetCurvePoints(1) << 0 << 0 << 300 << 3800;
         QTest::newRow("late, wide deadzones") << presetCurvePoints(3) << 20 << 15 << 500 << 3500;
         QTest::newRow("custom, reversed range")
@@ -318,11 +277,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("version");
         QByteArray tagged(6000, '\x5A');
         tagged.replace(3000, 12, "QBXVER=3.1.9");
-        const int next = Sim::kDefaultVersion + 1;
         QTest::newRow("tagged version") << tagged << 0x0319;
-        QTest::newRow("one piece, no tag") << QByteArray(60, '\x11') << next;
-        QTest::newRow("61 bytes, tag out of range") << QByteArray("QBXVER=1.16.0").leftJustified(61, '\x22') << next;
-        QTest::newRow("largest") << QByteArray(Sim::kMaxFirmwareSize, '\x33') << next;
+        QTest::newRow("largest, no tag") << QByteArray(Sim::kMaxFirmwareSize, '\x33') << Sim::kDefaultVersion + 1;
     }
     void firmwareTransfer()
     {
@@ -370,30 +326,9 @@ private Q_SLOTS:
         QCOMPARE(send(sim, piece(image, 3)), 0xF004);
         QCOMPARE(send(sim, piece(image, 2)), 0xF004);
 
-        // Forced replies replace the answer only.
-        sim.forceStartStatus(0xF003);
-        sim.forceDataStatus(1, 0xF000);
-        QCOMPARE(send(sim, start(image)), 0xF003);
-        QCOMPARE(send(sim, piece(image, 1)), 0xF000);
-        sim.clearForcedStatuses();
-        QCOMPARE(send(sim, piece(image, 2)), 3);
-
         sim.unplug(); // leaves update mode
         sim.plug();
         QCOMPARE(sim.mode(), Sim::Mode::Normal);
-    }
-
-    // On the real clock, a read waiting without limit wakes when another thread starts telemetry.
-    void readWithoutLimitWakes()
-    {
-        Sim sim;
-        sim.setTelemetryRateHz(0);
-        QVERIFY(sim.open(sim.findDevice()));
-        auto waiting = std::async(std::launch::async, [&sim] { return sim.readReport(-1); });
-        QVERIFY(waiting.wait_for(std::chrono::milliseconds(20)) == std::future_status::timeout);
-        sim.setTelemetryRateHz(1000);
-        QVERIFY(waiting.wait_for(std::chrono::seconds(10)) == std::future_status::ready);
-        QCOMPARE(waiting.get().size(), 31);
     }
 };
 
