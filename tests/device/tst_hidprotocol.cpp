@@ -85,9 +85,8 @@ private Q_SLOTS:
                  expected);
     }
 
-    // Paths that are not hidraw nodes fail cleanly (the hidraw backend itself would crash on
-    // some of them) and say why; no pedals are found here; closed, nothing is written and no
-    // read waits.
+    // Paths that are not hidraw nodes fail cleanly (the hidraw backend would crash on some) and
+    // say why; no pedals here; closed, nothing is written and no read waits.
     void transportWithoutPedals()
     {
         using E = IHidTransport::OpenError;
@@ -157,6 +156,7 @@ private Q_SLOTS:
         read("read", {good0}, {good1}, true);
         read("read, telemetry first", Replies(20, report(0x02, 13)) << good0, {good1}, true);
         read("read, other chunk index accepted", {QByteArray(good0).replace(1, 1, "\x07")}, {good1}, true);
+        read("read, other report id ignored", {QByteArray(good0).replace(0, 1, "\x06")}, {good1}, false);
         // Fresh pedals may never have stored a CRC: read all the same.
         read("read, stored CRC wrong", {good0}, {readReply(badCrc, 1)}, true);
         read("read, no reply to chunk 1", {good0}, {}, false);
@@ -211,8 +211,7 @@ private Q_SLOTS:
         QFETCH(int, size);
         QFETCH(int, id);
         QFETCH(bool, taken);
-        // Wire order clutch, brake, throttle: outputs, raw readings, then each axis's calibrated
-        // minimum, maximum and flag in six bytes.
+        // Wire order: outputs, raw readings, then each axis's calibrated minimum, maximum, flag.
         QByteArray r = QByteArray::fromHex("02ff7f9cff0100570402002909"
                                            "6f00e7030100000000000000de0078030100")
                            .left(size);
@@ -236,8 +235,7 @@ private Q_SLOTS:
         }
     }
 
-    // Polled every 20 ms against 1000 reports a second: the newest reading wins and nothing is
-    // left behind to age; the call never waits and never runs unbounded.
+    // Polled every 20 ms: the newest reading wins, nothing is left to age, nothing waits or runs unbounded.
     void readRuntimeDrainsToNewest()
     {
         ScriptedTransport t;

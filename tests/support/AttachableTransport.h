@@ -2,8 +2,7 @@
 
 #include "device/IHidTransport.h"
 
-// Pedals that are attached or not and may refuse to open (with a cause). Writes succeed while
-// open, reads see nothing.
+// Pedals attached or not, that may refuse to open (with a cause); writes succeed while open.
 class AttachableTransport : public IHidTransport
 {
 public:

@@ -6,9 +6,8 @@
 #include <deque>
 #include <functional>
 
-// A scripted transport for protocol tests. Reads hand out queued reports oldest first and never
-// block; every write and every read's time-out is recorded. onWrite may queue replies and decides
-// the write's result; onRead runs before each read (reports arriving while the caller waits).
+// Reads hand out queued reports and never block; writes and read time-outs are recorded. onWrite may
+// queue replies and decides the write's result; onRead runs before each read (reports arriving).
 class ScriptedTransport : public IHidTransport
 {
 public:

@@ -1,7 +1,6 @@
 #pragma once
 
-// The application with virtual pedals on the bus and a firmware update manager with short
-// waits, recording what the manager reports.
+// The application with virtual pedals and an update manager with short waits, recording its reports.
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -67,11 +66,6 @@ template <class Pedals = SimulatedPedals> struct UpdateRig
     {
         coord()->requestConnect();
         return connected();
-    }
-    // The coordinator owns the link again and the transport looks for the normal identity.
-    bool handedBack() const
-    {
-        return (coord()->isScanning() || coord()->isPolling()) && sim->findDevice() != SimulatedPedals::kUpdatePath;
     }
     QString writeFile(const QByteArray& bytes)
     {

@@ -1,5 +1,4 @@
-// The virtual pedals as the tool meets them, through the real protocols where the tool has one,
-// on the manual clock so every wait is exact.
+// The virtual pedals as the tool meets them, on the manual clock so every wait is exact.
 #include <QtTest>
 
 #include "coordination/DeviceConfigModel.h"
@@ -88,8 +87,7 @@ private Q_SLOTS:
         QCOMPARE(sim.lastOpenError(), IHidTransport::OpenError::NotFound);
     }
 
-    // With a full input queue waiting; a write restarts the pedals, which come back with the
-    // new block, applied to telemetry as well.
+    // A write restarts the pedals, which come back with the new block, in telemetry as well.
     void configRoundTripAndRestart()
     {
         Sim sim;
@@ -127,35 +125,16 @@ private Q_SLOTS:
         QCOMPARE(s.out[0], qint16(-32767));
     }
 
-    // A block whose CRC does not match is refused and nothing is stored.
-    void configWriteRejected()
-    {
-        Sim sim;
-        openVendor(sim);
-        const ConfigBlock::Bytes before = sim.flashBlock();
-        QByteArray block(reinterpret_cast<const char*>(before.data()), 64);
-        block[36] = 6; // a filter, the CRC left as it was
-        QVERIFY(sim.writeReport(QByteArray::fromHex("0400") + block.left(62)));
-        QCOMPARE(nextReply(sim, 0x04).left(2), QByteArray::fromHex("0400"));
-        QVERIFY(sim.writeReport(QByteArray::fromHex("0401") + block.mid(62) + QByteArray(60, '\0')));
-        QCOMPARE(nextReply(sim, 0x04).left(2), QByteArray::fromHex("04fe"));
-        sim.advanceClockUs(100000);
-        QCOMPARE(sim.flashBlock(), before);
-        QCOMPARE(sim.restartCount(), 0);
-    }
-
     void replyWaitsAreBoundedByTime_data()
     {
         QTest::addColumn<bool>("write");
         QTest::addColumn<int>("delayMs");
         QTest::addColumn<bool>("ok");
-        QTest::newRow("read, replies 40 ms late") << false << 40 << true;
         QTest::newRow("write, acknowledgements 40 ms late") << true << 40 << true;
         QTest::newRow("read, reply after 250 ms") << false << 260 << false;
         QTest::newRow("write, acknowledgement after 500 ms") << true << 510 << false;
     }
-    // Telemetry streams at 1000 Hz meanwhile: a wait is counted in time on the pedals' clock,
-    // not in the reports that arrive.
+    // With telemetry at 1000 Hz, a wait is counted in time, not in the reports that arrive.
     void replyWaitsAreBoundedByTime()
     {
         QFETCH(bool, write);
@@ -177,8 +156,7 @@ private Q_SLOTS:
             QVERIFY2(elapsedMs >= budgetMs && elapsedMs <= budgetMs + 5, qPrintable(QString::number(elapsedMs)));
     }
 
-    // 1000 reports a second into a queue that keeps the newest 64; each carries the readings,
-    // what the firmware outputs for them and the stored calibration.
+    // 1000 reports a second into a queue that keeps the newest 64; readings, outputs, calibration.
     void telemetry()
     {
         Sim sim;
@@ -234,7 +212,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("deadBot");
         QTest::addColumn<int>("min");
         QTest::addColumn<int>("max");
-        QTest::newRow("s-curve") << presetCurvePoints(1) << 0 << 0 << 300 << 3800;
         QTest::newRow("late, wide deadzones") << presetCurvePoints(3) << 20 << 15 << 500 << 3500;
         QTest::newRow("custom, reversed range")
             << CurvePoints{0, 50, 55, 60, 20, 30, 90, 95, 96, 99, 100} << 5 << 10 << 3600 << 400;
@@ -262,48 +239,16 @@ private Q_SLOTS:
             const double x = pedalInputPercent(qint16(raw), true, qint16(min), qint16(max), deadTop, deadBot);
             const int i = std::min(int(x / 10.0), 9);
             const double expected = curve[size_t(i)] + (curve[size_t(i + 1)] - curve[size_t(i)]) * (x / 10.0 - i);
-            for (int h = 0; h < 3; ++h) {
-                const double y = axisToPercent(sim.outputFor(h, qint16(raw)));
-                if (qAbs(y - expected) > 0.01)
-                    QFAIL(
-                        qPrintable(QStringLiteral("raw %1 host %2: in %3 %, out %4 %").arg(raw).arg(h).arg(x).arg(y)));
-            }
+            for (int h = 0; h < 3; ++h)
+                QVERIFY2(qAbs(axisToPercent(sim.outputFor(h, qint16(raw))) - expected) <= 0.01,
+                         qPrintable(QStringLiteral("raw %1 host %2").arg(raw).arg(h)));
         }
     }
 
-    void firmwareTransfer_data()
-    {
-        QTest::addColumn<QByteArray>("image");
-        QTest::addColumn<int>("version");
-        QByteArray tagged(6000, '\x5A');
-        tagged.replace(3000, 12, "QBXVER=3.1.9");
-        QTest::newRow("tagged version") << tagged << 0x0319;
-        QTest::newRow("largest, no tag") << QByteArray(Sim::kMaxFirmwareSize, '\x33') << Sim::kDefaultVersion + 1;
-    }
+    // The statuses the update relies on; after a whole image, normal mode with the image's version.
     void firmwareTransfer()
     {
-        QFETCH(QByteArray, image);
-        QFETCH(int, version);
-        Sim sim;
-        enterUpdateMode(sim);
-        QCOMPARE(send(sim, start(image)), 0x0001);
-        const int pieces = int((image.size() + 59) / 60);
-        for (int k = 1; k <= pieces; ++k)
-            QCOMPARE(send(sim, piece(image, k)), k < pieces ? k + 1 : 0xF000);
-        QCOMPARE(sim.receivedFirmware(), image);
-
-        // Restarts into normal mode with the new version in a valid block.
-        sim.advanceClockUs(5000);
-        QCOMPARE(sim.mode(), Sim::Mode::Absent);
-        sim.advanceClockUs(800000);
-        QCOMPARE(sim.mode(), Sim::Mode::Normal);
-        QCOMPARE(sim.firmwareVersion(), quint16(version));
-        QCOMPARE(ConfigBlock::storedCrc(sim.flashBlock()), ConfigBlock::computedCrc(sim.flashBlock()));
-    }
-
-    void firmwareTransferFaults()
-    {
-        const QByteArray image(150, '\x42');
+        QByteArray image(150, '\x42');
         Sim sim;
         enterUpdateMode(sim);
         QCOMPARE(send(sim, Bootloader::buildStartReport(0, 0)), 0xF001);
@@ -326,9 +271,17 @@ private Q_SLOTS:
         QCOMPARE(send(sim, piece(image, 3)), 0xF004);
         QCOMPARE(send(sim, piece(image, 2)), 0xF004);
 
-        sim.unplug(); // leaves update mode
-        sim.plug();
+        image.replace(60, 12, "QBXVER=3.1.9");
+        QCOMPARE(send(sim, start(image)), 1);
+        for (int k = 1; k <= 3; ++k)
+            QCOMPARE(send(sim, piece(image, k)), k < 3 ? k + 1 : 0xF000);
+        QCOMPARE(sim.receivedFirmware(), image);
+        sim.advanceClockUs(5000);
+        QCOMPARE(sim.mode(), Sim::Mode::Absent);
+        sim.advanceClockUs(800000);
         QCOMPARE(sim.mode(), Sim::Mode::Normal);
+        QCOMPARE(sim.firmwareVersion(), quint16(0x0319));
+        QCOMPARE(ConfigBlock::storedCrc(sim.flashBlock()), ConfigBlock::computedCrc(sim.flashBlock()));
     }
 };
 
