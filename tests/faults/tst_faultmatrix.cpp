@@ -305,8 +305,7 @@ private Q_SLOTS:
         const bool kept = !succeeds && message != kNotBack;
         QCOMPARE(rig.app->upgradeStatus->lastError, kept ? message : QString());
         QCOMPARE(rig.logs.last() == message, kept);
-        QVERIFY(!busy.isEmpty());
-        QCOMPARE(busy.last().at(0).toBool(), false);
+        QVERIFY(!busy.isEmpty() && !busy.last().at(0).toBool()); // the window may offer the update again
         QTRY_COMPARE_WITH_TIMEOUT(FirmwareUpdateManager::liveWorkerCount(), workersBefore, 5000);
         // The coordinator owns the link again; re-plugged, the pedals are found as normal pedals.
         QVERIFY(!rig.coord()->isPausedForFirmwareTransfer());

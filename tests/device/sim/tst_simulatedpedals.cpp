@@ -82,8 +82,7 @@ private Q_SLOTS:
         sim.setVidPid(Sim::kNormalVid, Sim::kNormalPid, false);
         QCOMPARE(sim.findDevice(), Sim::kJoystickPath);
         sim.setVidPid(Sim::kUpdateVid, Sim::kUpdatePid, false);
-        QCOMPARE(sim.findDevice(), QString());
-        QVERIFY(!sim.open(Sim::kUpdatePath));
+        QVERIFY(!sim.open(Sim::kUpdatePath)); // not in update mode
         QCOMPARE(sim.lastOpenError(), IHidTransport::OpenError::NotFound);
     }
 
