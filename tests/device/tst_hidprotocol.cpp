@@ -22,7 +22,9 @@ class TestHidProtocol : public QObject
     static QByteArray readReply(const ConfigBlock::Bytes& b, int chunk, int size = 64)
     {
         const auto* payload = reinterpret_cast<const char*>(b.data()) + 62 * chunk;
-        return (report(0x03, 2) + QByteArray(payload, chunk == 0 ? 62 : 2)).leftJustified(64, '\0').left(size);
+        return (QByteArray(1, '\x03') + char(chunk) + QByteArray(payload, chunk == 0 ? 62 : 2))
+            .leftJustified(64, '\0')
+            .left(size);
     }
     // Every field differs between pedals, so a pedal or field in the wrong place shows.
     static void fill(DeviceConfigModel& m)

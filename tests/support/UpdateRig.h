@@ -85,8 +85,8 @@ template <class Pedals = SimulatedPedals> struct UpdateRig
     Pedals* sim = nullptr;
     std::unique_ptr<Application> app;
     std::unique_ptr<FirmwareUpdateManager> manager;
-    QObject receiver; // goes first: nothing is recorded while the manager is destroyed
     std::function<void(const QString&)> onLog = [](const QString&) {};
+    QObject receiver; // goes first: nothing is recorded while the manager is destroyed
     QStringList logs;
     int finishedCount = 0;
     bool success = false;

@@ -91,7 +91,7 @@ private Q_SLOTS:
     {
         Sim sim;
         openVendor(sim);
-        sim.advanceClockUs(200 * 1000);
+        sim.advanceClockUs(200 * 1000); // a full input queue waits before the request
         QuilbexProtocolV1 p(&sim);
         DeviceConfigModel m;
         QVERIFY(p.readFullConfig(&m));
