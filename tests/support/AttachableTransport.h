@@ -2,13 +2,11 @@
 
 #include "device/IHidTransport.h"
 
-// A pedal set that can be attached or not, refuse to open (with a cause), or be missing
-// for a number of scans (a restart). Reports: writes succeed while open, reads see nothing.
+// Pedals attached or not, that may refuse to open (with a cause); writes succeed while open.
 class AttachableTransport : public IHidTransport
 {
 public:
     bool present = true;
-    int absentFinds = 0; // the next findDevice() calls that see nothing
     bool openSucceeds = true;
     OpenError failure = OpenError::OtherError;
     bool opened = false;
@@ -16,20 +14,12 @@ public:
     int closes = 0;
     OpenError last = OpenError::Ok;
 
-    QString findDevice() override
-    {
-        if (absentFinds > 0) {
-            --absentFinds;
-            return QString();
-        }
-        return present ? QStringLiteral("/dev/fake-pedals") : QString();
-    }
+    QString findDevice() override { return present ? QStringLiteral("/dev/fake-pedals") : QString(); }
     bool open(const QString&) override
     {
         ++opens;
-        opened = openSucceeds;
         last = openSucceeds ? OpenError::Ok : failure;
-        return openSucceeds;
+        return opened = openSucceeds;
     }
     void close() override
     {
