@@ -1,11 +1,9 @@
-#include <QSignalSpy>
 #include <QtTest>
 
 #include "app/Application.h"
 #include "coordination/DeviceConfigModel.h"
 #include "coordination/SessionCoordinator.h"
 #include "device/IHidTransport.h"
-#include "device/QuilbexProtocolV1.h"
 #include "i18n/LanguageManager.h"
 
 namespace {
@@ -27,44 +25,34 @@ class TestApplication : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void membersExistAndAreWired()
+    // The coordinator scans through the given transport from the start, and at the end goes
+    // before the transport and the models it uses until its last moment.
+    void wiredAndTornDownInOrder()
     {
-        bool modelsExistedFirst = false;
-        Application* seen = nullptr;
-        Application app([&] {
-            modelsExistedFirst = seen == nullptr; // the factory runs inside construction
-            return std::unique_ptr<IHidTransport>(new RecordingTransport);
-        });
-        seen = &app;
-        QVERIFY(modelsExistedFirst);
-        QVERIFY(app.linkState && app.config && app.runtime && app.upgradeStatus);
-        QVERIFY(app.transport && app.protocol && app.coordinator && app.languageManager);
-        QVERIFY(!app.linkState->connected);
-        QCOMPARE(app.upgradeStatus->state.load(), 0);
-        QCOMPARE(app.coordinator->parent(), &app);
-        QCOMPARE(app.languageManager->parent(), &app);
-        QVERIFY(!app.config->parent());
-        QVERIFY(!app.runtime->parent());
-        QVERIFY(app.coordinator->isScanning());
+        auto* app = new Application([] { return std::unique_ptr<IHidTransport>(new RecordingTransport); });
+        QVERIFY(dynamic_cast<RecordingTransport*>(app->transport.get()));
+        QVERIFY(app->linkState && app->config && app->runtime && app->upgradeStatus && app->protocol);
+        QVERIFY(app->history && app->languageManager && app->gameWatcher && app->gameSwitcher);
+        QVERIFY(app->coordinator->isScanning());
         g_events.clear();
+        const auto note = [](const char* name) { return [name] { g_events << QString::fromLatin1(name); }; };
+        connect(app->languageManager.get(), &QObject::destroyed, note("language"));
+        connect(app->coordinator.get(), &QObject::destroyed, note("coordinator"));
+        connect(app->runtime.get(), &QObject::destroyed, note("runtime"));
+        connect(app->config.get(), &QObject::destroyed, note("config"));
+        delete app;
+        QCOMPARE(g_events, QStringList({"language", "coordinator", "transport", "runtime", "config"}));
     }
 
-    void destroysMembersInReverseOrder()
+    // Host order throttle, brake, clutch is the reverse of the wire's; versions are one byte
+    // major, one nibble minor and patch.
+    void sharedRecords()
     {
-        g_events.clear();
-        {
-            auto* app = new Application([] { return std::unique_ptr<IHidTransport>(new RecordingTransport); });
-            auto note = [](const QString& name) { return [name] { g_events << name; }; };
-            connect(app->languageManager.get(), &QObject::destroyed, note(QStringLiteral("language")));
-            connect(app->coordinator.get(), &QObject::destroyed, note(QStringLiteral("coordinator")));
-            connect(app->runtime.get(), &QObject::destroyed, note(QStringLiteral("runtime")));
-            connect(app->config.get(), &QObject::destroyed, note(QStringLiteral("config")));
-            connect(app, &QObject::destroyed, note(QStringLiteral("application")));
-            delete app;
-        }
-        QCOMPARE(g_events,
-                 (QStringList{QStringLiteral("language"), QStringLiteral("coordinator"), QStringLiteral("transport"),
-                              QStringLiteral("runtime"), QStringLiteral("config"), QStringLiteral("application")}));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(hostToWire(i), 2 - i);
+        QCOMPARE(formatFirmwareVersion(0x0312), QStringLiteral("3.1.2"));
+        QCOMPARE(formatFirmwareVersion(0xFFFF), QStringLiteral("255.15.15"));
+        QCOMPARE(formatFirmwareVersion(0x00F0), QStringLiteral("0.15.0"));
     }
 };
 

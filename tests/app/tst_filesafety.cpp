@@ -1,8 +1,14 @@
-// FIFOs (an open blocks), links to devices (a read never ends), huge files, planted links.
+// Files the user names or plants: FIFOs (an open blocks), links to devices (a read never
+// ends), huge files, planted links, a write that fails half way; and the debug log.
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
+#include <atomic>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "app/DebugLog.h"
@@ -10,19 +16,14 @@
 #include "profiles/CurveProfileJsonStore.h"
 
 namespace {
-
-// Type, link target and contents of a directory entry, without following it or opening it.
+// Link target, type or contents of a directory entry, without following it or opening a FIFO.
 QString describe(const QString& path)
 {
-    struct stat info = {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
-        return QStringLiteral("absent");
-    if (S_ISLNK(info.st_mode))
-        return QStringLiteral("link to ") + QFile::symLinkTarget(path);
-    if (!S_ISREG(info.st_mode))
-        return QStringLiteral("mode %1").arg(info.st_mode, 0, 8);
+    const QFileInfo info(path);
     QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll().toHex().left(64)) : QString();
+    if (info.isSymLink() || !info.isFile() || !f.open(QIODevice::ReadOnly))
+        return info.symLinkTarget() + QString::number(info.exists());
+    return QString::number(qHash(f.readAll()));
 }
 
 } // namespace
@@ -30,10 +31,26 @@ QString describe(const QString& path)
 class TestFileSafety : public QObject
 {
     Q_OBJECT
+    QTemporaryDir m_dir;
+
+    QString logPath() const { return m_dir.filePath(QStringLiteral("quilbex_debug.log")); }
+    QStringList logLines() const
+    {
+        QFile f(logPath());
+        return f.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(f.readAll()).split('\n', Qt::SkipEmptyParts)
+                                           : QStringList();
+    }
+
 private Q_SLOTS:
+    void cleanup()
+    {
+        closeDebugLog();
+        qInstallMessageHandler(nullptr);
+    }
+
     void hostileFilesAreRefusedUntouched_data()
     {
-        QTest::addColumn<QString>("kind");      // fifo, zero (a link to /dev/zero), huge, victim
+        QTest::addColumn<QString>("kind");      // fifo, zero (a link to /dev/zero), huge, victim, profile
         QTest::addColumn<QString>("name");      // where it is planted
         QTest::addColumn<QString>("operation"); // list, load, save, firmware, log
         QTest::addColumn<QString>("result");    // %1 stands for the planted path
@@ -44,11 +61,14 @@ private Q_SLOTS:
         row("load: FIFO", "fifo", "a.json", "load", "Not a regular file: %1");
         row("load: over 1 MiB", "huge", "a.json", "load", "File is too large: %1");
         row("save over a FIFO", "fifo", "a.json", "save", "Not a regular file: %1");
+        // The file size limit fails the write half way, as a full disk would; the old file stays whole.
+        row("save: write fails", "profile", "a.json", "save", "Write failed: %1");
         const QString notRegular = QStringLiteral("That is not a regular file. Please choose a firmware file (.bin).");
         row("firmware: FIFO", "fifo", "fw-2.0.0.bin", "firmware", notRegular);
         row("firmware: link to /dev/zero", "zero", "fw-2.0.0.bin", "firmware", notRegular);
         row("log: planted link", "victim", "quilbex_debug.log", "log", "not opened");
         row("log: FIFO", "fifo", "quilbex_debug.log", "log", "not opened");
+        row("log: missing folder", "none", "missing/quilbex_debug.log", "log", "not opened");
     }
 
     void hostileFilesAreRefusedUntouched()
@@ -60,14 +80,14 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(name);
         const QString victim = dir.filePath(QStringLiteral("victim.txt"));
-        QFile v(victim);
-        QVERIFY(v.open(QIODevice::WriteOnly) && v.write("keep me") == 7);
-        v.close();
+        QVERIFY(CurveProfileJsonStore::saveProfile(victim, makeDefaultProfile("Old"), nullptr));
         if (kind == QLatin1String("fifo"))
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == QLatin1String("profile"))
+            QVERIFY(QFile::copy(victim, path));
         else if (kind == QLatin1String("huge"))
             QVERIFY(QFile::resize(victim, 2 * 1024 * 1024) && QFile::rename(victim, path));
-        else
+        else if (kind != QLatin1String("none"))
             QVERIFY(QFile::link(kind == QLatin1String("victim") ? victim : "/dev/" + kind, path));
         const QString before = describe(path) + describe(victim);
 
@@ -81,14 +101,62 @@ private Q_SLOTS:
             CurveProfile profile;
             QVERIFY(!CurveProfileJsonStore::loadProfile(path, profile, &outcome));
         } else if (operation == QLatin1String("save")) {
-            QVERIFY(!CurveProfileJsonStore::saveProfile(path, makeDefaultProfile("x"), &outcome));
+            rlimit limit = {};
+            QCOMPARE(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+            const rlimit tiny{64, limit.rlim_max};
+            std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the test
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+            const bool written = CurveProfileJsonStore::saveProfile(path, makeDefaultProfile("New"), &outcome);
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            QVERIFY(!written);
         } else if (operation == QLatin1String("firmware")) {
             outcome = checkFirmwareFile(path).message;
         } else {
-            outcome = openDebugLog(path) ? QStringLiteral("opened") : QStringLiteral("not opened");
+            outcome = openDebugLog(path) || isDebugLogOpen() ? QStringLiteral("opened") : QStringLiteral("not opened");
         }
         QCOMPARE(outcome, result.contains("%1") ? result.arg(path) : result);
         QCOMPARE(describe(path) + describe(victim), before);
+    }
+
+    // Truncated at every start; one line per message with time and level; nothing after close.
+    void logLinesOfOneRun()
+    {
+        QVERIFY(openDebugLog(logPath()));
+        qDebug("earlier run");
+        QVERIFY(openDebugLog(logPath()));
+        qInfo("[Scan] device not found");
+        qWarning("careful");
+        qCritical("bad");
+        closeDebugLog();
+        qDebug("dropped");
+        const QStringList expected{"[DBG] [Scan] device not found", "[WRN] careful", "[CRT] bad"};
+        QCOMPARE(logLines().replaceInStrings(QRegularExpression("^\\[\\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\]"), ""), expected);
+    }
+
+    // The update worker may still log while main logs, or closes the file at exit: lines stay
+    // whole and nothing goes to a file being closed.
+    void anotherThreadLogsMeanwhile()
+    {
+        QVERIFY(openDebugLog(logPath()));
+        std::atomic<bool> stop{false};
+        std::unique_ptr<QThread> worker(QThread::create([&stop] {
+            while (!stop)
+                qDebug("worker line with a little padding");
+        }));
+        worker->start();
+        for (int i = 1; i <= 1000; ++i) {
+            qDebug("gui line with a little padding");
+            if (i % 20 == 0) {
+                closeDebugLog();
+                QVERIFY(openDebugLog(logPath()));
+            }
+        }
+        stop = true;
+        QVERIFY(worker->wait(10000));
+        closeDebugLog();
+        const QRegularExpression whole("^\\[[0-9:.]{12}\\]\\[DBG\\] (worker|gui) line with a little padding$");
+        for (const QString& line : logLines())
+            QVERIFY2(whole.match(line).hasMatch(), qPrintable(line));
     }
 };
 

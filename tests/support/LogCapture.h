@@ -1,10 +1,8 @@
 #pragma once
 
 // Collects every Qt log message into g_log while captureHandler is installed.
-#include <QString>
 #include <QStringList>
-#include <QtGlobal>
-#include <utility>
+#include <algorithm>
 
 inline QStringList g_log;
 
@@ -16,8 +14,5 @@ inline void captureHandler(QtMsgType, const QMessageLogContext&, const QString& 
 // Number of captured lines that start with prefix.
 inline int countLines(const QString& prefix)
 {
-    int n = 0;
-    for (const QString& line : std::as_const(g_log))
-        n += line.startsWith(prefix) ? 1 : 0;
-    return n;
+    return int(std::count_if(g_log.cbegin(), g_log.cend(), [&](const QString& l) { return l.startsWith(prefix); }));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QHash>
-#include <QString>
 #include <QTranslator>
 
 // Marks every text of the "Quilbex" context as «text», or gives a fixed translation, so a
