@@ -123,7 +123,7 @@ private Q_SLOTS:
         const QString text = readText(catalogPath(code));
         const QStringList found = problems(text, m_reference);
         QVERIFY2(found.isEmpty(), qPrintable(QString::number(found.size()) + " problems:\n" + found.join('\n')));
-        const QString language = QRegularExpression("<TS [^>]*language=\"([^\"_]*)").match(text).captured(1);
+        const QString language = QRegularExpression("<TS [^>]*\\slanguage=\"([^\"_]*)").match(text).captured(1);
         QCOMPARE(language, code.section('_', 0, 0));
     }
 
