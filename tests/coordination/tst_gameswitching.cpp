@@ -71,38 +71,40 @@ private Q_SLOTS:
 
     void switchesFollowTheProcessTable_data()
     {
-        QTest::addColumn<bool>("returnOnEnd");
+        QTest::addColumn<int>("mode"); // 0 switch on start, 1 and return on end, 2 switching off
         QTest::addColumn<QList<QStringList>>("tables");
         QTest::addColumn<QStringList>("switches"); // per table: "file" ("*": first of a run), "<back>"
         const QString ac = QStringLiteral("100 5 S acs.exe");
         const QString rr = QStringLiteral("200 8 S C:\\R3E\\Game\\x64\\RRRE64.exe");
-        QTest::newRow("start and end") << false << QList<QStringList>{{ac}, {}, {ac}}
+        QTest::newRow("start and end") << 0 << QList<QStringList>{{ac}, {}, {ac}}
                                        << QStringList{"Assetto Corsa.json*", "", "Assetto Corsa.json*"};
         QTest::newRow("return to the previous profile")
-            << true << QList<QStringList>{{ac}, {}} << QStringList{"Assetto Corsa.json*", "<back>"};
+            << 1 << QList<QStringList>{{ac}, {}} << QStringList{"Assetto Corsa.json*", "<back>"};
         QTest::newRow("two games: the last wins, then the other")
-            << true << QList<QStringList>{{ac}, {ac, rr}, {ac}, {}}
+            << 1 << QList<QStringList>{{ac}, {ac, rr}, {ac}, {}}
             << QStringList{"Assetto Corsa.json*", "RaceRoom Racing Experience.json", "Assetto Corsa.json", "<back>"};
         QTest::newRow("two games: the first ends")
-            << true << QList<QStringList>{{ac}, {ac, rr}, {rr}, {}}
+            << 1 << QList<QStringList>{{ac}, {ac, rr}, {rr}, {}}
             << QStringList{"Assetto Corsa.json*", "RaceRoom Racing Experience.json", "", "<back>"};
         QTest::newRow("exec and Wine's renaming are seen; case is ignored")
-            << false << QList<QStringList>{{"300 4 S /bin/sh|-c|run"}, {"300 4 S wine64-preloader|Z:\\AC\\ACS.EXE"}}
+            << 0 << QList<QStringList>{{"300 4 S /bin/sh|-c|run"}, {"300 4 S wine64-preloader|Z:\\AC\\ACS.EXE"}}
             << QStringList{"", "Assetto Corsa.json*"};
         QTest::newRow("only argv[0] and Windows paths count")
-            << false << QList<QStringList>{{"400 3 S vim|acs.exe", "401 3 S proton|run|/home/u/ac/acs.exe"}}
+            << 0 << QList<QStringList>{{"400 3 S vim|acs.exe", "401 3 S proton|run|/home/u/ac/acs.exe"}}
             << QStringList{""};
         QTest::newRow("exited but not reaped, then the pid reused")
-            << true << QList<QStringList>{{ac}, {"100 5 Z acs.exe"}, {"100 9 S acs.exe"}}
+            << 1 << QList<QStringList>{{ac}, {"100 5 Z acs.exe"}, {"100 9 S acs.exe"}}
             << QStringList{"Assetto Corsa.json*", "<back>", "Assetto Corsa.json*"};
+        QTest::newRow("switching off") << 2 << QList<QStringList>{{ac}, {}} << QStringList{"", ""};
     }
 
     void switchesFollowTheProcessTable()
     {
-        QFETCH(bool, returnOnEnd);
+        QFETCH(int, mode);
         QFETCH(QList<QStringList>, tables);
         QFETCH(QStringList, switches);
-        GameBindings::setReturnOnEnd(returnOnEnd);
+        GameBindings::setSwitchOnStart(mode != 2);
+        GameBindings::setReturnOnEnd(mode != 0);
         QTemporaryDir root;
         GameWatcher watcher;
         watcher.setProcRoot(root.path());
@@ -125,44 +127,24 @@ private Q_SLOTS:
         QCOMPARE(got, switches);
     }
 
-    void switchingOffSwitchesNothing()
-    {
-        GameBindings::setSwitchOnStart(false);
-        GameBindings::setReturnOnEnd(true);
-        QTemporaryDir root;
-        GameWatcher watcher;
-        watcher.setProcRoot(root.path());
-        GameSwitcher switcher(&watcher);
-        QSignalSpy spy(&switcher, &GameSwitcher::switchRequested);
-        writeProcess(root.path(), "100 5 S acs.exe");
-        watcher.scanNow();
-        QDir(root.path() + "/100").removeRecursively();
-        watcher.scanNow();
-        QCOMPARE(spy.count(), 0);
-    }
-
     void detectsARealProcess()
     {
         QTemporaryDir dir;
-        const QString exe = dir.filePath(QStringLiteral("acs.exe"));
-        QVERIFY(QFile::copy(QStringLiteral("/bin/sleep"), exe));
+        QVERIFY(QFile::copy(QStringLiteral("/bin/sleep"), dir.filePath("acs.exe")));
         QProcess game;
-        game.start(exe, {QStringLiteral("60")});
+        game.start(dir.filePath("acs.exe"), {QStringLiteral("60")});
         QVERIFY(game.waitForStarted());
         GameWatcher watcher;
         watcher.setWatchedExecutables({QStringLiteral("ACS.exe")});
         QSignalSpy started(&watcher, &GameWatcher::gameStarted);
         QSignalSpy ended(&watcher, &GameWatcher::gameEnded);
         watcher.scanNow();
-        QCOMPARE(started.count(), 1);
-        QCOMPARE(started.at(0).at(0).toString(), QStringLiteral("acs.exe"));
-        QCOMPARE(started.at(0).at(1).toLongLong(), game.processId());
+        QCOMPARE(started.value(0), QVariantList({"acs.exe", game.processId()}));
         QVERIFY(watcher.runningExecutables().contains(QStringLiteral("acs.exe")));
         game.kill();
         QVERIFY(game.waitForFinished());
         watcher.scanNow();
-        QCOMPARE(ended.count(), 1);
-        QCOMPARE(ended.at(0).at(1).toLongLong(), started.at(0).at(1).toLongLong());
+        QCOMPARE(ended.value(0), started.value(0));
     }
 };
 

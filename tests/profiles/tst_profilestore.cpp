@@ -26,7 +26,9 @@ bool writeRaw(const QString& path, const QByteArray& bytes)
 
 QStringList jsonFiles(const QString& dir)
 {
-    return QDir(dir).entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    QStringList files = QDir(dir).entryList({QStringLiteral("*.json")}, QDir::Files);
+    files.sort();
+    return files;
 }
 
 } // namespace
@@ -35,263 +37,165 @@ class TestProfileStore : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void seedsBuiltIns_data();
-    void seedsBuiltIns();
-    void noBuiltInsOnceAnyJsonExists();
-    void listsUnreadableFilesByBaseName();
-    void names_data();
-    void names();
-    void rename_data();
-    void rename();
-    void importWritesParsedRecord();
-    void awkwardNamesStoreListedFiles_data();
-    void awkwardNamesStoreListedFiles();
-    void deleteMissingFile();
-    void failedSaveKeepsPreviousFile();
-};
-
-void TestProfileStore::seedsBuiltIns_data()
-{
-    QTest::addColumn<QString>("sub");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("missing with parents") << QStringLiteral("a/b/profiles");
-}
-
-void TestProfileStore::seedsBuiltIns()
-{
-    QFETCH(QString, sub);
-    QTemporaryDir tmp;
-    const QString dir = sub.isEmpty() ? tmp.path() : tmp.filePath(sub);
-    QString error;
-    QVERIFY2(Store::ensureDefaultProfiles(dir, &error), qPrintable(error));
-
-    QStringList expectedFiles;
-    QStringList expectedNames = Store::builtInProfileNames();
-    for (const QString& name : expectedNames)
-        expectedFiles << name + QStringLiteral(".json");
-    expectedFiles.sort();
-    QCOMPARE(jsonFiles(dir), expectedFiles);
-
-    std::sort(expectedNames.begin(), expectedNames.end(),
-              [](const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; });
-    QStringList listed;
-    for (const ProfileEntry& e : Store::listProfiles(dir))
-        listed << e.displayName;
-    QCOMPARE(listed, expectedNames);
-
-    CurveProfile loaded;
-    QVERIFY(Store::loadProfile(dir + "/BeamNG.drive.json", loaded, &error));
-    QVERIFY(loaded == makeDefaultProfile(QStringLiteral("BeamNG.drive")));
-}
-
-void TestProfileStore::noBuiltInsOnceAnyJsonExists()
-{
-    QTemporaryDir tmp;
-    QVERIFY(writeRaw(tmp.filePath("junk.JSON"), "not json at all"));
-    QString error;
-    QVERIFY(Store::ensureDefaultProfiles(tmp.path(), &error));
-    QCOMPARE(QDir(tmp.path()).entryList(QDir::Files).size(), 1);
-
-    QVERIFY(writeRaw(tmp.filePath("plain"), "x"));
-    const QString blocked = tmp.filePath("plain/profiles");
-    QVERIFY(!Store::ensureDefaultProfiles(blocked, &error));
-    QCOMPARE(error, QStringLiteral("Cannot create profiles directory: %1").arg(blocked));
-}
-
-void TestProfileStore::listsUnreadableFilesByBaseName()
-{
-    QTemporaryDir tmp;
-    QVERIFY(writeRaw(tmp.filePath("broken.json"), "{ nope"));
-    QVERIFY(Store::saveProfile(tmp.filePath("zeta.json"), makeDefaultProfile(QString()), nullptr));
-    QVERIFY(Store::saveProfile(tmp.filePath("file.json"), makeDefaultProfile(QStringLiteral("Alpha")), nullptr));
-    QVERIFY(writeRaw(tmp.filePath(".hidden.json"), "{}"));
-    QVERIFY(QDir(tmp.path()).mkdir("dir.json"));
-
-    const QList<ProfileEntry> entries = Store::listProfiles(tmp.path());
-    QCOMPARE(entries.size(), 3);
-    QCOMPARE(entries[0].displayName, QStringLiteral("Alpha"));
-    QCOMPARE(entries[0].filePath, tmp.filePath("file.json"));
-    QCOMPARE(entries[1].displayName, QStringLiteral("broken"));
-    QCOMPARE(entries[2].displayName, QStringLiteral("zeta"));
-}
-
-void TestProfileStore::names_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("unique"); // with Profile.json and Profile (1).json present
-    QTest::addColumn<QString>("validationError");
-    QTest::newRow("colon, question mark") << "My: profile?"
-                                          << "My profile"
-                                          << "Name contains invalid characters";
-    QTest::newRow("blanks") << "   "
-                            << "Profile (2)"
-                            << "Name is empty";
-    QTest::newRow("only forbidden") << " <>:\"/\\|?* "
-                                    << "Profile (2)"
-                                    << "Name contains invalid characters";
-    QTest::newRow("taken") << " Profile "
-                           << "Profile (2)"
-                           << "";
-    // Hidden files are not listed, so a profile must never be stored as one.
-    QTest::newRow("leading dots") << " .. .hidden"
-                                  << "hidden"
-                                  << "";
-    QTest::newRow("dots only") << ".."
-                               << "Profile (2)"
-                               << "";
-}
-
-void TestProfileStore::names()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, unique);
-    QFETCH(QString, validationError);
-    QTemporaryDir tmp;
-    QVERIFY(writeRaw(tmp.filePath("Profile.json"), "{}"));
-    QVERIFY(writeRaw(tmp.filePath("Profile (1).json"), "{}"));
-    QCOMPARE(Store::uniqueProfileBaseName(tmp.path(), name), unique);
-    QString error;
-    QCOMPARE(Store::validateProfileName(name, &error), validationError.isEmpty());
-    QCOMPARE(error, validationError);
-}
-
-void TestProfileStore::rename_data()
-{
-    QTest::addColumn<QString>("newName");
-    QTest::addColumn<QString>("error");
-    QTest::addColumn<QStringList>("files");
-    QTest::newRow("own name") << "Foo"
-                              << "" << QStringList{"Bar.json", "Foo (1).json"};
-    QTest::newRow("other profile's name") << " Bar "
-                                          << "" << QStringList{"Bar (1).json", "Bar.json"};
-    // On a case-sensitive file system foo.json and Foo.json are two files: the old one
-    // must go, or the profile would be listed twice.
-    QTest::newRow("case only") << "FOO"
-                               << "" << QStringList{"Bar.json", "FOO.json"};
-    QTest::newRow("less-than") << "a<b"
-                               << "Name contains invalid characters" << QStringList{"Bar.json", "Foo.json"};
-    QTest::newRow("blanks") << "  "
-                            << "Name is empty" << QStringList{"Bar.json", "Foo.json"};
-}
-
-void TestProfileStore::rename()
-{
-    QFETCH(QString, newName);
-    QFETCH(QString, error);
-    QFETCH(QStringList, files);
-    QTemporaryDir tmp;
-    const QString foo = tmp.filePath("Foo.json");
-    QVERIFY(Store::saveProfile(foo, makeDefaultProfile("Foo"), nullptr));
-    QVERIFY(Store::saveProfile(tmp.filePath("Bar.json"), makeDefaultProfile("Bar"), nullptr));
-    if (QFile::exists(tmp.filePath("FOO.json")) && newName == "FOO")
-        QSKIP("file system ignores case");
-    const QByteArray before = readAll(foo);
-
-    QString newPath;
-    QString message;
-    QCOMPARE(Store::renameProfile(tmp.path(), foo, newName, &newPath, &message), error.isEmpty());
-    QCOMPARE(message, error);
-    QCOMPARE(jsonFiles(tmp.path()), files);
-    if (!error.isEmpty()) {
-        QCOMPARE(readAll(foo), before);
-        return;
-    }
-    CurveProfile loaded;
-    QVERIFY(Store::loadProfile(newPath, loaded, &message));
-    QCOMPARE(loaded.profileName, newName.trimmed());
-}
-
-void TestProfileStore::importWritesParsedRecord()
-{
-    QTemporaryDir tmp;
-    QByteArray bytes = profileToJson(makeDefaultProfile(QString()));
-    bytes.replace("{", "{ \"extra\": 1,\n");
-    QString path1;
-    QString path2;
-    QString error;
-    QVERIFY2(Store::importProfile(tmp.path(), bytes, &path1, &error), qPrintable(error));
-    QVERIFY(Store::importProfile(tmp.path(), bytes, &path2, &error));
-    QCOMPARE(path1, tmp.filePath("Imported.json"));
-    QCOMPARE(path2, tmp.filePath("Imported (1).json"));
-    QCOMPARE(readAll(path1), profileToJson(makeDefaultProfile(QString())));
-    QCOMPARE(Store::listProfiles(tmp.path()).constFirst().displayName, QStringLiteral("Imported"));
-
-    bytes.replace("\"deadzoneTop\": 3", "\"deadzoneTop\": 80");
-    QVERIFY(!Store::importProfile(tmp.path(), bytes, &path1, &error));
-    QCOMPARE(error, QStringLiteral("Out of range deadzoneTop"));
-    QCOMPARE(jsonFiles(tmp.path()).size(), 2);
-}
-
-void TestProfileStore::awkwardNamesStoreListedFiles_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("base"); // of the first file; the second one carries " (1)"
-    QTest::newRow("NUL and controls") << QStringLiteral("Rally\u0000\t\u007f\u0085 night") << "Rally night";
-    QTest::newRow("300 bytes") << QString(300, 'x') << QString(250, 'x');
-    QTest::newRow("two-byte characters") << QString(200, QChar(0xFC)) << QString(125, QChar(0xFC));
-    QTest::newRow("four-byte characters")
-        << QStringLiteral("\U0001F3CE").repeated(80) << QStringLiteral("\U0001F3CE").repeated(62);
-}
-
-void TestProfileStore::awkwardNamesStoreListedFiles()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, base);
-    QTemporaryDir tmp;
-    QStringList paths;
-    for (int i = 0; i < 2; ++i) {
-        QString path;
+    // The built-ins go into a missing folder (made with its parents), never beside any profile
+    // file; listed in the user's order, a file without a name by its base name, nothing hidden.
+    void seedsAndLists()
+    {
+        QTemporaryDir tmp;
+        const QString dir = tmp.filePath("a/b/profiles");
         QString error;
-        QVERIFY2(Store::importProfile(tmp.path(), profileToJson(makeDefaultProfile(name)), &path, &error),
-                 qPrintable(error));
-        QVERIFY(path.endsWith(QLatin1String(".json")) && QFile::exists(path));
-        QVERIFY(QFile::encodeName(QFileInfo(path).fileName()).size() <= 255);
-        paths << path;
+        QVERIFY2(Store::ensureDefaultProfiles(dir, &error), qPrintable(error));
+        QStringList names = Store::builtInProfileNames();
+        std::sort(names.begin(), names.end(),
+                  [](const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; });
+        const auto listed = [](const QString& dir) {
+            QStringList list;
+            for (const ProfileEntry& e : Store::listProfiles(dir))
+                list << e.displayName + (e.filePath.endsWith("/file.json") ? "@file" : "");
+            return list;
+        };
+        QCOMPARE(listed(dir), names);
+        CurveProfile loaded;
+        QVERIFY(Store::loadProfile(dir + "/BeamNG.drive.json", loaded, &error));
+        QVERIFY(loaded == makeDefaultProfile(QStringLiteral("BeamNG.drive")));
+
+        QVERIFY(writeRaw(tmp.filePath("broken.JSON"), "{ nope"));
+        QVERIFY(Store::saveProfile(tmp.filePath("zeta.json"), makeDefaultProfile(QString()), nullptr));
+        QVERIFY(Store::saveProfile(tmp.filePath("file.json"), makeDefaultProfile(QStringLiteral("Alpha")), nullptr));
+        QVERIFY(writeRaw(tmp.filePath(".hidden.json"), "{}"));
+        QVERIFY(QDir(tmp.path()).mkdir("dir.json"));
+        QVERIFY(Store::ensureDefaultProfiles(tmp.path(), &error));
+        QCOMPARE(listed(tmp.path()), QStringList({"Alpha@file", "broken", "zeta"}));
+
+        const QString blocked = tmp.filePath("zeta.json/profiles");
+        QVERIFY(!Store::ensureDefaultProfiles(blocked, &error));
+        QCOMPARE(error, QStringLiteral("Cannot create profiles directory: %1").arg(blocked));
     }
-    QCOMPARE(QFileInfo(paths[0]).completeBaseName(), base);
-    QVERIFY(QFileInfo(paths[1]).completeBaseName().endsWith(QLatin1String(" (1)")));
-    const QList<ProfileEntry> entries = Store::listProfiles(tmp.path());
-    QCOMPARE(entries.size(), 2);
-    for (const ProfileEntry& entry : entries)
-        QCOMPARE(entry.displayName, name); // the name inside stays as written
-}
 
-void TestProfileStore::deleteMissingFile()
-{
-    QTemporaryDir tmp;
-    QString error;
-    QVERIFY(!Store::deleteProfile(tmp.filePath("gone.json"), &error));
-    QCOMPARE(error, QStringLiteral("File does not exist"));
-}
+    // Beside Profile.json, Profile (1).json and Foo.json: a new profile's file name, whether
+    // the name is valid, and the file Foo.json becomes when renamed to it.
+    void names_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("unique");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("renamed"); // empty: refused
+        const auto row = [](const char* tag, const char* name, const char* unique, const char* error,
+                            const char* renamed) {
+            QTest::newRow(tag) << QString(name) << QString(unique) << QString(error) << QString(renamed);
+        };
+        row("colon, question mark", "My: profile?", "My profile", "Name contains invalid characters", "");
+        row("blanks", "   ", "Profile (2)", "Name is empty", "");
+        row("only forbidden", " <>:\"/\\|?* ", "Profile (2)", "Name contains invalid characters", "");
+        row("taken", " Profile ", "Profile (2)", "", "Profile (2)");
+        // Hidden files are not listed, so a profile must never be stored as one.
+        row("leading dots", " .. .hidden", "hidden", "", "hidden");
+        row("dots only", "..", "Profile (2)", "", "Profile (2)");
+        row("own name", "Foo", "Foo (1)", "", "Foo (1)");
+        // On a case-sensitive file system foo.json and Foo.json are two files: the old one
+        // must go, or the profile would be listed twice.
+        row("case only", "FOO", "FOO", "", "FOO");
+    }
 
-void TestProfileStore::failedSaveKeepsPreviousFile()
-{
-    QTemporaryDir tmp;
-    const QString path = tmp.filePath("Keep.json");
-    QVERIFY(Store::saveProfile(path, makeDefaultProfile("Keep"), nullptr));
-    const QByteArray before = readAll(path);
+    void names()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, error);
+        QFETCH(QString, renamed);
+        QTemporaryDir tmp;
+        const QString foo = tmp.filePath("Foo.json");
+        QVERIFY(writeRaw(tmp.filePath("Profile.json"), "{}") && writeRaw(tmp.filePath("Profile (1).json"), "{}"));
+        QVERIFY(Store::saveProfile(foo, makeDefaultProfile("Foo"), nullptr));
+        if (renamed == "FOO" && QFile::exists(tmp.filePath("FOO.json")))
+            QSKIP("file system ignores case");
+        QTEST(Store::uniqueProfileBaseName(tmp.path(), name), "unique");
+        QString message, newPath;
+        QCOMPARE(Store::validateProfileName(name, &message), error.isEmpty());
+        QCOMPARE(message, error);
 
-    // A file size limit makes the write fail part way even for root (EFBIG).
-    CurveProfile changed = makeDefaultProfile("Changed");
-    QString error;
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit lowered = saved;
-    lowered.rlim_cur = 100;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &lowered), 0);
-    const bool ok = Store::saveProfile(path, changed, &error);
-    setrlimit(RLIMIT_FSIZE, &saved);
+        const QByteArray before = readAll(foo);
+        QCOMPARE(Store::renameProfile(tmp.path(), foo, name, &newPath, &message), error.isEmpty());
+        QCOMPARE(message, error);
+        QStringList files{"Profile (1).json", "Profile.json", (renamed.isEmpty() ? "Foo" : renamed) + ".json"};
+        files.sort();
+        QCOMPARE(jsonFiles(tmp.path()), files);
+        CurveProfile loaded;
+        QVERIFY(Store::loadProfile(newPath.isEmpty() ? foo : newPath, loaded, &message));
+        QCOMPARE(loaded.profileName, renamed.isEmpty() ? QStringLiteral("Foo") : name.trimmed());
+        QVERIFY(!renamed.isEmpty() || readAll(foo) == before);
+    }
 
-    QVERIFY(!ok);
-    QCOMPARE(error, QStringLiteral("Write failed: %1").arg(path));
-    QCOMPARE(readAll(path), before);
-    QCOMPARE(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Keep.json"});
+    // Imported twice: two listed files of at most 255 bytes, the parsed record as written
+    // (unknown members dropped), the name inside as given.
+    void importStoresListedFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("base"); // of the first file; the second one carries " (1)"
+        QTest::newRow("no name") << QString() << "Imported";
+        QTest::newRow("NUL and controls") << QStringLiteral("Rally\u0000\t\u007f\u0085 night") << "Rally night";
+        QTest::newRow("300 bytes") << QString(300, 'x') << QString(250, 'x');
+        QTest::newRow("two-byte characters") << QString(200, QChar(0xFC)) << QString(125, QChar(0xFC));
+        QTest::newRow("four-byte characters")
+            << QStringLiteral("\U0001F3CE").repeated(80) << QStringLiteral("\U0001F3CE").repeated(62);
+    }
 
-    const QString unreachable = tmp.filePath("missing/X.json");
-    QVERIFY(!Store::saveProfile(unreachable, changed, &error));
-    QCOMPARE(error, QStringLiteral("Cannot write: %1").arg(unreachable));
-}
+    void importStoresListedFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, base);
+        QTemporaryDir tmp;
+        QByteArray bytes = profileToJson(makeDefaultProfile(name));
+        bytes.replace("{", "{ \"extra\": 1,\n");
+        QStringList paths;
+        QString path, error;
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY2(Store::importProfile(tmp.path(), bytes, &path, &error), qPrintable(error));
+            QVERIFY(path.endsWith(QLatin1String(".json"))
+                    && QFile::encodeName(QFileInfo(path).fileName()).size() <= 255);
+            QCOMPARE(readAll(path), profileToJson(makeDefaultProfile(name)));
+            paths << QFileInfo(path).completeBaseName();
+        }
+        QCOMPARE(paths[0], base);
+        QVERIFY(paths[1].endsWith(QLatin1String(" (1)")));
+        const QList<ProfileEntry> entries = Store::listProfiles(tmp.path());
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries.first().displayName, name.isEmpty() ? QStringLiteral("Imported") : name);
+
+        bytes.replace("\"deadzoneTop\": 3", "\"deadzoneTop\": 80");
+        QVERIFY(!Store::importProfile(tmp.path(), bytes, &path, &error));
+        QCOMPARE(error, QStringLiteral("Out of range deadzoneTop"));
+        QCOMPARE(jsonFiles(tmp.path()).size(), 2);
+    }
+
+    void failedSaveKeepsPreviousFile()
+    {
+        QTemporaryDir tmp;
+        const QString path = tmp.filePath("Keep.json");
+        QVERIFY(Store::saveProfile(path, makeDefaultProfile("Keep"), nullptr));
+        const QByteArray before = readAll(path);
+
+        // A file size limit makes the write fail part way even for root (EFBIG).
+        CurveProfile changed = makeDefaultProfile("Changed");
+        QString error;
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit lowered = saved;
+        lowered.rlim_cur = 100;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &lowered), 0);
+        const bool ok = Store::saveProfile(path, changed, &error);
+        setrlimit(RLIMIT_FSIZE, &saved);
+
+        QVERIFY(!ok);
+        QCOMPARE(error, QStringLiteral("Write failed: %1").arg(path));
+        QCOMPARE(readAll(path), before);
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Keep.json"});
+
+        const QString unreachable = tmp.filePath("missing/X.json");
+        QVERIFY(!Store::saveProfile(unreachable, changed, &error));
+        QCOMPARE(error, QStringLiteral("Cannot write: %1").arg(unreachable));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestProfileStore)
 #include "tst_profilestore.moc"
