@@ -1,8 +1,6 @@
 // Replays every fuzz corpus file (seeds and kept findings) through the same checks the fuzz
 // targets make, so an input that once broke a parser stays covered in the normal test run
 // without clang or sanitizers.
-#include <QDir>
-#include <QLoggingCategory>
 #include <QtTest>
 
 #include "../../fuzz/harness/ConfigReplyHarness.h"
@@ -38,11 +36,7 @@ class TestFuzzRegressions : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // The protocol's debug dumps would bury the test output.
-        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-    }
+    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false")); }
 
     void replay_data()
     {
