@@ -237,9 +237,11 @@ private Q_SLOTS:
                                        << QStringList{"Assetto Corsa.json*", "", "Assetto Corsa.json*"};
         QTest::newRow("return to the previous profile")
             << 1 << QList<QStringList>{{ac}, {}} << QStringList{"Assetto Corsa.json*", "<back>"};
-        QTest::newRow("two games: the last wins, then the other")
-            << 1 << QList<QStringList>{{ac}, {ac, rr}, {ac}, {}}
-            << QStringList{"Assetto Corsa.json*", "RaceRoom Racing Experience.json", "Assetto Corsa.json", "<back>"};
+        QTest::newRow("three games: the newest wins")
+            << 1 << QList<QStringList>{{ac}, {ac, rr}, {ac, rr, "300 9 S dirtrally2.exe"}, {ac, rr}, {ac}, {}}
+            << QStringList{"Assetto Corsa.json*", "RaceRoom Racing Experience.json",
+                           "DiRT Rally 2.0.json", "RaceRoom Racing Experience.json",
+                           "Assetto Corsa.json",  "<back>"};
         QTest::newRow("two games: the first ends")
             << 1 << QList<QStringList>{{ac}, {ac, rr}, {rr}, {}}
             << QStringList{"Assetto Corsa.json*", "RaceRoom Racing Experience.json", "", "<back>"};

@@ -319,8 +319,7 @@ private Q_SLOTS:
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit saved{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        rlimit lowered = saved;
-        lowered.rlim_cur = 100;
+        const rlimit lowered{100, saved.rlim_max};
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &lowered), 0);
         const bool ok = Store::saveProfile(path, changed, &error);
         setrlimit(RLIMIT_FSIZE, &saved);
