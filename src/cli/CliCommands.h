@@ -8,6 +8,9 @@ class DeviceConfigModel;
 // Each returns the process exit code (cli::ExitCode).
 namespace cli {
 
+// The whole tool: picks the command from args and returns the process exit code.
+int runCli(const QStringList& args);
+
 int runDevices(const QStringList& args);
 int runInfo(const QStringList& args);
 int runMonitor(const QStringList& args);

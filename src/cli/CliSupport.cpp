@@ -87,6 +87,14 @@ bool writeFailed()
     return g_writeFailed.load();
 }
 
+void resetWriteFailures()
+{
+    g_writeFailed.store(false);
+    g_stdoutFailed.store(false);
+    g_stdoutErrno.store(0);
+    std::clearerr(stdout);
+}
+
 int finalExitCode(int code)
 {
     if (!g_stdoutFailed.load() && (std::fflush(stdout) != 0 || std::ferror(stdout))) {

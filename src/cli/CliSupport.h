@@ -30,6 +30,8 @@ void errRaw(const QString& text);
 // file not saved): the command must not end with success.
 void noteWriteFailure();
 bool writeFailed();
+// Each invocation starts with nothing failed (several may run in one process).
+void resetWriteFailures();
 // The command's exit code, turned into ExitInvalidFile when it claims success although a
 // write failed (standard output is flushed and checked here, with a message on stderr).
 int finalExitCode(int code);
