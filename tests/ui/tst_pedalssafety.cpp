@@ -2,42 +2,32 @@
 // unsaved edit, and a write can be undone from the Device page.
 #include <QtTest>
 
-#include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
 
-#include "app/Application.h"
 #include "coordination/ConfigHistory.h"
 #include "coordination/SessionCoordinator.h"
 #include "device/sim/SimulatedPedals.h"
+#include "support/UiSupport.h"
 #include "ui/DevicePage.h"
 #include "ui/PedalChannelCard.h"
 #include "ui/PedalsPage.h"
 
 namespace {
-
 struct Rig
 {
     Application app{Application::simulatedTransportFactory()};
     SimulatedPedals* sim = dynamic_cast<SimulatedPedals*>(app.transport.get());
+    SessionCoordinator* coord = app.coordinator.get();
     PedalsPage page{&app};
 
     Rig() { sim->setRestartDelayMs(100); }
-    SessionCoordinator* coord() const { return app.coordinator.get(); }
-    ConfigBlock::Bytes flash() const { return sim->flashBlock(); }
     QPushButton* save(int i) const { return page.card(i)->findChild<QPushButton*>("pedalParamsSaveBtn"); }
     void setDeadzoneTop(int i, int value) const { page.card(i)->findChildren<QSpinBox*>().at(0)->setValue(value); }
+    // The deadzone top of host pedal h in the stored block.
+    int deadTop(int h) const { return sim->flashBlock()[size_t(39 + hostToWire(h))]; }
 };
-
-// Byte offsets in the block: deadzone top of host pedal h, and the calibration (45..59).
-int deadTopByte(int h)
-{
-    return 39 + hostToWire(h);
-}
-
 } // namespace
 
 class TestPedalsSafety : public QObject
@@ -46,19 +36,17 @@ class TestPedalsSafety : public QObject
 private Q_SLOTS:
     void init() { QFile::remove(ConfigHistory::defaultFilePath(true)); }
 
-    // Built-in profiles carry no calibration: loading one and saving a column keeps it.
+    // Built-in profiles carry no calibration: loading one and saving a column keeps it (bytes 45..59).
     void loadingDefaultThenSaveKeepsCalibration()
     {
         Rig rig;
-        QTRY_VERIFY_WITH_TIMEOUT(rig.coord()->canWrite(), 5000);
-        const ConfigBlock::Bytes before = rig.flash();
-        for (QPushButton* b : rig.page.findChildren<QPushButton*>())
-            if (b->text() == QStringLiteral("Load")) // "Default", selected at start
-                b->click();
+        QTRY_VERIFY_WITH_TIMEOUT(rig.coord->canWrite(), 5000);
+        const ConfigBlock::Bytes before = rig.sim->flashBlock();
+        buttonText(&rig.page, QStringLiteral("Load"))->click(); // "Default", selected at start
         rig.setDeadzoneTop(0, 17);
         rig.save(0)->click();
-        QCOMPARE(rig.flash()[size_t(deadTopByte(0))], quint8(17));
-        QVERIFY(std::equal(before.begin() + 45, before.begin() + 60, rig.flash().begin() + 45));
+        QCOMPARE(rig.deadTop(0), 17);
+        QVERIFY(std::equal(before.begin() + 45, before.begin() + 60, rig.sim->flashBlock().begin() + 45));
     }
 
     void unsavedEditSurvives_data()
@@ -71,8 +59,8 @@ private Q_SLOTS:
     {
         QFETCH(bool, restarting);
         Rig rig;
-        QTRY_VERIFY_WITH_TIMEOUT(rig.coord()->canWrite(), 5000);
-        QSignalSpy failed(rig.coord(), &SessionCoordinator::writeFailed);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.coord->canWrite(), 5000);
+        QSignalSpy failed(rig.coord, &SessionCoordinator::writeFailed);
         if (restarting) {
             rig.setDeadzoneTop(0, 9);
             rig.save(0)->click();
@@ -80,19 +68,19 @@ private Q_SLOTS:
         rig.setDeadzoneTop(1, 17);
         if (restarting) {
             QVERIFY(!rig.save(1)->isEnabled());
-            QCOMPARE(rig.save(1)->toolTip(), rig.coord()->writeBlockedReason());
-            rig.coord()->requestWritePedalParams(1); // as if the click came through: refused, said
+            QCOMPARE(rig.save(1)->toolTip(), rig.coord->writeBlockedReason());
+            rig.coord->requestWritePedalParams(1); // as if the click came through: refused, said
             QCOMPARE(failed.count(), 1);
         } else {
             rig.sim->unplug();
             QTRY_VERIFY(!rig.app.linkState->connected);
             rig.sim->plug();
         }
-        QTRY_VERIFY_WITH_TIMEOUT(rig.coord()->canWrite(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.coord->canWrite(), 5000);
         QVERIFY(rig.page.card(1)->isDirty() && !rig.page.card(2)->isDirty());
         QCOMPARE(rig.page.card(1)->deadzoneTopValue(), 17);
         rig.save(1)->click();
-        QCOMPARE(rig.flash()[size_t(deadTopByte(1))], quint8(17));
+        QCOMPARE(rig.deadTop(1), 17);
     }
 
     // Unread settings are shown until a read succeeds; each write is listed in the history,
@@ -104,9 +92,9 @@ private Q_SLOTS:
         DevicePage device(&rig.app);
         auto* hint = device.findChild<QLabel*>(QStringLiteral("deviceReadProblemHint"));
         QTRY_VERIFY_WITH_TIMEOUT(!hint->isHidden(), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(hint->isHidden() && rig.coord()->canWrite(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(hint->isHidden() && rig.coord->canWrite(), 10000);
 
-        const ConfigBlock::Bytes original = rig.flash();
+        const ConfigBlock::Bytes original = rig.sim->flashBlock();
         rig.setDeadzoneTop(2, 21);
         rig.save(2)->click();
         auto* list = device.findChild<QTreeWidget*>(QStringLiteral("configHistoryList"));
@@ -116,11 +104,9 @@ private Q_SLOTS:
         auto* restore = device.findChild<QPushButton*>(QStringLiteral("restoreHistoryBtn"));
         QVERIFY(!restore->isEnabled()); // the pedals restart
         QTRY_VERIFY_WITH_TIMEOUT(restore->isEnabled(), 5000);
-        QTimer::singleShot(50, [] {
-            qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(QMessageBox::Yes)->click();
-        });
+        DialogScript dialogs({int(QMessageBox::Yes)});
         restore->click();
-        QCOMPARE(rig.flash(), original);
+        QCOMPARE(rig.sim->flashBlock(), original);
         QCOMPARE(list->topLevelItemCount(), 2);
     }
 };

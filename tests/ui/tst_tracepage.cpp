@@ -1,10 +1,8 @@
-#include <QListWidget>
 #include <QtTest>
 
 #include <cmath>
 
-#include "app/Application.h"
-#include "ui/MainWindow.h"
+#include "support/UiSupport.h"
 #include "ui/TraceChartWidget.h"
 #include "ui/TracePage.h"
 
@@ -48,25 +46,22 @@ private Q_SLOTS:
 
     void historySurvivesPageChange()
     {
-        Application app(Application::simulatedTransportFactory());
-        MainWindow window(&app);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* nav = window.findChild<QListWidget*>(QStringLiteral("navList"));
-        auto* page = window.findChild<TracePage*>();
-        QVERIFY(nav && page);
-        nav->setCurrentRow(2);
+        WindowRig rig(Application::simulatedTransportFactory());
+        rig.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+        auto* page = rig.open<TracePage>(2);
+        QVERIFY(page);
         const TraceHistory& history = page->trace().history();
         QTRY_VERIFY_WITH_TIMEOUT(history.size() > 10, 10000);
 
-        nav->setCurrentRow(4);
+        rig.nav()->setCurrentRow(4);
         const qint64 first = history.at(0).timeMs;
         const quint64 before = history.appended();
         QTRY_VERIFY_WITH_TIMEOUT(history.appended() >= before + 25, 10000); // recorded while hidden
         QCOMPARE(history.at(0).timeMs, first);
 
         // Shown again, the chart catches up with everything recorded meanwhile.
-        nav->setCurrentRow(2);
+        QCOMPARE(rig.open<TracePage>(2), page);
         page->chart()->repaint();
         compareWithFullRepaint(page->chart());
     }

@@ -1,0 +1,137 @@
+#pragma once
+
+// Shared by the widget tests: scripted answers to modal dialogs, and the main window with its
+// pages reached through the side bar (pages other than Pedals may be built on first show).
+
+#include <QApplication>
+#include <QFile>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+#include "app/Application.h"
+#include "app/SharedRecords.h"
+#include "ui/MainWindow.h"
+
+// Answers the modal dialogs of a flow in order and records each as "title|text" (an input
+// dialog: "title|label", its preset text in presets; a message box: its default button in
+// defaults). QMessageBox::Escape answers with the Escape key. A dialog without an answer is
+// rejected and counted as unexpected, so a wrong flow fails instead of blocking. onOpen runs
+// first; a dialog it closes needs no answer.
+class DialogScript : public QObject
+{
+public:
+    explicit DialogScript(QVariantList answers = {}) : m_answers(std::move(answers))
+    {
+        connect(&m_timer, &QTimer::timeout, this, &DialogScript::poll);
+        m_timer.start(5);
+    }
+    DialogScript& then(QMessageBox::StandardButton button) { return m_answers.append(int(button)), *this; }
+    DialogScript& thenText(const QString& text) { return m_answers.append(text), *this; }
+
+    QStringList seen, presets;
+    QList<QMessageBox::StandardButton> defaults;
+    int unexpected = 0;
+    std::function<void(QDialog*)> onOpen;
+    bool allAnswered() const { return m_answers.isEmpty(); }
+
+private:
+    void poll()
+    {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog == m_last)
+            return;
+        m_last = dialog;
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        auto* input = qobject_cast<QInputDialog*>(dialog);
+        seen << dialog->windowTitle() + QLatin1Char('|') + (box ? box->text() : input ? input->labelText() : QString());
+        if (box) {
+            if (!box->informativeText().isEmpty())
+                seen.last() += QLatin1Char('|') + box->informativeText();
+            defaults << box->standardButton(box->defaultButton());
+        }
+        if (input)
+            presets << input->textValue();
+        if (onOpen)
+            onOpen(dialog);
+        if (!dialog->isVisible())
+            return;
+        const QVariant answer = m_answers.isEmpty() ? QVariant() : m_answers.takeFirst();
+        const auto button = QMessageBox::StandardButton(answer.toInt());
+        if (box && answer.userType() == QMetaType::Int && button == QMessageBox::Escape) {
+            QTest::keyClick(box, Qt::Key_Escape);
+        } else if (box && answer.userType() == QMetaType::Int && box->button(button)) {
+            box->button(button)->click();
+        } else if (input && answer.userType() == QMetaType::QString) {
+            input->setTextValue(answer.toString());
+            input->accept();
+        } else {
+            ++unexpected;
+            dialog->reject();
+        }
+    }
+
+    QTimer m_timer;
+    QVariantList m_answers;
+    QPointer<QDialog> m_last;
+};
+
+// The main window without pedals (or on the given ones); closing never asks about an update.
+struct WindowRig
+{
+    std::unique_ptr<Application> app;
+    std::unique_ptr<MainWindow> window;
+
+    explicit WindowRig(const Application::TransportFactory& pedals = {})
+        : app(std::make_unique<Application>(pedals)), window(std::make_unique<MainWindow>(app.get()))
+    {}
+    ~WindowRig()
+    {
+        app->upgradeStatus->state = UpgradeStatus::Idle;
+        window.reset();
+    }
+    QListWidget* nav() const { return window->findChild<QListWidget*>(QStringLiteral("navList")); }
+    QWidget* shown() const { return window->findChild<QStackedWidget*>(QStringLiteral("pageStack"))->currentWidget(); }
+    QString status() const { return window->statusBar()->currentMessage(); }
+    // Whether the page shown is the one named (or holds it, once built on demand).
+    bool showing(const QString& name) const
+    {
+        return shown()->objectName() == name || shown()->findChild<QWidget*>(name);
+    }
+    // Selects a side-bar row as the user would and returns the page it shows.
+    template <class Page> Page* open(int row) const
+    {
+        nav()->setCurrentRow(row);
+        return shown()->inherits(Page::staticMetaObject.className()) ? static_cast<Page*>(shown())
+                                                                     : shown()->findChild<Page*>();
+    }
+};
+
+inline QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void loadAppStyleSheet()
+{
+    qApp->setStyleSheet(QString::fromUtf8(readFile(QStringLiteral(":/styles/app.qss"))));
+}
+
+// The button of `parent` with this text, or null.
+inline QPushButton* buttonText(const QWidget* parent, const QString& text)
+{
+    for (QPushButton* b : parent->findChildren<QPushButton*>())
+        if (b->text() == text)
+            return b;
+    return nullptr;
+}
