@@ -1,7 +1,7 @@
 #pragma once
 
-// Shared by the widget tests: scripted answers to modal dialogs, and the main window with its
-// pages reached through the side bar (pages other than Pedals may be built on first show).
+// Shared by the widget tests: scripted answers to modal dialogs, and the main window whose
+// pages are reached through the side bar (pages other than Pedals may be built on first show).
 
 #include <QApplication>
 #include <QFile>
@@ -22,11 +22,10 @@
 #include "app/SharedRecords.h"
 #include "ui/MainWindow.h"
 
-// Answers the modal dialogs of a flow in order and records each as "title|text" (an input
-// dialog: "title|label", its preset text in presets; a message box: its default button in
-// defaults). QMessageBox::Escape answers with the Escape key. A dialog without an answer is
-// rejected and counted as unexpected, so a wrong flow fails instead of blocking. onOpen runs
-// first; a dialog it closes needs no answer.
+// Answers the modal dialogs of a flow in order (a button, QMessageBox::Escape for the Escape
+// key, or the text for an input dialog) and records each as "title|text[|informative text]"
+// and a message box's default button. A dialog without an answer is rejected and counted, so
+// a wrong flow fails instead of blocking. onOpen runs first; a dialog it closes needs no answer.
 class DialogScript : public QObject
 {
 public:
@@ -35,14 +34,13 @@ public:
         connect(&m_timer, &QTimer::timeout, this, &DialogScript::poll);
         m_timer.start(5);
     }
-    DialogScript& then(QMessageBox::StandardButton button) { return m_answers.append(int(button)), *this; }
-    DialogScript& thenText(const QString& text) { return m_answers.append(text), *this; }
+    DialogScript& then(const QVariant& answer) { return m_answers.append(answer), *this; }
+    bool allAnswered() const { return m_answers.isEmpty(); }
 
-    QStringList seen, presets;
+    QStringList seen;
     QList<QMessageBox::StandardButton> defaults;
     int unexpected = 0;
-    std::function<void(QDialog*)> onOpen;
-    bool allAnswered() const { return m_answers.isEmpty(); }
+    std::function<void()> onOpen;
 
 private:
     void poll()
@@ -54,15 +52,12 @@ private:
         auto* box = qobject_cast<QMessageBox*>(dialog);
         auto* input = qobject_cast<QInputDialog*>(dialog);
         seen << dialog->windowTitle() + QLatin1Char('|') + (box ? box->text() : input ? input->labelText() : QString());
-        if (box) {
-            if (!box->informativeText().isEmpty())
-                seen.last() += QLatin1Char('|') + box->informativeText();
+        if (box && !box->informativeText().isEmpty())
+            seen.last() += QLatin1Char('|') + box->informativeText();
+        if (box)
             defaults << box->standardButton(box->defaultButton());
-        }
-        if (input)
-            presets << input->textValue();
         if (onOpen)
-            onOpen(dialog);
+            onOpen();
         if (!dialog->isVisible())
             return;
         const QVariant answer = m_answers.isEmpty() ? QVariant() : m_answers.takeFirst();
@@ -85,7 +80,7 @@ private:
     QPointer<QDialog> m_last;
 };
 
-// The main window without pedals (or on the given ones); closing never asks about an update.
+// The main window without pedals (or on the given ones); going never asks about an update.
 struct WindowRig
 {
     std::unique_ptr<Application> app;
@@ -102,17 +97,10 @@ struct WindowRig
     QListWidget* nav() const { return window->findChild<QListWidget*>(QStringLiteral("navList")); }
     QWidget* shown() const { return window->findChild<QStackedWidget*>(QStringLiteral("pageStack"))->currentWidget(); }
     QString status() const { return window->statusBar()->currentMessage(); }
-    // Whether the page shown is the one named (or holds it, once built on demand).
+    // Whether the page shown is the one named (or holds it, when built on demand).
     bool showing(const QString& name) const
     {
         return shown()->objectName() == name || shown()->findChild<QWidget*>(name);
-    }
-    // Selects a side-bar row as the user would and returns the page it shows.
-    template <class Page> Page* open(int row) const
-    {
-        nav()->setCurrentRow(row);
-        return shown()->inherits(Page::staticMetaObject.className()) ? static_cast<Page*>(shown())
-                                                                     : shown()->findChild<Page*>();
     }
 };
 
@@ -120,11 +108,6 @@ inline QByteArray readFile(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline void loadAppStyleSheet()
-{
-    qApp->setStyleSheet(QString::fromUtf8(readFile(QStringLiteral(":/styles/app.qss"))));
 }
 
 // The button of `parent` with this text, or null.

@@ -71,7 +71,7 @@ class TestLayoutFit : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { loadAppStyleSheet(); }
+    void initTestCase() { qApp->setStyleSheet(QString::fromUtf8(readFile(QStringLiteral(":/styles/app.qss")))); }
 
     void pagesFit_data()
     {

@@ -1,19 +1,36 @@
+// The main window (guards around a running update and unsaved edits, the wheel guard,
+// retranslation) and the Device, Trace, Update and Settings pages.
+#include <QComboBox>
 #include <QDir>
+#include <QGridLayout>
 #include <QLabel>
+#include <QProgressBar>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QWheelEvent>
 #include <QtTest/qtestspontaneevent.h>
 
+#include <cmath>
+
+#include "coordination/DeviceConfigModel.h"
 #include "coordination/SessionCoordinator.h"
 #include "i18n/LanguageManager.h"
 #include "profiles/CurveProfileJsonStore.h"
+#include "support/AttachableTransport.h"
 #include "support/MarkingTranslator.h"
 #include "support/UiSupport.h"
+#include "ui/DevicePage.h"
 #include "ui/PedalChannelCard.h"
 #include "ui/PedalsPage.h"
+#include "ui/SettingsPage.h"
+#include "ui/TraceChartWidget.h"
+#include "ui/TracePage.h"
+#include "ui/UpdatePage.h"
 
 namespace {
 void noLog(QtMsgType, const QMessageLogContext&, const QString&) {}
@@ -21,6 +38,64 @@ bool busy(int state)
 {
     return state >= UpgradeStatus::Starting && state <= UpgradeStatus::Transferring;
 }
+QString title(QWidget* page)
+{
+    return page->findChild<QLabel*>(QStringLiteral("pageTitle"))->text();
+}
+// The traces as drawn so far against the same traces drawn from scratch.
+void compareWithFullRepaint(TraceChartWidget* chart)
+{
+    const QImage incremental = chart->tracesImage();
+    chart->redrawTraces();
+    QCOMPARE(chart->tracesImage(), incremental);
+}
+
+// The Device page on pedals that are absent until a test says otherwise; the tests drive the probes.
+struct DeviceRig
+{
+    AttachableTransport* pedals = nullptr;
+    Application app{[this] {
+        auto t = std::make_unique<AttachableTransport>();
+        t->present = false;
+        pedals = t.get();
+        return std::unique_ptr<IHidTransport>(std::move(t));
+    }};
+    std::unique_ptr<DevicePage> page;
+
+    DeviceRig() { app.coordinator->scanTimer()->stop(); }
+    void build() { page = std::make_unique<DevicePage>(&app, nullptr); }
+    QString value(int row) const
+    {
+        return qobject_cast<QLabel*>(page->findChild<QGridLayout*>()->itemAtPosition(row, 1)->widget())->text();
+    }
+    QPushButton* button(int i) const { return page->findChildren<QPushButton*>().value(i); } // Connect, Disconnect
+    QLabel* hint() const { return page->findChild<QLabel*>(QStringLiteral("devicePermissionHint")); }
+};
+
+// The Update page without pedals.
+struct UpdateRig
+{
+    QTemporaryDir dir;
+    Application app{Application::TransportFactory()};
+    UpdatePage page{&app};
+
+    QString makeFile(const QString& name, int size = 100)
+    {
+        QFile f(dir.filePath(name));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(QByteArray(size, '\1'));
+        return f.fileName();
+    }
+    void setBusy(bool busy)
+    {
+        app.upgradeStatus->state.store(busy ? UpgradeStatus::Transferring : UpgradeStatus::Idle);
+        app.coordinator->refreshUpgradeBusySignal();
+    }
+    QList<bool> buttons() const // Choose, Start, Cancel enabled
+    {
+        return {page.chooseButton()->isEnabled(), page.startButton()->isEnabled(), page.cancelButton()->isEnabled()};
+    }
+};
 } // namespace
 
 class TestMainWindow : public QObject
@@ -28,14 +103,6 @@ class TestMainWindow : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { qInstallMessageHandler(noLog); }
-
-    void startsOnPedals()
-    {
-        WindowRig rig;
-        QCOMPARE(rig.nav()->currentRow(), 1);
-        QVERIFY(rig.showing(QStringLiteral("pagePedals")));
-        QCOMPARE(rig.status(), QStringLiteral("Ready"));
-    }
 
     void leaveGuard_data()
     {
@@ -56,22 +123,17 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
         rig.nav()->setCurrentRow(MainWindow::kUpdateRow);
         rig.app->upgradeStatus->state = state;
-
-        DialogScript dialogs({int(yes ? QMessageBox::Yes : QMessageBox::No)});
+        DialogScript dialogs({yes ? QMessageBox::Yes : QMessageBox::No});
         QTest::mouseClick(rig.nav()->viewport(), Qt::LeftButton, {},
                           rig.nav()->visualItemRect(rig.nav()->item(4)).center());
-        QCOMPARE(dialogs.seen.size(), busy(state) ? 1 : 0);
-        if (busy(state))
-            QCOMPARE(dialogs.defaults.value(0), QMessageBox::Yes); // Enter stays
-        const bool stays = busy(state) && yes;
-        QCOMPARE(rig.nav()->currentRow(), stays ? 3 : 4);
+        QCOMPARE(dialogs.defaults, busy(state) ? QList{QMessageBox::Yes} : QList<QMessageBox::StandardButton>());
+        const int row = busy(state) && yes ? 3 : 4;
+        QCOMPARE(rig.nav()->currentRow(), row);
         // The highlight stays on the row of the page shown, also after the list handled the click.
-        QTRY_COMPARE(rig.nav()->selectedItems(), QList<QListWidgetItem*>{rig.nav()->item(stays ? 3 : 4)});
-        QVERIFY(rig.showing(stays ? QStringLiteral("pageUpdate") : QStringLiteral("pageSettings")));
-        QCOMPARE(rig.status(), stays ? QStringLiteral("Page: Update") : QStringLiteral("Page: Settings"));
-
-        // Choosing the Update row itself never asks.
-        rig.nav()->setCurrentRow(MainWindow::kUpdateRow);
+        QTRY_COMPARE(rig.nav()->selectedItems(), QList{rig.nav()->item(row)});
+        QVERIFY(rig.showing(row == 3 ? QStringLiteral("pageUpdate") : QStringLiteral("pageSettings")));
+        QCOMPARE(rig.status(), row == 3 ? QStringLiteral("Page: Update") : QStringLiteral("Page: Settings"));
+        rig.nav()->setCurrentRow(MainWindow::kUpdateRow); // choosing the Update row itself never asks
         QCOMPARE(dialogs.seen.size(), busy(state) ? 1 : 0);
         QVERIFY(rig.showing(QStringLiteral("pageUpdate")));
     }
@@ -80,45 +142,39 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("state");
         QTest::addColumn<int>("answer"); // NoButton: nothing to ask
-        QTest::addColumn<bool>("unsaved");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("starting, yes") << 1 << int(QMessageBox::Yes) << false << true;
-        QTest::newRow("checking, no") << 2 << int(QMessageBox::No) << false << false;
-        QTest::newRow("transferring, escape") << 3 << int(QMessageBox::Escape) << false << false;
-        QTest::newRow("unsaved, cancel") << 0 << int(QMessageBox::Cancel) << true << false;
-        QTest::newRow("unsaved, discard") << 0 << int(QMessageBox::Discard) << true << true;
-        QTest::newRow("unsaved, save") << 0 << int(QMessageBox::Save) << true << true;
-        QTest::newRow("idle") << 0 << int(QMessageBox::NoButton) << false << true;
-        QTest::newRow("installed") << 4 << int(QMessageBox::NoButton) << false << true;
+        QTest::newRow("starting, yes") << 1 << int(QMessageBox::Yes) << true;
+        QTest::newRow("checking, no") << 2 << int(QMessageBox::No) << false;
+        QTest::newRow("transferring, escape") << 3 << int(QMessageBox::Escape) << false;
+        QTest::newRow("unsaved, cancel") << 0 << int(QMessageBox::Cancel) << false;
+        QTest::newRow("unsaved, discard") << 0 << int(QMessageBox::Discard) << true;
+        QTest::newRow("unsaved, save") << 0 << int(QMessageBox::Save) << true;
+        QTest::newRow("idle") << 0 << int(QMessageBox::NoButton) << true;
+        QTest::newRow("installed") << 4 << int(QMessageBox::NoButton) << true;
     }
     void closeGuard()
     {
         QFETCH(int, state);
         QFETCH(int, answer);
-        QFETCH(bool, unsaved);
-        QFETCH(bool, closes);
-        const QString profiles = CurveProfileJsonStore::defaultProfilesDirectory();
-        QDir(profiles).removeRecursively(); // fresh built-in profiles
+        const QString stored = CurveProfileJsonStore::defaultProfilesDirectory() + QStringLiteral("/Default.json");
+        QDir(CurveProfileJsonStore::defaultProfilesDirectory()).removeRecursively(); // fresh built-in profiles
         WindowRig rig;
         rig.window->show();
         rig.app->upgradeStatus->state = state;
-        const QString stored = QDir(profiles).filePath("Default.json");
         const QByteArray before = readFile(stored);
-        if (unsaved) {
-            // Edits made on the loaded "Default" belong to it; Save writes them there.
+        if (QByteArray(QTest::currentDataTag()).startsWith("unsaved")) { // edits on the loaded "Default"
             auto* page = rig.window->findChild<PedalsPage*>();
             QVERIFY(QMetaObject::invokeMethod(page, "onProfileLoad"));
             page->card(0)->findChild<QSpinBox*>()->setValue(9);
         }
         DialogScript dialogs;
         if (answer != QMessageBox::NoButton)
-            dialogs.then(QMessageBox::StandardButton(answer));
-        QCOMPARE(rig.window->close(), closes);
-        QCOMPARE(rig.window->isVisible(), !closes);
+            dialogs.then(answer);
+        QTEST(rig.window->close(), "closes");
+        QTEST(!rig.window->isVisible(), "closes");
         QCOMPARE(dialogs.seen.size(), answer != QMessageBox::NoButton ? 1 : 0);
         QCOMPARE(dialogs.unexpected, 0);
-        if (unsaved)
-            QCOMPARE(readFile(stored) != before, answer == QMessageBox::Save);
+        QCOMPARE(readFile(stored) != before, answer == QMessageBox::Save); // saved where the edits belong
         if (busy(state))
             QCOMPARE(dialogs.defaults.value(0), QMessageBox::No); // Enter does not quit
     }
@@ -139,7 +195,7 @@ private Q_SLOTS:
         rig.nav()->setCurrentRow(MainWindow::kUpdateRow);
         rig.app->upgradeStatus->state = UpgradeStatus::Transferring;
         DialogScript dialogs; // no answer: the question must close by itself
-        dialogs.onOpen = [&](QDialog*) {
+        dialogs.onOpen = [&] {
             rig.app->upgradeStatus->state = UpgradeStatus::Installed;
             rig.app->coordinator->refreshUpgradeBusySignal();
         };
@@ -157,13 +213,15 @@ private Q_SLOTS:
     void wheelNeedsFocus_data()
     {
         QTest::addColumn<QString>("type");
-        QTest::newRow("spin box") << "QSpinBox";
-        QTest::newRow("slider") << "QSlider";
-        QTest::newRow("combo box") << "QComboBox";
+        QTest::addColumn<QByteArray>("property");
+        QTest::newRow("spin box") << "QSpinBox" << QByteArray("value");
+        QTest::newRow("slider") << "QSlider" << QByteArray("value");
+        QTest::newRow("combo box") << "QComboBox" << QByteArray("currentIndex");
     }
     void wheelNeedsFocus()
     {
         QFETCH(QString, type);
+        QFETCH(QByteArray, property);
         WindowRig rig;
         rig.window->resize(rig.window->minimumSize());
         rig.window->show();
@@ -173,9 +231,7 @@ private Q_SLOTS:
         for (QWidget* w : page->findChildren<QWidget*>())
             if (!control && w->inherits(qPrintable(type)) && w->isVisible())
                 control = w;
-        QVERIFY(control);
         QScrollBar* scroll = page->findChild<QScrollArea*>()->verticalScrollBar();
-        const char* property = type == "QComboBox" ? "currentIndex" : "value";
         auto wheel = [&] {
             const QPoint at = control->rect().center();
             QWheelEvent event(at, control->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
@@ -188,18 +244,18 @@ private Q_SLOTS:
         QVERIFY(scroll->value() > 0);
         wheel();
         QCOMPARE(control->property(property), value);
-        QVERIFY(scroll->value() < scroll->maximum());
-
         const int scrolled = scroll->value();
+        QVERIFY(scrolled < scroll->maximum());
         control->setFocus();
         wheel();
         QVERIFY(control->property(property) != value);
         QCOMPARE(scroll->value(), scrolled);
     }
 
-    void languageChangeRetranslates()
+    void languageChange()
     {
         WindowRig rig;
+        QVERIFY(rig.nav()->currentRow() == 1 && rig.showing(QStringLiteral("pagePedals"))); // starts on Pedals
         rig.nav()->setCurrentRow(4);
         MarkingTranslator translator;
         translator.fixed.insert(QStringLiteral("Settings"), QStringLiteral("Ein  Stellungen"));
@@ -208,25 +264,192 @@ private Q_SLOTS:
         QCOMPARE(rig.nav()->item(0)->text(), QStringLiteral("\U0001F4BB  «Device»"));
         // Only the blanks after the glyph separate: the label's own two blanks stay.
         QCOMPARE(rig.status(), QStringLiteral("«Page: Ein  Stellungen»"));
-        QCOMPARE(rig.shown()->findChild<QLabel*>(QStringLiteral("pageTitle"))->text(),
-                 QStringLiteral("<h2>Ein  Stellungen</h2>"));
+        QCOMPARE(title(rig.shown()), QStringLiteral("<h2>Ein  Stellungen</h2>"));
         QCoreApplication::removeTranslator(&translator);
         QTRY_COMPARE(rig.status(), QStringLiteral("Page: Settings"));
-    }
 
-    // A language change while another page is shown during an update asks again; staying
-    // shows the Update page with its row.
-    void localeChangeDuringUpdateAsksAgain()
-    {
-        WindowRig rig;
-        rig.nav()->setCurrentRow(4);
+        // During an update a language change asks again; staying shows the Update page and row.
         rig.app->upgradeStatus->state = UpgradeStatus::Transferring;
-        DialogScript dialogs({int(QMessageBox::Yes)});
+        DialogScript dialogs({QMessageBox::Yes});
         Q_EMIT rig.app->languageManager->localeChanged(QStringLiteral("de"));
         QCOMPARE(dialogs.seen.size(), 1);
-        QCOMPARE(rig.nav()->currentRow(), 3);
-        QVERIFY(rig.showing(QStringLiteral("pageUpdate")));
-        QCOMPARE(rig.status(), QStringLiteral("Page: Update"));
+        QVERIFY(rig.nav()->currentRow() == 3 && rig.showing(QStringLiteral("pageUpdate")));
+    }
+
+    // Choosing a language switches once and re-applies the texts; building the page or a
+    // change made elsewhere only moves the selection.
+    void settingsLanguage()
+    {
+        Application app{Application::TransportFactory()};
+        LanguageManager* manager = app.languageManager.get();
+        QSignalSpy spy(manager, &LanguageManager::localeChanged);
+        SettingsPage page(&app);
+        auto* combo = page.findChild<QComboBox*>();
+        combo->setCurrentIndex(combo->findText(QStringLiteral("Deutsch")));
+        QCOMPARE(spy.count(), 1);
+        QTRY_COMPARE(title(&page), QStringLiteral("<h2>Einstellungen</h2>"));
+        manager->setLanguage(QStringLiteral("zh_TW"));
+        QCOMPARE(combo->currentText(), QStringLiteral("繁體中文"));
+        SettingsPage second(&app);
+        QCOMPARE(second.findChild<QComboBox*>()->currentText(), QStringLiteral("繁體中文"));
+        QCOMPARE(spy.count(), 2);
+        manager->setLanguage(QStringLiteral("en"));
+    }
+
+    // A language change re-applies the texts of the state shown, not those of the start.
+    void deviceConnectionState_data()
+    {
+        QTest::addColumn<bool>("connectedBeforeBuild");
+        QTest::addColumn<bool>("connected");
+        QTest::newRow("disconnected") << false << false;
+        QTest::newRow("connection reported") << false << true;
+        QTest::newRow("built while connected") << true << true;
+        QTest::newRow("connection lost") << true << false;
+    }
+    void deviceConnectionState()
+    {
+        QFETCH(bool, connectedBeforeBuild);
+        QFETCH(bool, connected);
+        DeviceRig rig;
+        rig.app.coordinator->setConnected(connectedBeforeBuild);
+        rig.build();
+        rig.app.coordinator->setConnected(connected);
+        QCOMPARE(rig.value(0), connected ? QStringLiteral("Connected") : QStringLiteral("Disconnected"));
+        QCOMPARE(rig.value(1), connected ? QStringLiteral("Quilbex Pedals") : QStringLiteral("—"));
+        QCOMPARE(rig.button(0)->isEnabled(), !connected);
+        MarkingTranslator translator;
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        QTRY_COMPARE(rig.value(0), connected ? QStringLiteral("«Connected»") : QStringLiteral("«Disconnected»"));
+        QCOMPARE(rig.value(1), connected ? QStringLiteral("«Quilbex Pedals»") : QStringLiteral("—"));
+        QCoreApplication::removeTranslator(&translator);
+    }
+
+    void devicePermissionHint()
+    {
+        DeviceRig rig;
+        rig.pedals->present = true;
+        rig.pedals->openSucceeds = false;
+        rig.pedals->failure = IHidTransport::OpenError::PermissionDenied;
+        rig.build();
+        QVERIFY(rig.hint()->isHidden());
+        QTest::mouseClick(rig.button(0), Qt::LeftButton); // Connect
+        QVERIFY(rig.hint()->text().contains(QStringLiteral("permission denied")) && !rig.hint()->isHidden());
+        DevicePage second(&rig.app, nullptr); // a page built while the problem stands shows it too
+        QVERIFY(!second.findChild<QLabel*>(QStringLiteral("devicePermissionHint"))->isHidden());
+        rig.pedals->openSucceeds = true;
+        QTest::mouseClick(rig.button(0), Qt::LeftButton);
+        QVERIFY(rig.hint()->isHidden());
+        QCOMPARE(rig.value(0), QStringLiteral("Connected"));
+        QTest::mouseClick(rig.button(1), Qt::LeftButton); // Disconnect
+        QVERIFY(!rig.pedals->opened);
+        QCOMPARE(rig.value(0), QStringLiteral("Disconnected"));
+    }
+
+    // Versions compare by number (3.1.10 is newer than 3.1.2), none without pedals; a path
+    // with markup shows as written.
+    void updateComparisonAndPaths()
+    {
+        UpdateRig rig;
+        rig.app.coordinator->setConnected(true);
+        rig.app.config->ver = 0x0312;
+        Q_EMIT rig.app.config->configChanged();
+        rig.page.setSelectedFile(rig.makeFile("fw_3.1.10.bin"));
+        QCOMPARE(rig.page.currentFirmwareValue()->text(), QStringLiteral("3.1.2"));
+        QCOMPARE(rig.page.fileVersionValue()->text(), QStringLiteral("3.1.10"));
+        QCOMPARE(rig.page.statusValue()->text(), QStringLiteral("A newer firmware version is available in this file."));
+        rig.app.coordinator->setConnected(false);
+        QCOMPARE(rig.page.currentFirmwareValue()->text(), QStringLiteral("Unknown"));
+        const QString path = rig.makeFile("<b>fw</b> & 1.0.0.bin");
+        rig.page.setSelectedFile(path);
+        QCOMPARE(rig.page.selectedFileValue()->text(), path);
+        rig.page.onLogLine(QStringLiteral("two\nlines"));
+        QVERIFY(rig.page.logView()->toPlainText().endsWith(QStringLiteral("Selected: %1\ntwo\nlines").arg(path)));
+    }
+
+    void updateBusyRuleAndPhase()
+    {
+        UpdateRig rig;
+        QCOMPARE(rig.buttons(), (QList<bool>{true, false, false}));
+        rig.setBusy(true);
+        rig.page.setSelectedFile(rig.makeFile("fw_1.0.0.bin"));
+        QCOMPARE(rig.buttons(), (QList<bool>{false, false, true}));
+        rig.page.onProgress(50, QStringLiteral("Installing firmware…"));
+        rig.page.onProgress(-5, QString()); // clamped; an empty status keeps the phase
+        QCOMPARE(rig.page.progressBar()->value(), 0);
+        rig.page.onProgress(130, QString());
+        QCOMPARE(rig.page.progressBar()->value(), 100);
+        QEvent change(QEvent::LanguageChange);
+        QApplication::sendEvent(&rig.page, &change);
+        QCOMPARE(rig.page.phaseLabel()->text(), QStringLiteral("Installing firmware…"));
+        rig.setBusy(false);
+        QCOMPARE(rig.buttons(), (QList<bool>{true, true, false}));
+        rig.page.onUpgradeBusyChanged(true); // the signal counts before the record does
+        QCOMPARE(rig.buttons(), (QList<bool>{false, false, true}));
+    }
+
+    void updateStartDialogs()
+    {
+        UpdateRig rig;
+        QSignalSpy busy(rig.app.coordinator.get(), &SessionCoordinator::upgradeBusyChanged);
+        DialogScript dialogs({QMessageBox::Ok, QMessageBox::No, QMessageBox::Yes, QMessageBox::Ok});
+        rig.page.onStartUpdate(); // no file chosen: the manager is not asked
+        QCOMPARE(dialogs.seen.value(0), QStringLiteral("Firmware update|Please choose a firmware file (.bin) first."));
+        QVERIFY(busy.isEmpty());
+        rig.page.setSelectedFile(rig.makeFile("fw_1.0.0.bin", 55297));
+        rig.page.onProgress(30, QStringLiteral("Earlier"));
+        const QString log = rig.page.logView()->toPlainText();
+        rig.page.onStartUpdate(); // No: nothing changes
+        QVERIFY(dialogs.seen.value(1).startsWith("Firmware update|The firmware update is about to start."));
+        QCOMPARE(rig.page.logView()->toPlainText(), log);
+        QCOMPARE(rig.page.progressBar()->value(), 30);
+        rig.page.onStartUpdate(); // Yes: the file check fails at once and the page says so
+        const QString message =
+            "This firmware file is too large for your pedals (55 KB). The maximum supported size is 54 KB.";
+        QCOMPARE(dialogs.seen.value(3), "Firmware update|" + message);
+        QCOMPARE(rig.page.phaseLabel()->text(), QStringLiteral("Update could not be completed"));
+        QCOMPARE(rig.page.logView()->toPlainText(), message);
+        QCOMPARE(rig.buttons(), (QList<bool>{true, true, false})); // the same file can be tried again
+    }
+
+    void traceDrawnIncrementallyMatchesFullRepaint()
+    {
+        InputTrace trace;
+        TraceChartWidget chart(&trace);
+        chart.resize(700, 300);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        qint64 t = 0;
+        for (int i = 1; i <= 1200; ++i) {
+            // Irregular polls (0 to 3 columns each), one lost link, all three pedals moving.
+            t += (i % 7 == 0 ? 37 : i % 11 == 0 ? 3 : 20) + (i == 500 ? 2000 : 0);
+            TraceReading r{t, {}, {}};
+            for (size_t p = 0; p < 3; ++p)
+                r.out[p] = qint16(32767 * std::sin(i * (0.05 + 0.04 * p)));
+            trace.add(r);
+            chart.advance();
+            if (i % 400 == 0)
+                compareWithFullRepaint(&chart);
+        }
+    }
+
+    void traceHistorySurvivesPageChange()
+    {
+        WindowRig rig(Application::simulatedTransportFactory());
+        rig.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+        rig.nav()->setCurrentRow(2);
+        auto* page = rig.window->findChild<TracePage*>();
+        QVERIFY(page);
+        const TraceHistory& history = page->trace().history();
+        QTRY_VERIFY_WITH_TIMEOUT(history.size() > 10, 10000);
+        rig.nav()->setCurrentRow(4);
+        const qint64 first = history.at(0).timeMs;
+        const quint64 before = history.appended();
+        QTRY_VERIFY_WITH_TIMEOUT(history.appended() >= before + 25, 10000); // recorded while hidden
+        QCOMPARE(history.at(0).timeMs, first);
+        rig.nav()->setCurrentRow(2); // shown again, the chart catches up with all recorded meanwhile
+        page->chart()->repaint();
+        compareWithFullRepaint(page->chart());
     }
 };
 
