@@ -20,6 +20,7 @@
 
 #include "app/Application.h"
 #include "app/SharedRecords.h"
+#include "i18n/LanguageManager.h"
 #include "ui/MainWindow.h"
 
 // Answers the modal dialogs of a flow in order (a button, QMessageBox::Escape for the Escape
@@ -80,15 +81,20 @@ private:
     QPointer<QDialog> m_last;
 };
 
-// The main window without pedals (or on the given ones); going never asks about an update.
+// The main window without pedals (or on the given ones, in the given language); going never
+// asks about an update.
 struct WindowRig
 {
     std::unique_ptr<Application> app;
     std::unique_ptr<MainWindow> window;
 
-    explicit WindowRig(const Application::TransportFactory& pedals = {})
-        : app(std::make_unique<Application>(pedals)), window(std::make_unique<MainWindow>(app.get()))
-    {}
+    explicit WindowRig(const Application::TransportFactory& pedals = {}, const QString& language = {})
+        : app(std::make_unique<Application>(pedals))
+    {
+        if (!language.isEmpty())
+            app->languageManager->setLanguage(language);
+        window = std::make_unique<MainWindow>(app.get());
+    }
     ~WindowRig()
     {
         app->upgradeStatus->state = UpgradeStatus::Idle;

@@ -10,7 +10,6 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "coordination/SessionCoordinator.h"
 #include "i18n/LanguageManager.h"
 #include "support/UiSupport.h"
 #include "ui/PedalChannelCard.h"
@@ -85,28 +84,20 @@ private Q_SLOTS:
     {
         QFETCH(QString, language);
         QFETCH(QSize, size);
-        Application app(Application::simulatedTransportFactory());
-        app.languageManager->setLanguage(language);
-        MainWindow window(&app);
-        window.resize(size);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTRY_VERIFY_WITH_TIMEOUT(app.linkState->connected, 5000);
-
-        auto* nav = window.findChild<QListWidget*>(QStringLiteral("navList"));
-        auto* stack = window.findChild<QStackedWidget*>(QStringLiteral("pageStack"));
+        WindowRig rig(Application::simulatedTransportFactory(), language);
+        rig.window->resize(size);
+        rig.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+        QTRY_VERIFY_WITH_TIMEOUT(rig.app->linkState->connected, 5000);
         const QString shots = qEnvironmentVariable("QUILBEX_SCREENSHOT_DIR");
         QStringList problems;
-        for (int row = 0; row < nav->count(); ++row) {
-            nav->setCurrentRow(row);
+        for (int row = 0; row < rig.nav()->count(); ++row) {
+            rig.nav()->setCurrentRow(row);
             QCoreApplication::processEvents();
-            QWidget* page = stack->currentWidget();
+            QWidget* page = rig.shown();
             if (!shots.isEmpty() && QDir().mkpath(shots))
-                window.grab().save(QStringLiteral("%1/%2-%3x%4-page%5.png")
-                                       .arg(shots, language)
-                                       .arg(size.width())
-                                       .arg(size.height())
-                                       .arg(row));
+                rig.window->grab().save(QString::asprintf("%s/%s-%dx%d-page%d.png", qPrintable(shots),
+                                                          qPrintable(language), size.width(), size.height(), row));
             if (auto* bar = page->findChild<QFrame*>(QStringLiteral("curveProfilesBar")))
                 checkPedalsPage(page, bar, size.width() >= 1280, &problems);
             for (QWidget* w : page->findChildren<QWidget*>()) {

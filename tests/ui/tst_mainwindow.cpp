@@ -1,6 +1,5 @@
 // The main window (guards around a running update and unsaved edits, the wheel guard,
 // retranslation) and the Device, Trace, Update and Settings pages.
-#include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
@@ -260,10 +259,8 @@ private Q_SLOTS:
         MarkingTranslator translator;
         translator.fixed.insert(QStringLiteral("Settings"), QStringLiteral("Ein  Stellungen"));
         QVERIFY(QCoreApplication::installTranslator(&translator));
-        QTRY_COMPARE(rig.window->windowTitle(), QStringLiteral("«Quilbex Control»"));
-        QCOMPARE(rig.nav()->item(0)->text(), QStringLiteral("\U0001F4BB  «Device»"));
         // Only the blanks after the glyph separate: the label's own two blanks stay.
-        QCOMPARE(rig.status(), QStringLiteral("«Page: Ein  Stellungen»"));
+        QTRY_COMPARE(rig.status(), QStringLiteral("«Page: Ein  Stellungen»"));
         QCOMPARE(title(rig.shown()), QStringLiteral("<h2>Ein  Stellungen</h2>"));
         QCoreApplication::removeTranslator(&translator);
         QTRY_COMPARE(rig.status(), QStringLiteral("Page: Settings"));
@@ -274,26 +271,6 @@ private Q_SLOTS:
         Q_EMIT rig.app->languageManager->localeChanged(QStringLiteral("de"));
         QCOMPARE(dialogs.seen.size(), 1);
         QVERIFY(rig.nav()->currentRow() == 3 && rig.showing(QStringLiteral("pageUpdate")));
-    }
-
-    // Choosing a language switches once and re-applies the texts; building the page or a
-    // change made elsewhere only moves the selection.
-    void settingsLanguage()
-    {
-        Application app{Application::TransportFactory()};
-        LanguageManager* manager = app.languageManager.get();
-        QSignalSpy spy(manager, &LanguageManager::localeChanged);
-        SettingsPage page(&app);
-        auto* combo = page.findChild<QComboBox*>();
-        combo->setCurrentIndex(combo->findText(QStringLiteral("Deutsch")));
-        QCOMPARE(spy.count(), 1);
-        QTRY_COMPARE(title(&page), QStringLiteral("<h2>Einstellungen</h2>"));
-        manager->setLanguage(QStringLiteral("zh_TW"));
-        QCOMPARE(combo->currentText(), QStringLiteral("繁體中文"));
-        SettingsPage second(&app);
-        QCOMPARE(second.findChild<QComboBox*>()->currentText(), QStringLiteral("繁體中文"));
-        QCOMPARE(spy.count(), 2);
-        manager->setLanguage(QStringLiteral("en"));
     }
 
     // A language change re-applies the texts of the state shown, not those of the start.
@@ -366,24 +343,17 @@ private Q_SLOTS:
         QVERIFY(rig.page.logView()->toPlainText().endsWith(QStringLiteral("Selected: %1\ntwo\nlines").arg(path)));
     }
 
-    void updateBusyRuleAndPhase()
+    // While an update runs only Cancel is offered (the signal counts before the record does).
+    void updateBusyRule()
     {
         UpdateRig rig;
         QCOMPARE(rig.buttons(), (QList<bool>{true, false, false}));
         rig.setBusy(true);
         rig.page.setSelectedFile(rig.makeFile("fw_1.0.0.bin"));
         QCOMPARE(rig.buttons(), (QList<bool>{false, false, true}));
-        rig.page.onProgress(50, QStringLiteral("Installing firmware…"));
-        rig.page.onProgress(-5, QString()); // clamped; an empty status keeps the phase
-        QCOMPARE(rig.page.progressBar()->value(), 0);
-        rig.page.onProgress(130, QString());
-        QCOMPARE(rig.page.progressBar()->value(), 100);
-        QEvent change(QEvent::LanguageChange);
-        QApplication::sendEvent(&rig.page, &change);
-        QCOMPARE(rig.page.phaseLabel()->text(), QStringLiteral("Installing firmware…"));
         rig.setBusy(false);
         QCOMPARE(rig.buttons(), (QList<bool>{true, true, false}));
-        rig.page.onUpgradeBusyChanged(true); // the signal counts before the record does
+        rig.page.onUpgradeBusyChanged(true);
         QCOMPARE(rig.buttons(), (QList<bool>{false, false, true}));
     }
 

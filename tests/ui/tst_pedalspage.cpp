@@ -106,23 +106,6 @@ class TestPedalsPage : public QObject
 private Q_SLOTS:
     void initTestCase() { registerCurvePointsMetaType(); }
 
-    void cardRegistry()
-    {
-        Rig rig;
-        {
-            PedalChannelCard first(0, &rig.app);
-            {
-                PedalChannelCard second(0, &rig.app);
-            }
-            // The newer card left; the slot held it, so it is empty now (never dangling).
-            QVERIFY(!PedalCardLayer::registry()->hasCard(0));
-        }
-        PedalChannelCard outside(5, &rig.app);
-        QCOMPARE(PedalChannelCard::registeredCard(5), nullptr);
-        spin(&outside, 0)->setValue(20); // no model pedal 5: nothing written, nothing breaks
-        QCOMPARE(rig.model.deadTop, (std::array<quint8, 3>{}));
-    }
-
     // A run needs a span of 500; a run without enough travel, one that times out, or one cut
     // by Reset writes no range (Reset writes the pedal uncalibrated).
     void calibration_data()
@@ -192,8 +175,8 @@ private Q_SLOTS:
         QCOMPARE(int(rig.model.deadTop[0]), 200); // the model is only read
     }
 
-    // Edits reach the model at once; a preset click sets the curve only, Custom keeps the
-    // points; what the coordinator writes is read from the controls.
+    // Edits reach the model at once; a preset click sets the curve only; what the coordinator
+    // writes is read from the controls.
     void cardEdits()
     {
         Rig rig;
@@ -212,10 +195,6 @@ private Q_SLOTS:
         QCOMPARE(rig.model.curve[1], presetCurvePoints(2));
         QCOMPARE(int(rig.model.curveType[1]), 2);
         QCOMPARE(int(rig.model.deadBot[1]), 9);
-        rig.model.curve[1][4] = 44;
-        card.findChildren<CurvePresetButton*>()[4]->click();
-        QCOMPARE(int(rig.model.curveType[1]), 4);
-        QCOMPARE(rig.model.curve[1][4], qint8(44));
 
         const QSignalBlocker block(spin(&card, 0));
         spin(&card, 0)->setValue(17);
@@ -335,7 +314,7 @@ private Q_SLOTS:
     }
 
     // Stored points outside 0..100 are kept but drawn on the edges; the marker follows
-    // calibration and deadzones; smaller than its margins the chart still paints.
+    // calibration and deadzones.
     void chartPointsAndMarker()
     {
         Chart w;
@@ -350,9 +329,6 @@ private Q_SLOTS:
         QCOMPARE(w.markerPosition(), in.center());
         w.hideLiveMarker();
         QVERIFY(!w.isMarkerVisible());
-        w.setMinimumHeight(0);
-        w.resize(20, 25);
-        QVERIFY(!w.grab().isNull());
     }
 
     void chartDrag()
@@ -391,11 +367,6 @@ private Q_SLOTS:
         QVERIFY(!w.isDragging());
         w.setPoints(presetCurvePoints(3));
         QCOMPARE(w.curvePoints(), presetCurvePoints(3));
-        QEvent leave(QEvent::Leave);
-        QTest::mouseMove(&w, w.at(3) + QPoint(0, 12));
-        QCOMPARE(w.hoveredPoint(), 3);
-        QCoreApplication::sendEvent(&w, &leave); // hover ends when the pointer leaves
-        QCOMPARE(w.hoveredPoint(), -1);
     }
 
     // The cached layers, and many marker moves that repaint only small squares, give exactly
