@@ -71,30 +71,6 @@ struct DeviceRig
     QLabel* hint() const { return page->findChild<QLabel*>(QStringLiteral("devicePermissionHint")); }
 };
 
-// The Update page without pedals.
-struct UpdateRig
-{
-    QTemporaryDir dir;
-    Application app{Application::TransportFactory()};
-    UpdatePage page{&app};
-
-    QString makeFile(const QString& name, int size = 100)
-    {
-        QFile f(dir.filePath(name));
-        if (f.open(QIODevice::WriteOnly))
-            f.write(QByteArray(size, '\1'));
-        return f.fileName();
-    }
-    void setBusy(bool busy)
-    {
-        app.upgradeStatus->state.store(busy ? UpgradeStatus::Transferring : UpgradeStatus::Idle);
-        app.coordinator->refreshUpgradeBusySignal();
-    }
-    QList<bool> buttons() const // Choose, Start, Cancel enabled
-    {
-        return {page.chooseButton()->isEnabled(), page.startButton()->isEnabled(), page.cancelButton()->isEnabled()};
-    }
-};
 } // namespace
 
 class TestMainWindow : public QObject
@@ -322,63 +298,62 @@ private Q_SLOTS:
         QCOMPARE(rig.value(0), QStringLiteral("Disconnected"));
     }
 
-    // Versions compare by number (3.1.10 is newer than 3.1.2), none without pedals; a path
-    // with markup shows as written.
-    void updateComparisonAndPaths()
+    // Start asks first and a refused file is reported; while an update runs only Cancel is
+    // offered; versions compare by number; a path with markup shows as written.
+    void updatePage()
     {
-        UpdateRig rig;
-        rig.app.coordinator->setConnected(true);
-        rig.app.config->ver = 0x0312;
-        Q_EMIT rig.app.config->configChanged();
-        rig.page.setSelectedFile(rig.makeFile("fw_3.1.10.bin"));
-        QCOMPARE(rig.page.currentFirmwareValue()->text(), QStringLiteral("3.1.2"));
-        QCOMPARE(rig.page.fileVersionValue()->text(), QStringLiteral("3.1.10"));
-        QCOMPARE(rig.page.statusValue()->text(), QStringLiteral("A newer firmware version is available in this file."));
-        rig.app.coordinator->setConnected(false);
-        QCOMPARE(rig.page.currentFirmwareValue()->text(), QStringLiteral("Unknown"));
-        const QString path = rig.makeFile("<b>fw</b> & 1.0.0.bin");
-        rig.page.setSelectedFile(path);
-        QCOMPARE(rig.page.selectedFileValue()->text(), path);
-        rig.page.onLogLine(QStringLiteral("two\nlines"));
-        QVERIFY(rig.page.logView()->toPlainText().endsWith(QStringLiteral("Selected: %1\ntwo\nlines").arg(path)));
-    }
-
-    // While an update runs only Cancel is offered (the signal counts before the record does).
-    void updateBusyRule()
-    {
-        UpdateRig rig;
-        QCOMPARE(rig.buttons(), (QList<bool>{true, false, false}));
-        rig.setBusy(true);
-        rig.page.setSelectedFile(rig.makeFile("fw_1.0.0.bin"));
-        QCOMPARE(rig.buttons(), (QList<bool>{false, false, true}));
-        rig.setBusy(false);
-        QCOMPARE(rig.buttons(), (QList<bool>{true, true, false}));
-        rig.page.onUpgradeBusyChanged(true);
-        QCOMPARE(rig.buttons(), (QList<bool>{false, false, true}));
-    }
-
-    void updateStartDialogs()
-    {
-        UpdateRig rig;
-        QSignalSpy busy(rig.app.coordinator.get(), &SessionCoordinator::upgradeBusyChanged);
+        QTemporaryDir dir;
+        Application app{Application::TransportFactory()};
+        UpdatePage page(&app);
+        auto choose = [&](const QString& name, int size) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(size, '\1')) == size);
+            page.setSelectedFile(f.fileName());
+        };
+        auto buttons = [&] { // Choose, Start, Cancel
+            return QList<bool>{page.chooseButton()->isEnabled(), page.startButton()->isEnabled(),
+                               page.cancelButton()->isEnabled()};
+        };
+        QSignalSpy busy(app.coordinator.get(), &SessionCoordinator::upgradeBusyChanged);
         DialogScript dialogs({QMessageBox::Ok, QMessageBox::No, QMessageBox::Yes, QMessageBox::Ok});
-        rig.page.onStartUpdate(); // no file chosen: the manager is not asked
+        page.onStartUpdate(); // no file chosen: the manager is not asked
         QCOMPARE(dialogs.seen.value(0), QStringLiteral("Firmware update|Please choose a firmware file (.bin) first."));
         QVERIFY(busy.isEmpty());
-        rig.page.setSelectedFile(rig.makeFile("fw_1.0.0.bin", 55297));
-        rig.page.onProgress(30, QStringLiteral("Earlier"));
-        const QString log = rig.page.logView()->toPlainText();
-        rig.page.onStartUpdate(); // No: nothing changes
+        choose("fw_1.0.0.bin", 55297);
+        page.onProgress(30, QStringLiteral("Earlier"));
+        const QString log = page.logView()->toPlainText();
+        page.onStartUpdate(); // No: nothing changes
         QVERIFY(dialogs.seen.value(1).startsWith("Firmware update|The firmware update is about to start."));
-        QCOMPARE(rig.page.logView()->toPlainText(), log);
-        QCOMPARE(rig.page.progressBar()->value(), 30);
-        rig.page.onStartUpdate(); // Yes: the file check fails at once and the page says so
+        QCOMPARE(page.logView()->toPlainText(), log);
+        QCOMPARE(page.progressBar()->value(), 30);
+        page.onStartUpdate(); // Yes: the file check fails at once and the page says so
         const QString message =
             "This firmware file is too large for your pedals (55 KB). The maximum supported size is 54 KB.";
         QCOMPARE(dialogs.seen.value(3), "Firmware update|" + message);
-        QCOMPARE(rig.page.phaseLabel()->text(), QStringLiteral("Update could not be completed"));
-        QCOMPARE(rig.page.logView()->toPlainText(), message);
-        QCOMPARE(rig.buttons(), (QList<bool>{true, true, false})); // the same file can be tried again
+        QCOMPARE(page.phaseLabel()->text(), QStringLiteral("Update could not be completed"));
+        QCOMPARE(page.logView()->toPlainText(), message);
+        QCOMPARE(buttons(), (QList<bool>{true, true, false})); // the same file can be tried again
+
+        app.upgradeStatus->state = UpgradeStatus::Transferring;
+        app.coordinator->refreshUpgradeBusySignal();
+        QCOMPARE(buttons(), (QList<bool>{false, false, true}));
+        app.upgradeStatus->state = UpgradeStatus::Idle;
+        page.onUpgradeBusyChanged(true); // the signal counts before the record does
+        QCOMPARE(buttons(), (QList<bool>{false, false, true}));
+
+        app.coordinator->setConnected(true);
+        app.config->ver = 0x0312;
+        Q_EMIT app.config->configChanged();
+        choose("fw_3.1.10.bin", 100);
+        QCOMPARE(page.currentFirmwareValue()->text(), QStringLiteral("3.1.2"));
+        QCOMPARE(page.statusValue()->text(), QStringLiteral("A newer firmware version is available in this file."));
+        app.coordinator->setConnected(false);
+        QCOMPARE(page.currentFirmwareValue()->text(), QStringLiteral("Unknown"));
+        const QString path = dir.filePath("<b>fw</b> & 1.0.0.bin");
+        page.setSelectedFile(path);
+        QCOMPARE(page.selectedFileValue()->text(), path);
+        page.onLogLine(QStringLiteral("two\nlines"));
+        QVERIFY(page.logView()->toPlainText().endsWith(QStringLiteral("Selected: %1\ntwo\nlines").arg(path)));
     }
 
     void traceDrawnIncrementallyMatchesFullRepaint()
