@@ -1,7 +1,7 @@
 #pragma once
 
 // Shared by the widget tests: scripted answers to modal dialogs, and the main window whose
-// pages are reached through the side bar (pages other than Pedals may be built on first show).
+// pages are reached through the side bar (some pages are built when first shown).
 
 #include <QApplication>
 #include <QFile>
@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -110,17 +111,11 @@ struct WindowRig
     }
 };
 
+// Run by hand, the tests never touch the user's own profiles and settings.
+inline const bool g_standardPathsInTestMode = (QStandardPaths::setTestModeEnabled(true), true);
+
 inline QByteArray readFile(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// The button of `parent` with this text, or null.
-inline QPushButton* buttonText(const QWidget* parent, const QString& text)
-{
-    for (QPushButton* b : parent->findChildren<QPushButton*>())
-        if (b->text() == text)
-            return b;
-    return nullptr;
 }

@@ -29,12 +29,9 @@ QString textProblem(QWidget* w)
         : label           ? label->minimumSizeHint().width()
                           : button->sizeHint().width();
     const int has = wrap ? w->height() : w->width();
-    if (need <= has + 1)
-        return {};
-    return QStringLiteral("%1 \"%2\" needs %3 %4, has %5")
-        .arg(QString::fromLatin1(w->metaObject()->className()), text.left(60), wrap ? "height" : "width")
-        .arg(need)
-        .arg(has);
+    const QString what =
+        QString::fromLatin1(w->metaObject()->className()) + QStringLiteral(" \"%1\"").arg(text.left(60));
+    return need <= has + 1 ? QString() : QStringLiteral("%1 needs %2, has %3").arg(what).arg(need).arg(has);
 }
 bool inside(QWidget* w, QWidget* view, bool horizontallyOnly = false)
 {

@@ -5,7 +5,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -53,10 +52,8 @@ struct Rig
         app.protocol.reset(protocol);
         app.coordinator->setProtocol(protocol);
         app.coordinator->scanTimer()->stop();
-        for (size_t i = 0; i < 3; ++i) {
-            model.min[i] = 1000;
-            model.max[i] = 3000;
-        }
+        model.min = {1000, 1000, 1000};
+        model.max = {3000, 3000, 3000};
     }
     void connectPedals()
     {
@@ -143,10 +140,6 @@ private Q_SLOTS:
         QCOMPARE(int(rig.model.cali[2]), reset ? 0 : 1);
         QCOMPARE(profileSpy.count(), ok || reset ? 1 : 0);
         QVERIFY(!(ok || reset) || rig.protocol->last.sameSettings(rig.model));
-        QCOMPARE(card.calibrationStatusKey(),
-                 ok          ? QStringLiteral("Calibration completed")
-                     : reset ? QStringLiteral("Not calibrated")
-                             : QStringLiteral("Calibration failed — press pedal fully"));
     }
 
     // A card shows the model clamped to the controls' ranges without marking anything edited.
@@ -295,7 +288,6 @@ private Q_SLOTS:
     void chart()
     {
         Chart w;
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.setPoints(CurvePoints{5, 10, -5, 30, 40, 120, 60, 70, 80, 90, 90});
         QCOMPARE(w.curvePoints(), (CurvePoints{0, 10, -5, 30, 40, 120, 60, 70, 80, 90, 100})); // ends fixed
         const QRectF in = w.innerRect();

@@ -1,5 +1,4 @@
-// The window on the virtual pedals: the user's steps and a game's profile switch never lose
-// the pedals' settings or an unsaved edit, and a write can be undone from the Device page.
+// On the virtual pedals, the user's steps and a game's switch never lose the pedals' settings.
 #include <QtTest>
 
 #include <QLabel>
@@ -56,7 +55,7 @@ private Q_SLOTS:
         Rig rig;
         QTRY_VERIFY_WITH_TIMEOUT(rig.coord->canWrite(), 5000);
         const ConfigBlock::Bytes before = rig.sim->flashBlock();
-        buttonText(rig.page, QStringLiteral("Load"))->click(); // "Default", selected at start
+        QVERIFY(QMetaObject::invokeMethod(rig.page, "onProfileLoad")); // "Default", selected at start
         rig.setDeadzoneTop(0, 17);
         rig.save(0)->click();
         QCOMPARE(rig.deadTop(0), 17);
@@ -159,8 +158,7 @@ private Q_SLOTS:
         const DeviceConfigModel* now = rig.coord->confirmedConfig();
         QCOMPARE(int(now->deadTop[1]), 9);
         QCOMPARE(int(now->filter[1]), 5);
-        QCOMPARE(now->min, before.min);
-        QCOMPARE(now->cali, before.cali);
+        QVERIFY(now->min == before.min && now->max == before.max && now->cali == before.cali);
 
         rig.page->applyGameSwitch(GameSwitch{QStringLiteral("acs.exe"), 7, QString(), true, false});
         QCOMPARE(rig.status(), QStringLiteral("acs.exe ended: the settings from before the game were restored."));
