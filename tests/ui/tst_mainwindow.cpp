@@ -277,11 +277,16 @@ private Q_SLOTS:
         QCOMPARE(dialogs.seen.value(0), QStringLiteral("Firmware update|Please choose a firmware file (.bin) first."));
         QVERIFY(busy.isEmpty());
         choose("fw_1.0.0.bin", 55297);
+        app.upgradeStatus->state = UpgradeStatus::Transferring;
+        app.coordinator->refreshUpgradeBusySignal();
+        QCOMPARE(buttons(), (QList<bool>{false, false, true}));
+        app.upgradeStatus->state = UpgradeStatus::Idle;
+        page.onUpgradeBusyChanged(true); // the signal counts before the record does
+        QCOMPARE(buttons(), (QList<bool>{false, false, true}));
+        page.onUpgradeBusyChanged(false);
         page.onProgress(30, QStringLiteral("Earlier"));
-        const QString log = page.logView()->toPlainText();
         page.onStartUpdate(); // No: nothing changes
         QVERIFY(dialogs.seen.value(1).startsWith("Firmware update|The firmware update is about to start."));
-        QCOMPARE(page.logView()->toPlainText(), log);
         QCOMPARE(page.progressBar()->value(), 30);
         page.onStartUpdate(); // Yes: the file check fails at once and the page says so
         const QString message =
@@ -290,13 +295,6 @@ private Q_SLOTS:
         QCOMPARE(page.phaseLabel()->text(), QStringLiteral("Update could not be completed"));
         QCOMPARE(page.logView()->toPlainText(), message);
         QCOMPARE(buttons(), (QList<bool>{true, true, false})); // the same file can be tried again
-
-        app.upgradeStatus->state = UpgradeStatus::Transferring;
-        app.coordinator->refreshUpgradeBusySignal();
-        QCOMPARE(buttons(), (QList<bool>{false, false, true}));
-        app.upgradeStatus->state = UpgradeStatus::Idle;
-        page.onUpgradeBusyChanged(true); // the signal counts before the record does
-        QCOMPARE(buttons(), (QList<bool>{false, false, true}));
 
         const QString path = dir.filePath("<b>fw</b> & 1.0.0.bin");
         page.setSelectedFile(path);
