@@ -10,7 +10,6 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "i18n/LanguageManager.h"
 #include "support/UiSupport.h"
 #include "ui/PedalChannelCard.h"
 

@@ -16,9 +16,7 @@
 
 #include <cmath>
 
-#include "coordination/DeviceConfigModel.h"
 #include "coordination/SessionCoordinator.h"
-#include "i18n/LanguageManager.h"
 #include "profiles/CurveProfileJsonStore.h"
 #include "support/AttachableTransport.h"
 #include "support/MarkingTranslator.h"

@@ -8,13 +8,13 @@
 #include <QSlider>
 #include <QSpinBox>
 
-#include "app/Application.h"
 #include "coordination/DeviceConfigModel.h"
 #include "coordination/PedalCardLayer.h"
 #include "coordination/SessionCoordinator.h"
 #include "curves/CurveMath.h"
 #include "device/IQuilbexProtocol.h"
 #include "support/AttachableTransport.h"
+#include "support/UiSupport.h"
 #include "ui/CurvePresetButton.h"
 #include "ui/CurvePreviewWidget.h"
 #include "ui/PedalChannelCard.h"
