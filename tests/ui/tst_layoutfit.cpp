@@ -3,57 +3,34 @@
 // the default size, shows its three columns without sideways scrolling. Set
 // QUILBEX_SCREENSHOT_DIR to also keep a picture of each page.
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStackedWidget>
-#include <QTextStream>
 #include <QtTest>
 
-#include "app/Application.h"
-#include "coordination/SessionCoordinator.h"
-#include "i18n/LanguageManager.h"
-#include "ui/MainWindow.h"
+#include "support/UiSupport.h"
 #include "ui/PedalChannelCard.h"
 
 namespace {
-// A widget inside a scroll area is not cut off by the window: it can be scrolled to.
-bool textFits(QWidget* w, QString* why)
+// Why the text of a label or button does not fit, or empty. A widget inside a scroll area
+// is not cut off by the window: it can be scrolled to.
+QString textProblem(QWidget* w)
 {
-    if (auto* label = qobject_cast<QLabel*>(w)) {
-        if (label->text().isEmpty() || !label->pixmap().isNull())
-            return true;
-        if (label->wordWrap()) {
-            const int need = label->heightForWidth(label->width());
-            if (need > label->height() + 1) {
-                *why = QStringLiteral("label needs height %1, has %2").arg(need).arg(label->height());
-                return false;
-            }
-            return true;
-        }
-        const int need = label->minimumSizeHint().width();
-        if (need > label->width() + 1) {
-            *why = QStringLiteral("label needs width %1, has %2").arg(need).arg(label->width());
-            return false;
-        }
-        return true;
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        if (button->text().isEmpty())
-            return true;
-        const int need = button->sizeHint().width();
-        if (need > button->width() + 1) {
-            *why = QStringLiteral("button needs width %1, has %2").arg(need).arg(button->width());
-            return false;
-        }
-    }
-    return true;
+    auto* label = qobject_cast<QLabel*>(w);
+    auto* button = qobject_cast<QAbstractButton*>(w);
+    const QString text = label ? label->text() : button ? button->text() : QString();
+    if (text.isEmpty() || (label && !label->pixmap().isNull()))
+        return {};
+    const bool wrap = label && label->wordWrap();
+    const int need = wrap ? label->heightForWidth(label->width())
+        : label           ? label->minimumSizeHint().width()
+                          : button->sizeHint().width();
+    const int has = wrap ? w->height() : w->width();
+    const QString what =
+        QString::fromLatin1(w->metaObject()->className()) + QStringLiteral(" \"%1\"").arg(text.left(60));
+    return need <= has + 1 ? QString() : QStringLiteral("%1 needs %2, has %3").arg(what).arg(need).arg(has);
 }
 bool inside(QWidget* w, QWidget* view, bool horizontallyOnly = false)
 {
@@ -68,10 +45,9 @@ void checkPedalsPage(QWidget* page, QFrame* bar, bool defaultSize, QStringList* 
     if (defaultSize) {
         if (area->horizontalScrollBar()->isVisible())
             *problems << QStringLiteral("Pedals page scrolls sideways");
-        for (PedalChannelCard* card : page->findChildren<PedalChannelCard*>()) {
+        for (PedalChannelCard* card : page->findChildren<PedalChannelCard*>())
             if (!inside(card, view, true))
                 *problems << QStringLiteral("column %1 is cut off").arg(card->pedalIndex());
-        }
         if (!inside(bar, view))
             *problems << QStringLiteral("profile bar is cut off");
     }
@@ -90,68 +66,40 @@ class TestLayoutFit : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QApplication::setOrganizationName(QStringLiteral("Quilbex"));
-        QApplication::setApplicationName(QStringLiteral("Quilbex Control"));
-        QApplication::setApplicationVersion(QStringLiteral("v3.0.0-dev"));
-        QFile style(QStringLiteral(":/styles/app.qss"));
-        QVERIFY(style.open(QIODevice::ReadOnly | QIODevice::Text));
-        qApp->setStyleSheet(QTextStream(&style).readAll());
-    }
+    void initTestCase() { qApp->setStyleSheet(QString::fromUtf8(readFile(QStringLiteral(":/styles/app.qss")))); }
 
     void pagesFit_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QSize>("size");
-        for (const auto& lang : LanguageManager::availableLanguages()) {
+        for (const auto& lang : LanguageManager::availableLanguages())
             for (const QSize size : {QSize(960, 640), QSize(1280, 780)})
                 QTest::addRow("%s %dx%d", qPrintable(lang.first), size.width(), size.height()) << lang.first << size;
-        }
     }
     void pagesFit()
     {
         QFETCH(QString, language);
         QFETCH(QSize, size);
-        Application app(Application::simulatedTransportFactory());
-        app.languageManager->setLanguage(language);
-        MainWindow window(&app);
-        window.resize(size);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTRY_VERIFY_WITH_TIMEOUT(app.linkState->connected, 5000);
-
-        auto* nav = window.findChild<QListWidget*>(QStringLiteral("navList"));
-        auto* stack = window.findChild<QStackedWidget*>(QStringLiteral("pageStack"));
-        QVERIFY(nav && stack);
+        WindowRig rig(Application::simulatedTransportFactory(), language);
+        rig.window->resize(size);
+        rig.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+        QTRY_VERIFY_WITH_TIMEOUT(rig.app->linkState->connected, 5000);
         const QString shots = qEnvironmentVariable("QUILBEX_SCREENSHOT_DIR");
         QStringList problems;
-        for (int row = 0; row < stack->count(); ++row) {
-            nav->setCurrentRow(row);
+        for (int row = 0; row < rig.nav()->count(); ++row) {
+            rig.nav()->setCurrentRow(row);
             QCoreApplication::processEvents();
-            QWidget* page = stack->currentWidget();
-            if (!shots.isEmpty()) {
-                QDir().mkpath(shots);
-                window.grab().save(QStringLiteral("%1/%2-%3x%4-page%5.png")
-                                       .arg(shots, language)
-                                       .arg(size.width())
-                                       .arg(size.height())
-                                       .arg(row));
-            }
+            QWidget* page = rig.shown();
+            if (!shots.isEmpty() && QDir().mkpath(shots))
+                rig.window->grab().save(QString::asprintf("%s/%s-%dx%d-page%d.png", qPrintable(shots),
+                                                          qPrintable(language), size.width(), size.height(), row));
             if (auto* bar = page->findChild<QFrame*>(QStringLiteral("curveProfilesBar")))
                 checkPedalsPage(page, bar, size.width() >= 1280, &problems);
-            const auto widgets = page->findChildren<QWidget*>();
-            for (QWidget* w : widgets) {
-                if (!w->isVisible())
-                    continue;
-                QString why;
-                if (!textFits(w, &why)) {
-                    const QString text = qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text()
-                                                                  : qobject_cast<QAbstractButton*>(w)->text();
-                    problems << QStringLiteral("page %1 %2 \"%3\": %4")
-                                    .arg(row)
-                                    .arg(QString::fromLatin1(w->metaObject()->className()), text.left(60), why);
-                }
+            for (QWidget* w : page->findChildren<QWidget*>()) {
+                const QString why = w->isVisible() ? textProblem(w) : QString();
+                if (!why.isEmpty())
+                    problems << QStringLiteral("page %1 %2").arg(row).arg(why);
             }
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));

@@ -1,234 +1,130 @@
-#include <QApplication>
+// The main window (guards around a running update and unsaved edits, the wheel guard,
+// retranslation) and the Device, Trace, Update and Settings pages.
 #include <QDir>
+#include <QGridLayout>
 #include <QLabel>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
+#include <QProgressBar>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSpinBox>
-#include <QStackedWidget>
-#include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <QtTest/qtestspontaneevent.h>
+#include <QTextEdit>
 #include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
-#include <memory>
+#include <cmath>
 
-#include "app/Application.h"
 #include "coordination/SessionCoordinator.h"
-#include "i18n/LanguageManager.h"
 #include "profiles/CurveProfileJsonStore.h"
 #include "support/AttachableTransport.h"
 #include "support/MarkingTranslator.h"
-#include "ui/MainWindow.h"
+#include "support/UiSupport.h"
+#include "ui/DevicePage.h"
 #include "ui/PedalChannelCard.h"
 #include "ui/PedalsPage.h"
+#include "ui/SettingsPage.h"
+#include "ui/TraceChartWidget.h"
+#include "ui/TracePage.h"
+#include "ui/UpdatePage.h"
 
 namespace {
-
-const QString kLeaveText = QStringLiteral(
-    "A firmware update is in progress.\n\nIf you leave this page now, it may be harder to follow progress or cancel "
-    "safely.\n\nWould you like to stay on the Update page?");
-const QString kCloseText = QStringLiteral(
-    "A firmware update is still running.\n\nClosing Quilbex Control now could interrupt the update and may leave "
-    "your pedals in an incomplete state.\n\nAre you sure you want to quit?");
-
-// Answers every message box that comes up while it lives (QMessageBox::Escape: the Escape key).
-class Answerer : public QObject
+bool busy(int state)
 {
-public:
-    using Answer = QMessageBox::StandardButton;
-    static constexpr Answer Yes = QMessageBox::Yes, No = QMessageBox::No, Escape = QMessageBox::Escape;
-    explicit Answerer(Answer answer) : m_answer(answer)
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] { answerOpenBox(); });
-        m_timer.start(10);
-    }
-    int asked = 0;
-    QString title, text;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-
-private:
-    void answerOpenBox()
-    {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        ++asked;
-        title = box->windowTitle();
-        text = box->text();
-        defaultButton = box->standardButton(box->defaultButton());
-        if (m_answer == Escape)
-            QTest::keyClick(box, Qt::Key_Escape);
-        else
-            box->button(m_answer)->click();
-    }
-    Answer m_answer;
-    QTimer m_timer;
-};
-
-void noLog(QtMsgType, const QMessageLogContext&, const QString&) {}
-
-QByteArray readFile(const QString& path)
+    return state >= UpgradeStatus::Starting && state <= UpgradeStatus::Transferring;
+}
+// The traces as drawn so far against the same traces drawn from scratch.
+void compareWithFullRepaint(TraceChartWidget* chart)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    const QImage incremental = chart->tracesImage();
+    chart->redrawTraces();
+    QCOMPARE(chart->tracesImage(), incremental);
 }
 
-struct Rig
+// The text of a row of the Device page's status grid.
+QString deviceValue(QWidget* page, int row)
 {
-    std::unique_ptr<Application> app;
-    std::unique_ptr<MainWindow> window;
-
-    Rig()
-    {
-        app = std::make_unique<Application>([] {
-            auto t = std::make_unique<AttachableTransport>();
-            t->present = false;
-            return std::unique_ptr<IHidTransport>(std::move(t));
-        });
-        window = std::make_unique<MainWindow>(app.get());
-    }
-    ~Rig()
-    {
-        app->upgradeStatus->state = UpgradeStatus::Idle; // let the window go without asking
-        window.reset();
-    }
-    QListWidget* nav() const { return window->findChild<QListWidget*>(QStringLiteral("navList")); }
-    QStackedWidget* stack() const { return window->findChild<QStackedWidget*>(QStringLiteral("pageStack")); }
-    QString status() const { return window->statusBar()->currentMessage(); }
-    QString pageName() const { return stack()->currentWidget()->objectName(); }
-};
-
+    return qobject_cast<QLabel*>(page->findChild<QGridLayout*>()->itemAtPosition(row, 1)->widget())->text();
+}
 } // namespace
 
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { qInstallMessageHandler(noLog); }
-
-    void startsOnPedalsAndReady()
-    {
-        Rig rig;
-        QCOMPARE(rig.nav()->currentRow(), 1);
-        QCOMPARE(rig.pageName(), QStringLiteral("pagePedals"));
-        QCOMPARE(rig.status(), QStringLiteral("Ready"));
-        QCOMPARE(rig.window->windowTitle(), QStringLiteral("Quilbex Control"));
-        const QStringList pages{QStringLiteral("pageDevice"), QStringLiteral("pagePedals"), QStringLiteral("pageTrace"),
-                                QStringLiteral("pageUpdate"), QStringLiteral("pageSettings")};
-        const QStringList rows{QStringLiteral("\U0001F4BB  Device"), QStringLiteral("\U0001F39B  Pedals"),
-                               QStringLiteral("\U0001F4C8  Trace"), QStringLiteral("\U0001F504  Update"),
-                               QStringLiteral("\u2699  Settings")};
-        QCOMPARE(rig.nav()->count(), 5);
-        QCOMPARE(rig.stack()->count(), 5);
-        QVERIFY(rig.window->findChild<QLabel*>(QStringLiteral("navLogoLabel")));
-        QCOMPARE(rig.window->findChild<QLabel*>(QStringLiteral("navVersionLabel"))->text(),
-                 QStringLiteral("v3.0.0-dev"));
-        for (int i = 0; i < 5; ++i) { // pages not shown yet are built when first selected
-            QCOMPARE(rig.nav()->item(i)->text(), rows.at(i));
-            rig.nav()->setCurrentRow(i);
-            QCOMPARE(rig.pageName(), pages.at(i));
-        }
-    }
-
     void leaveGuard_data()
     {
         QTest::addColumn<int>("state");
         QTest::addColumn<bool>("yes");
-        QTest::addColumn<bool>("asks");
-        for (int s = 0; s <= 5; ++s) {
-            const bool busy = s >= 1 && s <= 3;
-            QTest::addRow("state %d, yes", s) << s << true << busy;
-            if (busy)
-                QTest::addRow("state %d, no", s) << s << false << true;
+        for (int s = UpgradeStatus::Idle; s <= UpgradeStatus::Failed; ++s) {
+            QTest::addRow("state %d, yes", s) << s << true;
+            if (busy(s))
+                QTest::addRow("state %d, no", s) << s << false;
         }
     }
     void leaveGuard()
     {
         QFETCH(int, state);
         QFETCH(bool, yes);
-        QFETCH(bool, asks);
-        Rig rig;
+        WindowRig rig;
         rig.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
-        rig.nav()->setCurrentRow(3);
+        rig.nav()->setCurrentRow(MainWindow::kUpdateRow);
         rig.app->upgradeStatus->state = state;
-        QCOMPARE(rig.status(), QStringLiteral("Page: Update"));
-
-        Answerer answerer(yes ? Answerer::Yes : Answerer::No);
+        DialogScript dialogs({yes ? QMessageBox::Yes : QMessageBox::No});
         QTest::mouseClick(rig.nav()->viewport(), Qt::LeftButton, {},
                           rig.nav()->visualItemRect(rig.nav()->item(4)).center());
-        QCOMPARE(answerer.asked, asks ? 1 : 0);
-        if (asks) {
-            QCOMPARE(answerer.title, QStringLiteral("Firmware update"));
-            QCOMPARE(answerer.text, kLeaveText);
-            QCOMPARE(answerer.defaultButton, QMessageBox::Yes);
-        }
-        const bool stays = asks && yes;
-        QCOMPARE(rig.nav()->currentRow(), stays ? 3 : 4);
+        QCOMPARE(dialogs.defaults, busy(state) ? QList{QMessageBox::Yes} : QList<QMessageBox::StandardButton>());
+        const int row = busy(state) && yes ? 3 : 4;
+        QCOMPARE(rig.nav()->currentRow(), row);
         // The highlight stays on the row of the page shown, also after the list handled the click.
-        QTRY_COMPARE(rig.nav()->selectedItems(), QList<QListWidgetItem*>{rig.nav()->item(stays ? 3 : 4)});
-        QCOMPARE(rig.pageName(), stays ? QStringLiteral("pageUpdate") : QStringLiteral("pageSettings"));
-        QCOMPARE(rig.status(), stays ? QStringLiteral("Page: Update") : QStringLiteral("Page: Settings"));
-
-        // Choosing the Update row itself never asks.
-        const int before = answerer.asked;
-        rig.nav()->setCurrentRow(3);
-        QCOMPARE(answerer.asked, before);
-        QCOMPARE(rig.pageName(), QStringLiteral("pageUpdate"));
+        QTRY_COMPARE(rig.nav()->selectedItems(), QList{rig.nav()->item(row)});
+        QVERIFY(rig.showing(row == 3 ? QStringLiteral("pageUpdate") : QStringLiteral("pageSettings")));
+        rig.nav()->setCurrentRow(MainWindow::kUpdateRow); // choosing the Update row itself never asks
+        QCOMPARE(dialogs.seen.size(), busy(state) ? 1 : 0);
+        QVERIFY(rig.showing(QStringLiteral("pageUpdate")));
     }
 
     void closeGuard_data()
     {
         QTest::addColumn<int>("state");
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("answer"); // NoButton: nothing to ask
         QTest::addColumn<bool>("closes");
-        QTest::newRow("starting, yes") << 1 << int(Answerer::Yes) << true;
-        QTest::newRow("unsaved profile, cancel") << 0 << int(QMessageBox::Cancel) << false;
-        QTest::newRow("unsaved profile, discard") << 0 << int(QMessageBox::Discard) << true;
-        QTest::newRow("unsaved profile, save") << 0 << int(QMessageBox::Save) << true;
-        QTest::newRow("checking, no") << 2 << int(Answerer::No) << false;
-        QTest::newRow("transferring, escape") << 3 << int(Answerer::Escape) << false;
-        QTest::newRow("transferring, yes") << 3 << int(Answerer::Yes) << true;
-        QTest::newRow("idle") << 0 << int(Answerer::No) << true;
-        QTest::newRow("installed") << 4 << int(Answerer::No) << true;
+        QTest::newRow("starting, yes") << 1 << int(QMessageBox::Yes) << true;
+        QTest::newRow("checking, no") << 2 << int(QMessageBox::No) << false;
+        QTest::newRow("transferring, escape") << 3 << int(QMessageBox::Escape) << false;
+        QTest::newRow("unsaved, cancel") << 0 << int(QMessageBox::Cancel) << false;
+        QTest::newRow("unsaved, discard") << 0 << int(QMessageBox::Discard) << true;
+        QTest::newRow("unsaved, save") << 0 << int(QMessageBox::Save) << true;
+        QTest::newRow("idle") << 0 << int(QMessageBox::NoButton) << true;
+        QTest::newRow("installed") << 4 << int(QMessageBox::NoButton) << true;
     }
     void closeGuard()
     {
         QFETCH(int, state);
         QFETCH(int, answer);
-        QFETCH(bool, closes);
-        const QString profiles = CurveProfileJsonStore::defaultProfilesDirectory();
-        QDir(profiles).removeRecursively(); // fresh built-in profiles
-        Rig rig;
+        const QString stored = CurveProfileJsonStore::defaultProfilesDirectory() + QStringLiteral("/Default.json");
+        QDir(CurveProfileJsonStore::defaultProfilesDirectory()).removeRecursively(); // fresh built-in profiles
+        WindowRig rig;
         rig.window->show();
         rig.app->upgradeStatus->state = state;
-        const bool unsaved =
-            answer == QMessageBox::Cancel || answer == QMessageBox::Discard || answer == QMessageBox::Save;
-        const QString stored = QDir(profiles).filePath("Default.json");
         const QByteArray before = readFile(stored);
-        if (unsaved) {
-            // Edits made on the loaded "Default" belong to it; Save writes them there.
+        if (QByteArray(QTest::currentDataTag()).startsWith("unsaved")) { // edits on the loaded "Default"
             auto* page = rig.window->findChild<PedalsPage*>();
             QVERIFY(QMetaObject::invokeMethod(page, "onProfileLoad"));
             page->card(0)->findChild<QSpinBox*>()->setValue(9);
         }
-        Answerer answerer{Answerer::Answer(answer)};
-        QCOMPARE(rig.window->close(), closes);
-        QCOMPARE(rig.window->isVisible(), !closes);
-        if (unsaved) {
-            QCOMPARE(answerer.text, QStringLiteral("Profile has unsaved changes in the editor."));
-            QCOMPARE(readFile(stored) != before, answer == QMessageBox::Save);
-        }
-        const bool busy = state >= 1 && state <= 3;
-        QCOMPARE(answerer.asked, busy || unsaved ? 1 : 0);
-        if (busy) {
-            QCOMPARE(answerer.text, kCloseText);
-            QCOMPARE(answerer.defaultButton, QMessageBox::No);
-        }
+        DialogScript dialogs;
+        if (answer != QMessageBox::NoButton)
+            dialogs.then(answer);
+        QTEST(rig.window->close(), "closes");
+        QTEST(!rig.window->isVisible(), "closes");
+        QCOMPARE(dialogs.seen.size(), answer != QMessageBox::NoButton ? 1 : 0);
+        QCOMPARE(dialogs.unexpected, 0);
+        QCOMPARE(readFile(stored) != before, answer == QMessageBox::Save); // saved where the edits belong
+        if (busy(state))
+            QCOMPARE(dialogs.defaults.value(0), QMessageBox::No); // Enter does not quit
     }
 
     // A question about the running update closes when the update ends, and what the user
@@ -242,35 +138,22 @@ private Q_SLOTS:
     void questionEndsWithTheUpdate()
     {
         QFETCH(bool, leave);
-        Rig rig;
+        WindowRig rig;
         rig.window->show();
-        rig.nav()->setCurrentRow(3);
+        rig.nav()->setCurrentRow(MainWindow::kUpdateRow);
         rig.app->upgradeStatus->state = UpgradeStatus::Transferring;
-        bool asked = false, closedByItself = false;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || asked)
-                return;
-            asked = true;
+        DialogScript dialogs; // no answer: the question must close by itself
+        dialogs.onOpen = [&] {
             rig.app->upgradeStatus->state = UpgradeStatus::Installed;
             rig.app->coordinator->refreshUpgradeBusySignal();
-            closedByItself = !box->isVisible();
-            if (!closedByItself)
-                box->defaultButton()->click(); // the answer that keeps the update guarded
-        });
-        poll.start(10);
-        bool closed = false;
+        };
         if (leave)
             rig.nav()->setCurrentRow(4);
         else
-            closed = rig.window->close();
-        QVERIFY(asked);
-        QVERIFY(closedByItself);
-        if (leave)
-            QCOMPARE(rig.pageName(), QStringLiteral("pageSettings"));
-        else
-            QVERIFY(closed);
+            QVERIFY(rig.window->close());
+        QCOMPARE(dialogs.seen.size(), 1);
+        QCOMPARE(dialogs.unexpected, 0);
+        QVERIFY(!leave || rig.showing(QStringLiteral("pageSettings")));
     }
 
     // Over a slider, spin box or list without focus the wheel scrolls the page; with focus
@@ -278,26 +161,24 @@ private Q_SLOTS:
     void wheelNeedsFocus_data()
     {
         QTest::addColumn<QString>("type");
-        QTest::newRow("spin box") << "QSpinBox";
-        QTest::newRow("slider") << "QSlider";
-        QTest::newRow("combo box") << "QComboBox";
+        QTest::addColumn<QByteArray>("property");
+        QTest::newRow("spin box") << "QSpinBox" << QByteArray("value");
+        QTest::newRow("slider") << "QSlider" << QByteArray("value");
+        QTest::newRow("combo box") << "QComboBox" << QByteArray("currentIndex");
     }
     void wheelNeedsFocus()
     {
         QFETCH(QString, type);
-        Rig rig;
+        QFETCH(QByteArray, property);
+        WindowRig rig;
         rig.window->resize(rig.window->minimumSize());
         rig.window->show();
         QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
         auto* page = rig.window->findChild<PedalsPage*>();
         QWidget* control = nullptr;
-        for (QWidget* w : page->findChildren<QWidget*>()) {
-            if (w->inherits(qPrintable(type)) && w->isVisible()) {
+        for (QWidget* w : page->findChildren<QWidget*>())
+            if (!control && w->inherits(qPrintable(type)) && w->isVisible())
                 control = w;
-                break;
-            }
-        }
-        QVERIFY(control);
         QScrollBar* scroll = page->findChild<QScrollArea*>()->verticalScrollBar();
         auto wheel = [&] {
             const QPoint at = control->rect().center();
@@ -306,51 +187,159 @@ private Q_SLOTS:
             QSpontaneKeyEvent::setSpontaneous(&event);
             qApp->notify(control, &event);
         };
-        const QVariant value = control->property(type == "QComboBox" ? "currentIndex" : "value");
+        const QVariant value = control->property(property);
         scroll->setValue(scroll->maximum());
         QVERIFY(scroll->value() > 0);
         wheel();
-        QCOMPARE(control->property(type == "QComboBox" ? "currentIndex" : "value"), value);
-        QVERIFY(scroll->value() < scroll->maximum());
-        QVERIFY(!control->hasFocus());
-
+        QCOMPARE(control->property(property), value);
         const int scrolled = scroll->value();
+        QVERIFY(scrolled < scroll->maximum());
         control->setFocus();
         wheel();
-        QVERIFY(control->property(type == "QComboBox" ? "currentIndex" : "value") != value);
+        QVERIFY(control->property(property) != value);
         QCOMPARE(scroll->value(), scrolled);
     }
 
-    void languageChangeRetranslates()
+    // During an update a language change asks again; staying shows the Update page and row.
+    void languageChangeDuringUpdate()
     {
-        Rig rig;
-        rig.nav()->setCurrentRow(4);
-        MarkingTranslator translator;
-        translator.fixed.insert(QStringLiteral("Settings"), QStringLiteral("Ein  Stellungen"));
-        QVERIFY(QCoreApplication::installTranslator(&translator));
-        QTRY_COMPARE(rig.window->windowTitle(), QStringLiteral("«Quilbex Control»"));
-        QCOMPARE(rig.nav()->item(0)->text(), QStringLiteral("\U0001F4BB  «Device»"));
-        QCOMPARE(rig.nav()->item(4)->text(), QStringLiteral("\u2699  Ein  Stellungen"));
-        // Only the blanks after the glyph separate: the label's own two blanks stay.
-        QCOMPARE(rig.status(), QStringLiteral("«Page: Ein  Stellungen»"));
-        // The pages were retranslated as well.
-        QCOMPARE(rig.stack()->widget(2)->findChild<QLabel*>(QStringLiteral("pageTitle"))->text(),
-                 QStringLiteral("<h2>«Trace»</h2>"));
-        QCoreApplication::removeTranslator(&translator);
-        QTRY_COMPARE(rig.status(), QStringLiteral("Page: Settings"));
-    }
-
-    void localeChangeDuringUpdateAsksAgain()
-    {
-        Rig rig;
+        WindowRig rig;
+        QVERIFY(rig.nav()->currentRow() == 1 && rig.showing(QStringLiteral("pagePedals"))); // starts on Pedals
         rig.nav()->setCurrentRow(4);
         rig.app->upgradeStatus->state = UpgradeStatus::Transferring;
-        Answerer answerer(Answerer::Yes);
+        DialogScript dialogs({QMessageBox::Yes});
         Q_EMIT rig.app->languageManager->localeChanged(QStringLiteral("de"));
-        QCOMPARE(answerer.asked, 1);
-        QCOMPARE(rig.nav()->currentRow(), 3);
-        QCOMPARE(rig.pageName(), QStringLiteral("pageUpdate"));
-        QCOMPARE(rig.status(), QStringLiteral("Page: Update"));
+        QCOMPARE(dialogs.seen.size(), 1);
+        QVERIFY(rig.nav()->currentRow() == 3 && rig.showing(QStringLiteral("pageUpdate")));
+    }
+
+    // The Device page shows the connection as it stands, also when built later or after a
+    // language change, and says why pedals that were found cannot be opened.
+    void devicePage()
+    {
+        AttachableTransport* pedals = nullptr;
+        Application app([&pedals] {
+            auto t = std::make_unique<AttachableTransport>();
+            pedals = t.get();
+            return std::unique_ptr<IHidTransport>(std::move(t));
+        });
+        app.coordinator->scanTimer()->stop(); // the test drives the probes
+        pedals->openSucceeds = false;
+        pedals->failure = IHidTransport::OpenError::PermissionDenied;
+        DevicePage page(&app, nullptr);
+        QPushButton* connect = page.findChildren<QPushButton*>().value(0);
+        auto* hint = page.findChild<QLabel*>(QStringLiteral("devicePermissionHint"));
+        QVERIFY(hint->isHidden());
+        QCOMPARE(deviceValue(&page, 0), QStringLiteral("Disconnected"));
+        QTest::mouseClick(connect, Qt::LeftButton);
+        QVERIFY(hint->text().contains(QStringLiteral("permission denied")) && !hint->isHidden());
+        DevicePage second(&app, nullptr); // built while the problem stands
+        QVERIFY(!second.findChild<QLabel*>(QStringLiteral("devicePermissionHint"))->isHidden());
+
+        pedals->openSucceeds = true;
+        QTest::mouseClick(connect, Qt::LeftButton);
+        QVERIFY(hint->isHidden() && !connect->isEnabled());
+        DevicePage third(&app, nullptr); // built while connected
+        for (QWidget* p : {static_cast<QWidget*>(&page), static_cast<QWidget*>(&third)})
+            QCOMPARE(deviceValue(p, 1), QStringLiteral("Quilbex Pedals"));
+        MarkingTranslator translator;
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        QTRY_COMPARE(deviceValue(&page, 0), QStringLiteral("«Connected»"));
+        QCOMPARE(deviceValue(&third, 1), QStringLiteral("«Quilbex Pedals»"));
+        QCoreApplication::removeTranslator(&translator);
+        page.findChildren<QPushButton*>().value(1)->click(); // Disconnect
+        QVERIFY(!pedals->opened);
+        QCOMPARE(deviceValue(&third, 0), QStringLiteral("Disconnected"));
+        QCOMPARE(deviceValue(&page, 1), QStringLiteral("—"));
+    }
+
+    // Start asks first and a refused file is reported; while an update runs only Cancel is
+    // offered; a path with markup shows as written.
+    void updatePage()
+    {
+        QTemporaryDir dir;
+        Application app{Application::TransportFactory()};
+        UpdatePage page(&app);
+        auto choose = [&](const QString& name, int size) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(size, '\1')) == size);
+            page.setSelectedFile(f.fileName());
+        };
+        auto buttons = [&] { // Choose, Start, Cancel
+            return QList<bool>{page.chooseButton()->isEnabled(), page.startButton()->isEnabled(),
+                               page.cancelButton()->isEnabled()};
+        };
+        QSignalSpy busy(app.coordinator.get(), &SessionCoordinator::upgradeBusyChanged);
+        DialogScript dialogs({QMessageBox::Ok, QMessageBox::No, QMessageBox::Yes, QMessageBox::Ok});
+        page.onStartUpdate(); // no file chosen: the manager is not asked
+        QCOMPARE(dialogs.seen.value(0), QStringLiteral("Firmware update|Please choose a firmware file (.bin) first."));
+        QVERIFY(busy.isEmpty());
+        choose("fw_1.0.0.bin", 55297);
+        app.upgradeStatus->state = UpgradeStatus::Transferring;
+        app.coordinator->refreshUpgradeBusySignal();
+        QCOMPARE(buttons(), (QList<bool>{false, false, true}));
+        app.upgradeStatus->state = UpgradeStatus::Idle;
+        page.onUpgradeBusyChanged(true); // the signal counts before the record does
+        QCOMPARE(buttons(), (QList<bool>{false, false, true}));
+        page.onUpgradeBusyChanged(false);
+        page.onProgress(30, QStringLiteral("Earlier"));
+        page.onStartUpdate(); // No: nothing changes
+        QVERIFY(dialogs.seen.value(1).startsWith("Firmware update|The firmware update is about to start."));
+        QCOMPARE(page.progressBar()->value(), 30);
+        page.onStartUpdate(); // Yes: the file check fails at once and the page says so
+        const QString message =
+            "This firmware file is too large for your pedals (55 KB). The maximum supported size is 54 KB.";
+        QCOMPARE(dialogs.seen.value(3), "Firmware update|" + message);
+        QCOMPARE(page.phaseLabel()->text(), QStringLiteral("Update could not be completed"));
+        QCOMPARE(page.logView()->toPlainText(), message);
+        QCOMPARE(buttons(), (QList<bool>{true, true, false})); // the same file can be tried again
+
+        const QString path = dir.filePath("<b>fw</b> & 1.0.0.bin");
+        page.setSelectedFile(path);
+        QCOMPARE(page.selectedFileValue()->text(), path);
+        page.onLogLine(QStringLiteral("two\nlines"));
+        QVERIFY(page.logView()->toPlainText().endsWith(QStringLiteral("Selected: %1\ntwo\nlines").arg(path)));
+    }
+
+    void traceDrawnIncrementallyMatchesFullRepaint()
+    {
+        InputTrace trace;
+        TraceChartWidget chart(&trace);
+        chart.resize(700, 300);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        qint64 t = 0;
+        for (int i = 1; i <= 1200; ++i) {
+            // Irregular polls (0 to 3 columns each), one lost link, all three pedals moving.
+            t += (i % 7 == 0 ? 37 : i % 11 == 0 ? 3 : 20) + (i == 500 ? 2000 : 0);
+            TraceReading r{t, {}, {}};
+            for (size_t p = 0; p < 3; ++p)
+                r.out[p] = qint16(32767 * std::sin(i * (0.05 + 0.04 * p)));
+            trace.add(r);
+            chart.advance();
+            if (i % 400 == 0)
+                compareWithFullRepaint(&chart);
+        }
+    }
+
+    void traceHistorySurvivesPageChange()
+    {
+        WindowRig rig(Application::simulatedTransportFactory());
+        rig.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+        rig.nav()->setCurrentRow(2);
+        auto* page = rig.window->findChild<TracePage*>();
+        QVERIFY(page);
+        const TraceHistory& history = page->trace().history();
+        QTRY_VERIFY_WITH_TIMEOUT(history.size() > 10, 10000);
+        rig.nav()->setCurrentRow(4);
+        const qint64 first = history.at(0).timeMs;
+        const quint64 before = history.appended();
+        QTRY_VERIFY_WITH_TIMEOUT(history.appended() >= before + 25, 10000); // recorded while hidden
+        QCOMPARE(history.at(0).timeMs, first);
+        rig.nav()->setCurrentRow(2); // shown again, the chart catches up with all recorded meanwhile
+        page->chart()->repaint();
+        compareWithFullRepaint(page->chart());
     }
 };
 
