@@ -71,9 +71,9 @@ struct FakeRig
 
 // One process of a fake table, "pid start state argv0|argv1|...": its stat line (the
 // name is argv[0]'s file name cut to 15 characters, as the kernel does) and command line.
-void writeProcess(const QString& root, const QString& spec)
+void writeProcess(const QString& root, const QString& process)
 {
-    const QStringList parts = spec.split(QLatin1Char(' '));
+    const QStringList parts = process.split(QLatin1Char(' '));
     const QStringList argv = parts.mid(3).join(QLatin1Char(' ')).split(QLatin1Char('|'));
     const QString dir = root + QLatin1Char('/') + parts[0];
     QDir().mkpath(dir);
@@ -277,8 +277,8 @@ private Q_SLOTS:
         for (const QStringList& table : tables) {
             QDir(root.path()).removeRecursively();
             QDir().mkpath(root.path());
-            for (const QString& spec : table)
-                writeProcess(root.path(), spec);
+            for (const QString& process : table)
+                writeProcess(root.path(), process);
             watcher.scanNow();
             got << seen.join(QLatin1Char(','));
             seen.clear();
