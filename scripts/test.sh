@@ -27,8 +27,9 @@ else
     export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     # Qt itself is not instrumented: ignore its internals and suppress the hand-offs listed
-    # (with their reasons) in tests/tsan.supp.
-    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1:suppressions=$ROOT/tests/tsan.supp"
+    # (with their reasons) in tests/tsan.supp. A test that starts the command-line tool forks a
+    # process with threads; the child only execs, so the fork check is off.
+    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1:die_after_fork=0:suppressions=$ROOT/tests/tsan.supp"
 fi
 
 export QT_QPA_PLATFORM=offscreen
