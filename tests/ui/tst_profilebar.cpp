@@ -15,8 +15,6 @@
 #include "ui/PedalChannelCard.h"
 #include "ui/PedalsPage.h"
 
-using Store = CurveProfileJsonStore;
-
 class TestProfileBar : public QObject
 {
     Q_OBJECT
@@ -29,7 +27,7 @@ private Q_SLOTS:
     }
     void init()
     {
-        m_dir = Store::defaultProfilesDirectory();
+        m_dir = CurveProfileJsonStore::defaultProfilesDirectory();
         QDir(m_dir).removeRecursively();
         QSettings().remove(QStringLiteral("games"));
         m_chooserAnswers.clear();
@@ -90,11 +88,11 @@ private Q_SLOTS:
         QFETCH(bool, breakSave);
         QFETCH(int, editorDeadTop);
         QFETCH(int, rallyDeadTop);
-        QVERIFY(Store::ensureDefaultProfiles(m_dir, nullptr));
+        QVERIFY(CurveProfileJsonStore::ensureDefaultProfiles(m_dir, nullptr));
         for (const auto& [name, deadTop] : {std::pair{"F1 25", 20}, {"Rally", 30}}) {
             CurveProfile profile = makeDefaultProfile(QString::fromLatin1(name));
             profile.pedals[0].deadzoneTop = deadTop;
-            QVERIFY(Store::saveProfile(pathOf(name), profile, nullptr));
+            QVERIFY(CurveProfileJsonStore::saveProfile(pathOf(name), profile, nullptr));
         }
         makePage();
         select(QStringLiteral("Rally"));
@@ -266,7 +264,7 @@ private:
     int storedDeadTop(const QString& base, int pedal = 0) const // -1: unreadable
     {
         CurveProfile p;
-        return Store::loadProfile(pathOf(base), p, nullptr) ? p.pedals[size_t(pedal)].deadzoneTop : -1;
+        return CurveProfileJsonStore::loadProfile(pathOf(base), p, nullptr) ? p.pedals[size_t(pedal)].deadzoneTop : -1;
     }
 
     QString m_dir;
