@@ -113,11 +113,7 @@ int runMonitor(const QStringList& args)
         if (!csv.isOpen())
             return;
         const PedalRuntimeState& r = *app->runtime;
-        TraceReading reading;
-        reading.timeMs = clock.elapsed();
-        reading.raw = r.raw;
-        reading.out = r.out;
-        if (!csv.write(reading, &csvError)) {
+        if (!csv.write(TraceReading{clock.elapsed(), r.raw, r.out}, &csvError)) {
             if (terminal && drawn)
                 outRaw(QStringLiteral("\n"));
             err(QStringLiteral("%1: %2").arg(csvPath, csvError));

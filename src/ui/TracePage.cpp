@@ -143,10 +143,7 @@ void TracePage::onReading()
     if (!m_application || !m_application->runtime)
         return;
     const PedalRuntimeState& rt = *m_application->runtime;
-    TraceReading reading;
-    reading.timeMs = m_clock.elapsed();
-    reading.raw = rt.raw;
-    reading.out = rt.out;
+    const TraceReading reading{m_clock.elapsed(), rt.raw, rt.out};
     m_trace.add(reading);
     m_connected = true;
 
