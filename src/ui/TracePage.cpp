@@ -51,6 +51,26 @@ TracePage::TracePage(Application* application, QWidget* parent) : QWidget(parent
     setObjectName(QStringLiteral("pageTrace"));
     m_clock.start();
 
+    if (m_application && m_application->runtime)
+        connect(m_application->runtime.get(), &PedalRuntimeState::dataChanged, this, &TracePage::onReading);
+    if (m_application && m_application->coordinator)
+        connect(m_application->coordinator.get(), &SessionCoordinator::deviceConnectedChanged, this,
+                &TracePage::onConnectionChanged);
+    m_connected = m_application && m_application->linkState && m_application->linkState->connected;
+}
+
+void TracePage::setVisible(bool visible)
+{
+    // Built before the first show, not at start-up: recording needs no widgets.
+    if (visible)
+        buildUi();
+    QWidget::setVisible(visible);
+}
+
+void TracePage::buildUi()
+{
+    if (m_chart)
+        return;
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(20, 16, 20, 16);
     root->setSpacing(12);
@@ -100,12 +120,6 @@ TracePage::TracePage(Application* application, QWidget* parent) : QWidget(parent
 
     connect(m_pauseBtn, &QPushButton::toggled, this, &TracePage::onPauseToggled);
     connect(m_recordBtn, &QPushButton::toggled, this, &TracePage::onRecordToggled);
-    if (m_application && m_application->runtime)
-        connect(m_application->runtime.get(), &PedalRuntimeState::dataChanged, this, &TracePage::onReading);
-    if (m_application && m_application->coordinator)
-        connect(m_application->coordinator.get(), &SessionCoordinator::deviceConnectedChanged, this,
-                &TracePage::onConnectionChanged);
-    m_connected = m_application && m_application->linkState && m_application->linkState->connected;
 
     retranslateUi();
 }
@@ -119,6 +133,8 @@ TracePage::~TracePage()
 
 void TracePage::retranslateUi()
 {
+    if (!m_chart)
+        return;
     m_title->setText(QStringLiteral("<h2>%1</h2>").arg(QCoreApplication::translate("Quilbex", "Trace")));
     m_hint->setText(QCoreApplication::translate(
         "Quilbex",
@@ -152,7 +168,7 @@ void TracePage::onReading()
         if (!m_writer->write(reading, &error))
             failRecording(m_writer->path(), error);
     }
-    if (isVisible()) {
+    if (m_chart && isVisible()) {
         m_chart->advance();
         // Ten times a second is as fast as anyone reads digits; laying out three texts per
         // poll would cost more than the chart.
@@ -166,7 +182,8 @@ void TracePage::onReading()
 void TracePage::onConnectionChanged(bool connected)
 {
     m_connected = connected;
-    updateReadouts();
+    if (m_chart)
+        updateReadouts();
 }
 
 void TracePage::updateReadouts()

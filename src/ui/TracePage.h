@@ -15,7 +15,8 @@ class TraceChartWidget;
 
 // The live input trace: the three pedals' output over the last 10 s with the held brake
 // stroke, a readout per pedal, Pause, and Record (every reading to a CSV file in the
-// documents folder). Fed by every poll, also while another page is shown.
+// documents folder). Fed by every poll, also while another page is shown; its widgets are
+// built when it is first shown.
 class TracePage : public QWidget
 {
     Q_OBJECT
@@ -25,11 +26,25 @@ public:
 
     void retranslateUi();
 
-    // For tests and benchmarks.
+    void setVisible(bool visible) override;
+
+    // For tests and benchmarks (the widgets are built on demand).
     const InputTrace& trace() const { return m_trace; }
-    TraceChartWidget* chart() const { return m_chart; }
-    QPushButton* pauseButton() const { return m_pauseBtn; }
-    QPushButton* recordButton() const { return m_recordBtn; }
+    TraceChartWidget* chart()
+    {
+        buildUi();
+        return m_chart;
+    }
+    QPushButton* pauseButton()
+    {
+        buildUi();
+        return m_pauseBtn;
+    }
+    QPushButton* recordButton()
+    {
+        buildUi();
+        return m_recordBtn;
+    }
     QString recordingPath() const;
 
 private Q_SLOTS:
@@ -43,6 +58,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void buildUi();
     bool startRecording(QString* path, QString* error);
     void stopRecording();
     void failRecording(const QString& path, const QString& error);

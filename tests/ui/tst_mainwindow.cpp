@@ -332,11 +332,13 @@ private Q_SLOTS:
         WindowRig rig(Application::simulatedTransportFactory());
         rig.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
-        rig.nav()->setCurrentRow(2);
         auto* page = rig.window->findChild<TracePage*>();
         QVERIFY(page);
         const TraceHistory& history = page->trace().history();
-        QTRY_VERIFY_WITH_TIMEOUT(history.size() > 10, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(history.size() > 10, 10000); // before the page was ever shown
+        rig.nav()->setCurrentRow(2);
+        page->chart()->repaint();
+        compareWithFullRepaint(page->chart());
         rig.nav()->setCurrentRow(4);
         const qint64 first = history.at(0).timeMs;
         const quint64 before = history.appended();
