@@ -22,7 +22,6 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTextStream>
 #include <QTimer>
 #include <QtTest>
 
@@ -142,11 +141,7 @@ int main(int argc, char** argv)
     TimingApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quilbex Control"));
     QApplication::setOrganizationName(QStringLiteral("Quilbex"));
-    QFile styleFile(QStringLiteral(":/styles/app.qss"));
-    if (styleFile.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        QTextStream stream(&styleFile);
-        app.setStyleSheet(stream.readAll());
-    }
+    applyApplicationStyle();
     installWidgetHooks();
 
     SimulatedPedals* sim = nullptr;

@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QTimer>
 #include <QtTest>
 
@@ -27,6 +26,7 @@
 #include "device/sim/SimulatedPedals.h"
 #include "ui/CurvePreviewWidget.h"
 #include "ui/PedalsPage.h"
+#include "ui/WidgetHooks.h"
 
 namespace {
 
@@ -126,10 +126,7 @@ int main(int argc, char** argv)
     // The coordinator's diagnostics would otherwise be part of what is measured.
     qInstallMessageHandler(dropMessage);
     // The page as the application shows it: with the application style sheet.
-    QFile styleFile(QStringLiteral(":/styles/app.qss"));
-    if (styleFile.open(QIODevice::ReadOnly | QIODevice::Text))
-        qapp.setStyleSheet(QString::fromUtf8(styleFile.readAll()));
-    else
+    if (!applyApplicationStyle())
         std::printf("note: application style sheet not found\n");
     const int seconds = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 10;
     const QByteArray only = argc > 2 ? QByteArray(argv[2]) : QByteArray(); // "moving" or "idle"

@@ -9,9 +9,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QMainWindow>
-#include <QTextStream>
 #include <QTimer>
 
 #include <cstdio>
@@ -84,11 +82,7 @@ int applicationPhases(int argc, char** argv)
         QApplication::setApplicationName(QStringLiteral("Quilbex Control"));
         QApplication::setOrganizationName(QStringLiteral("Quilbex"));
         phases.mark("QApplication");
-        QFile styleFile(QStringLiteral(":/styles/app.qss"));
-        if (styleFile.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            QTextStream stream(&styleFile);
-            app.setStyleSheet(stream.readAll());
-        }
+        applyApplicationStyle();
         installWidgetHooks();
         phases.mark("style sheet, widget hooks");
         auto application = std::make_unique<Application>(Application::simulatedTransportFactory());

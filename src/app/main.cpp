@@ -1,8 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFile>
 #include <QIcon>
-#include <QTextStream>
 #include <QTimer>
 
 #include <cstdlib>
@@ -39,11 +37,7 @@ int main(int argc, char* argv[])
         parser.addOption(simulateOption);
         parser.process(app);
 
-        QFile styleFile(QStringLiteral(":/styles/app.qss"));
-        if (styleFile.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            QTextStream stream(&styleFile);
-            app.setStyleSheet(stream.readAll());
-        }
+        applyApplicationStyle();
 
         installWidgetHooks();
 

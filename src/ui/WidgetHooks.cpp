@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFile>
+#include <QFontDatabase>
+#include <QRegularExpression>
 #include <QPointer>
 #include <QScrollBar>
 #include <QWidget>
@@ -79,4 +82,51 @@ void installWidgetHooks()
             QCoreApplication::sendEvent(w, &event);
         }
     });
+}
+
+QString withInstalledFontFamilies(const QString& styleSheet, const QStringList& installed)
+{
+    static const QStringList generic = {QStringLiteral("serif"),     QStringLiteral("sans-serif"),
+                                        QStringLiteral("monospace"), QStringLiteral("cursive"),
+                                        QStringLiteral("fantasy"),   QStringLiteral("system-ui")};
+    static const QRegularExpression declaration(QStringLiteral("(font-family\\s*:)([^;}]*)"));
+    // A family offered by two foundries is listed as "Family [Foundry]".
+    QStringList families;
+    for (const QString& family : installed)
+        families.append(family.section(QStringLiteral(" ["), 0, 0));
+    QString result;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch& match : declaration.globalMatch(styleSheet)) {
+        QStringList kept;
+        const QStringList entries = match.captured(2).split(QLatin1Char(','));
+        for (const QString& entry : entries) {
+            const QString name = entry.trimmed();
+            const bool quoted = name.size() >= 2
+                && (name.front() == QLatin1Char('"') || name.front() == QLatin1Char('\''))
+                && name.back() == name.front();
+            const QString bare = quoted ? name.mid(1, name.size() - 2) : name;
+            if ((!quoted && generic.contains(bare, Qt::CaseInsensitive))
+                || families.contains(bare, Qt::CaseInsensitive))
+                kept.append(name);
+        }
+        if (kept.isEmpty())
+            continue;
+        result += QStringView(styleSheet).mid(done, match.capturedStart(2) - done);
+        result += QLatin1Char(' ') + kept.join(QStringLiteral(", "));
+        done = match.capturedEnd(2);
+    }
+    result += QStringView(styleSheet).mid(done);
+    return result;
+}
+
+bool applyApplicationStyle()
+{
+    QFile file(QStringLiteral(":/styles/app.qss"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    qApp->setStyleSheet(withInstalledFontFamilies(QString::fromUtf8(file.readAll()), QFontDatabase::families()));
+    QWidget probe;
+    probe.ensurePolished();
+    QApplication::setFont(probe.font());
+    return true;
 }

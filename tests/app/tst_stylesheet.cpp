@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include "ui/WidgetHooks.h"
+
 namespace {
 QString readText(const QString& path)
 {
@@ -41,6 +43,36 @@ private Q_SLOTS:
             }
         }
         QVERIFY(names > 0);
+    }
+
+    // Families the system lacks are dropped from the applied sheet, nothing else: the order,
+    // generic names and every other declaration stay, and a list with nothing installed is
+    // left whole rather than emptied.
+    void installedFamiliesOnly_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("missing first")
+            << "QWidget { font-family: \"Segoe UI\", \"Noto Sans\", sans-serif; color: red; }"
+            << "QWidget { font-family: \"Noto Sans\", sans-serif; color: red; }";
+        QTest::newRow("case, quotes, two rules")
+            << "A { font-family: 'noto sans', Nope; }\nB{font-family:\"Missing\",monospace}"
+            << "A { font-family: 'noto sans'; }\nB{font-family: monospace}";
+        QTest::newRow("quoted generic is a family") << "A { font-family: \"serif\", \"Noto Sans\"; }"
+                                                    << "A { font-family: \"Noto Sans\"; }";
+        QTest::newRow("nothing installed") << "A { font-family: \"Gone\", 'Also Gone'; }"
+                                           << "A { font-family: \"Gone\", 'Also Gone'; }";
+        QTest::newRow("foundry-qualified") << "A { font-family: \"Gone\", \"Acme Sans\"; }"
+                                           << "A { font-family: \"Acme Sans\"; }";
+        QTest::newRow("no font family") << "A { color: #fff; }"
+                                        << "A { color: #fff; }";
+    }
+    void installedFamiliesOnly()
+    {
+        QFETCH(QString, sheet);
+        QFETCH(QString, expected);
+        QCOMPARE(withInstalledFontFamilies(sheet, {QStringLiteral("Noto Sans"), QStringLiteral("Acme Sans [ACME]")}),
+                 expected);
     }
 
     void sheetParsesWithoutWarnings()
