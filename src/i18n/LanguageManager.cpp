@@ -124,9 +124,12 @@ void LanguageManager::setLanguage(const QString& code)
     m_current = chosen;
 
     {
+        // Rewriting the same value would still replace the settings file (and sync it to
+        // disk) at every start.
         QSettings settings;
         settings.beginGroup(kSettingsGroup);
-        settings.setValue(kSettingsKey, m_current);
+        if (settings.value(kSettingsKey).toString() != m_current)
+            settings.setValue(kSettingsKey, m_current);
         settings.endGroup();
     }
 

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "i18n/LanguageManager.h"
 #include "support/MarkingTranslator.h"
 #include "ui/WidgetHooks.h"
@@ -67,6 +69,24 @@ private Q_SLOTS:
             manager.initFromSettings(QLocale(system));
         QCOMPARE(seen, QStringList({expected, QStringLiteral("1"), expected}));
         QCOMPARE(manager.currentLanguage(), expected);
+    }
+
+    // Starting in the saved language leaves the settings file alone: it used to be replaced,
+    // and synced to disk, at every start.
+    void keptLanguageIsNotRewritten()
+    {
+        QSettings().setValue(QStringLiteral("ui/language"), QStringLiteral("de"));
+        const QByteArray path = QFile::encodeName(QSettings().fileName());
+        struct stat before = {};
+        QCOMPARE(::stat(path.constData(), &before), 0);
+        {
+            LanguageManager manager;
+            manager.initFromSettings(QLocale(QStringLiteral("fr_FR")));
+            QCOMPARE(manager.currentLanguage(), QStringLiteral("de"));
+        }
+        struct stat after = {};
+        QCOMPARE(::stat(path.constData(), &after), 0);
+        QCOMPARE(after.st_ino, before.st_ino);
     }
 
     // Every language's catalog loads and answers; switching replaces the catalog instead of
