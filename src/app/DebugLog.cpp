@@ -29,14 +29,15 @@ const char* debugLogLevel(QtMsgType type)
 
 bool openDebugLog(const QString& path)
 {
-    // Not through a symbolic link (a planted one would truncate its target), and only into a
-    // regular file: O_NONBLOCK keeps a FIFO from holding the start-up. Otherwise run without.
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    // Not through a symbolic link, nor into a file with a second name (a planted link would
+    // have its target truncated), and only into a regular file: O_NONBLOCK keeps a FIFO from
+    // holding the start-up. Truncated only once checked. Otherwise run without.
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
     struct stat info = {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink > 1 || ::ftruncate(fd, 0) != 0) {
         ::close(fd);
         return false;
     }

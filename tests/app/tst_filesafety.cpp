@@ -10,6 +10,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/DebugLog.h"
 #include "firmware/FirmwareFile.h"
@@ -50,7 +51,7 @@ private Q_SLOTS:
 
     void hostileFilesAreRefusedUntouched_data()
     {
-        QTest::addColumn<QString>("kind");      // fifo, zero (a link to /dev/zero), huge, victim, profile
+        QTest::addColumn<QString>("kind");      // fifo, zero (a link to /dev/zero), huge, victim, hard link, profile
         QTest::addColumn<QString>("name");      // where it is planted
         QTest::addColumn<QString>("operation"); // list, load, save, firmware, log
         QTest::addColumn<QString>("result");    // %1 stands for the planted path
@@ -67,6 +68,7 @@ private Q_SLOTS:
         row("firmware: FIFO", "fifo", "fw-2.0.0.bin", "firmware", notRegular);
         row("firmware: link to /dev/zero", "zero", "fw-2.0.0.bin", "firmware", notRegular);
         row("log: planted link", "victim", "quilbex_debug.log", "log", "not opened");
+        row("log: planted hard link", "hard link", "quilbex_debug.log", "log", "not opened");
         row("log: FIFO", "fifo", "quilbex_debug.log", "log", "not opened");
         row("log: missing folder", "none", "missing/quilbex_debug.log", "log", "not opened");
     }
@@ -87,6 +89,8 @@ private Q_SLOTS:
             QVERIFY(QFile::copy(victim, path));
         else if (kind == QLatin1String("huge"))
             QVERIFY(QFile::resize(victim, 2 * 1024 * 1024) && QFile::rename(victim, path));
+        else if (kind == QLatin1String("hard link"))
+            QCOMPARE(::link(QFile::encodeName(victim).constData(), QFile::encodeName(path).constData()), 0);
         else if (kind != QLatin1String("none"))
             QVERIFY(QFile::link(kind == QLatin1String("victim") ? victim : "/dev/" + kind, path));
         const QString before = describe(path) + describe(victim);
