@@ -3,6 +3,9 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QListWidget>
 #include <QDir>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -240,6 +243,40 @@ private Q_SLOTS:
         button("Export")->click();
         QCOMPARE(readFile(bad), stored);
         QCOMPARE(readFile(pathOf("Track")), stored);
+    }
+
+    // Games… edits the bindings of the profile selected in the list: a game bound elsewhere
+    // moves here and the dialog says from where; Remove takes the selected game.
+    void gamesDialogBindsTheSelectedProfile()
+    {
+        makePage();
+        select(QStringLiteral("F1 25"));
+        QString note;
+        m_dialogs->onOpen = [&note] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            const auto click = [dialog](const QString& text) {
+                for (QPushButton* b : dialog->findChildren<QPushButton*>())
+                    if (b->text() == text)
+                        b->click();
+            };
+            auto* input = dialog->findChild<QComboBox*>();
+            for (const char* exe : {"acs.exe", "C:\\Games\\F1_24.exe"}) {
+                input->setEditText(QString::fromLatin1(exe));
+                click(QStringLiteral("Add"));
+                note += dialog->findChildren<QLabel*>().last()->text() + QLatin1Char('|');
+            }
+            auto* list = dialog->findChild<QListWidget*>();
+            list->setCurrentRow(list->count() - 1);
+            click(QStringLiteral("Remove"));
+            dialog->reject();
+        };
+        button(QStringLiteral("Games…"))->click();
+        QCOMPARE(GameBindings::executables(QStringLiteral("F1 25.json")),
+                 (QStringList{QStringLiteral("F1_25.exe"), QStringLiteral("acs.exe")}));
+        QVERIFY(GameBindings::executables(QStringLiteral("Assetto Corsa.json")).isEmpty());
+        QCOMPARE(note,
+                 QStringLiteral("acs.exe was bound to profile \"Assetto Corsa\"; it now switches the pedals to "
+                                "this profile.||"));
     }
 
 private:
