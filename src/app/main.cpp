@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
     int exitCode = 0;
     {
         QApplication app(argc, argv);
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/app.png")));
+        QApplication::setWindowIcon(QIcon(loadPng(QStringLiteral(":/images/app.png"))));
         QApplication::setApplicationName(QStringLiteral("Quilbex Control"));
         QApplication::setOrganizationName(QStringLiteral("Quilbex"));
         QApplication::setApplicationVersion(QStringLiteral(QUILBEX_VERSION_TEXT));

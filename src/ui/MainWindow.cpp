@@ -92,7 +92,7 @@ void MainWindow::setupUi()
     headerLayout->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto* logo = new QLabel(header);
     logo->setObjectName(QStringLiteral("navLogoLabel"));
-    const QPixmap pixmap(QStringLiteral(":/images/quilbex-logo.png"));
+    const QPixmap pixmap = loadPng(QStringLiteral(":/images/quilbex-logo.png"));
     if (pixmap.isNull()) {
         logo->setText(QStringLiteral("Quilbex Control"));
         logo->setStyleSheet(QStringLiteral("color:#ffffff; font-size:15px; font-weight:700;"));

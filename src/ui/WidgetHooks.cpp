@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFontDatabase>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QPointer>
 #include <QScrollBar>
@@ -129,4 +130,11 @@ bool applyApplicationStyle()
     probe.ensurePolished();
     QApplication::setFont(probe.font());
     return true;
+}
+
+QPixmap loadPng(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QStringList>
 
 class QWidget;
@@ -25,3 +26,7 @@ bool applyApplicationStyle();
 // the same, since a missing family is skipped, but skipping one costs a search of the
 // system's fonts for stand-ins that are then not used.
 QString withInstalledFontFamilies(const QString& styleSheet, const QStringList& installed);
+
+// A PNG image, read by Qt's own PNG reader. Reading it the ordinary way loads every image
+// format plugin first, to ask each whether it wants the file. Null when unreadable.
+QPixmap loadPng(const QString& path);

@@ -32,8 +32,8 @@ private Q_SLOTS:
             const QString resource = ":/" + file.mid(src.size() + 10);
             const QString suffix = QFileInfo(file).suffix();
             if (file.startsWith(src + "resources/") && !file.contains("/source/") && suffix != QLatin1String("txt"))
-                QVERIFY2(QFile::exists(resource)
-                             && (!QStringList{"png", "svg"}.contains(suffix) || !QIcon(resource).pixmap(16).isNull()),
+                QVERIFY2(QFile::exists(resource) && (suffix != QLatin1String("png") || !loadPng(resource).isNull())
+                             && (suffix != QLatin1String("svg") || !QIcon(resource).pixmap(16).isNull()),
                          qPrintable(resource));
             if (!QStringList{"cpp", "h", "qss"}.contains(suffix))
                 continue;
