@@ -22,9 +22,9 @@ done
 exec 3>&1 1>&2
 
 if [[ $quick -eq 1 ]]; then
-    startup_runs=3; live_seconds=10; live_page_runs=1; roundtrip_runs=3; firmware_runs=1
+    startup_runs=5; live_seconds=10; live_page_runs=1; roundtrip_runs=3; firmware_runs=1
 else
-    startup_runs=7; live_seconds=60; live_page_runs=3; roundtrip_runs=5; firmware_runs=3
+    startup_runs=15; live_seconds=60; live_page_runs=3; roundtrip_runs=5; firmware_runs=3
 fi
 
 "$ROOT/scripts/setup-deps.sh"
@@ -88,20 +88,9 @@ run_bench() {
 }
 
 # --- start-up --------------------------------------------------------------------------
-# "fresh" (every run in a new home, as on first start) or "seeded", then the command.
-startup_series() {
-    local mode="$1"; shift
-    local seeded="" i
-    if [[ "$mode" == seeded ]]; then
-        seeded="$(new_home)"
-        in_home_time "$seeded" "$@" >/dev/null # seeds the profiles directory
-    fi
-    in_home_time "$(new_home)" "$@" >/dev/null # warms the page cache; not counted
-    for ((i = 0; i < startup_runs; ++i)); do
-        local home="${seeded:-$(new_home)}"
-        in_home_time "$home" "$@"
-    done
-}
+# Each round runs the application on a first start (a new home), with its profiles present
+# (one home seeded beforehand) and the empty window, one after the other: the machine's
+# speed drifts over a minute, and a ratio of series taken at different times would show it.
 in_home_time() {
     local dir="$1"; shift
     (cd "$dir" && export HOME="$dir" XDG_DATA_HOME="$dir/data" XDG_CONFIG_HOME="$dir/config" \
@@ -111,10 +100,17 @@ in_home_time() {
     }
 }
 
-echo "bench: start-up, $startup_runs runs each" >&2
-startup_series fresh "$APP" --simulate >"$SCRATCH/su_first.txt"
-startup_series seeded "$APP" --simulate >"$SCRATCH/su_seed.txt"
-startup_series fresh "$BENCH/bench_startup" >"$SCRATCH/su_empty.txt"
+echo "bench: start-up, $startup_runs rounds" >&2
+seeded_home="$(new_home)"
+in_home_time "$seeded_home" "$APP" --simulate >/dev/null # seeds the profiles directory
+in_home_time "$(new_home)" "$APP" --simulate >/dev/null  # warm the page cache; not counted
+in_home_time "$(new_home)" "$BENCH/bench_startup" >/dev/null
+: >"$SCRATCH/su_first.txt"; : >"$SCRATCH/su_seed.txt"; : >"$SCRATCH/su_empty.txt"
+for ((i = 0; i < startup_runs; ++i)); do
+    in_home_time "$(new_home)" "$APP" --simulate >>"$SCRATCH/su_first.txt"
+    in_home_time "$seeded_home" "$APP" --simulate >>"$SCRATCH/su_seed.txt"
+    in_home_time "$(new_home)" "$BENCH/bench_startup" >>"$SCRATCH/su_empty.txt"
+done
 # Where the time goes, for the reader of the progress output (not part of the table).
 in_home "$(new_home)" "$BENCH/bench_startup" --phases >&2 2>/dev/null || true
 for v in first seed empty; do
