@@ -20,6 +20,7 @@
 #include "app/Application.h"
 #include "app/DebugLog.h"
 #include "i18n/LanguageManager.h"
+#include "profiles/CurveProfileJsonStore.h"
 #include "ui/MainWindow.h"
 #include "ui/WidgetHooks.h"
 
@@ -82,6 +83,7 @@ int applicationPhases(int argc, char** argv)
         QApplication::setApplicationName(QStringLiteral("Quilbex Control"));
         QApplication::setOrganizationName(QStringLiteral("Quilbex"));
         phases.mark("QApplication");
+        CurveProfileJsonStore::startEnsuringDefaultProfiles(CurveProfileJsonStore::defaultProfilesDirectory());
         applyApplicationStyle();
         installWidgetHooks();
         phases.mark("style sheet, widget hooks");

@@ -13,6 +13,7 @@
 #include "coordination/GameWatcher.h"
 #include "firmware/FirmwareUpdateManager.h"
 #include "i18n/LanguageManager.h"
+#include "profiles/CurveProfileJsonStore.h"
 #include "ui/MainWindow.h"
 #include "ui/WidgetHooks.h"
 
@@ -36,6 +37,8 @@ int main(int argc, char* argv[])
             QStringLiteral("simulate"), QStringLiteral("Use the built-in virtual pedals instead of real hardware."));
         parser.addOption(simulateOption);
         parser.process(app);
+        // A first start writes the built-in profiles meanwhile; the Pedals page waits for them.
+        CurveProfileJsonStore::startEnsuringDefaultProfiles(CurveProfileJsonStore::defaultProfilesDirectory());
 
         applyApplicationStyle();
 
@@ -57,6 +60,7 @@ int main(int argc, char* argv[])
             QTimer::singleShot(0, &app, &QCoreApplication::quit);
 
         exitCode = app.exec();
+        CurveProfileJsonStore::finishEnsuringDefaultProfiles();
 
         closeDebugLog();
         // Ends a firmware update still running: its worker stops within a bounded wait.

@@ -9,6 +9,9 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <future>
+#include <mutex>
+#include <utility>
 
 #include "app/FileSafety.h"
 
@@ -113,8 +116,10 @@ QStringList CurveProfileJsonStore::builtInProfileNames()
             QStringLiteral("rFactor 2")};
 }
 
-bool CurveProfileJsonStore::ensureDefaultProfiles(const QString& dir, QString* error)
+namespace {
+bool seedBuiltInProfiles(const QString& dir, QString* error)
 {
+    using Store = CurveProfileJsonStore;
     if (!QDir().mkpath(dir))
         return fail(error, QCoreApplication::translate("Quilbex", "Cannot create profiles directory: %1").arg(dir));
     // The same files listProfiles would list; their names are enough, so none is parsed here.
@@ -122,14 +127,62 @@ bool CurveProfileJsonStore::ensureDefaultProfiles(const QString& dir, QString* e
         return true;
 
     const CurveProfile defaults = makeDefaultProfile(QStringLiteral("Default"));
-    for (const QString& name : builtInProfileNames()) {
+    for (const QString& name : Store::builtInProfileNames()) {
         CurveProfile copy = defaults;
         copy.profileName = name;
-        const QString base = uniqueProfileBaseName(dir, sanitizeProfileName(name));
-        if (!saveProfile(jsonPath(dir, base), copy, error))
+        const QString base = Store::uniqueProfileBaseName(dir, Store::sanitizeProfileName(name));
+        if (!Store::saveProfile(jsonPath(dir, base), copy, error))
             return false;
     }
     return true;
+}
+
+struct Seeding
+{
+    std::mutex mutex;
+    QString dir;
+    std::future<std::pair<bool, QString>> result;
+};
+Seeding& seeding()
+{
+    static Seeding instance;
+    return instance;
+}
+} // namespace
+
+void CurveProfileJsonStore::startEnsuringDefaultProfiles(const QString& dir)
+{
+    Seeding& s = seeding();
+    const std::lock_guard<std::mutex> lock(s.mutex);
+    if (s.result.valid())
+        return;
+    s.dir = dir;
+    s.result = std::async(std::launch::async, [dir] {
+        QString error;
+        const bool ok = seedBuiltInProfiles(dir, &error);
+        return std::make_pair(ok, error);
+    });
+}
+
+void CurveProfileJsonStore::finishEnsuringDefaultProfiles()
+{
+    Seeding& s = seeding();
+    const std::lock_guard<std::mutex> lock(s.mutex);
+    if (s.result.valid())
+        s.result.wait();
+}
+
+bool CurveProfileJsonStore::ensureDefaultProfiles(const QString& dir, QString* error)
+{
+    {
+        Seeding& s = seeding();
+        const std::lock_guard<std::mutex> lock(s.mutex);
+        if (s.result.valid() && s.dir == dir) {
+            const auto [ok, message] = s.result.get();
+            return ok || fail(error, message);
+        }
+    }
+    return seedBuiltInProfiles(dir, error);
 }
 
 QList<ProfileEntry> CurveProfileJsonStore::listProfiles(const QString& dir)

@@ -23,8 +23,9 @@ public:
     virtual bool saveByName(const QString& name, const CurveProfile& profile, QString* error) = 0;
 };
 
-// Profiles as JSON files in one directory. Stateless: every operation takes the directory
-// or file path; the by-name interface is not used by this application.
+// Profiles as JSON files in one directory. Stateless but for one seeding started ahead:
+// every operation takes the directory or file path; the by-name interface is not used by
+// this application.
 class CurveProfileJsonStore : public ICurveProfileStore
 {
 public:
@@ -34,6 +35,12 @@ public:
     static QString defaultProfilesDirectory();
     // Creates the directory; seeds the built-in profiles while it holds no .json file.
     static bool ensureDefaultProfiles(const QString& dir, QString* error);
+    // Runs ensureDefaultProfiles(dir) on a thread of its own, so that a first start writes the
+    // built-in profiles (each synced to disk) while the window is built. The next
+    // ensureDefaultProfiles for that directory waits for it and reports its result;
+    // finishEnsuringDefaultProfiles() waits for one nobody asked for.
+    static void startEnsuringDefaultProfiles(const QString& dir);
+    static void finishEnsuringDefaultProfiles();
     // Every *.json file, sorted by display name; unreadable files are listed by base name.
     static QList<ProfileEntry> listProfiles(const QString& dir);
     static bool loadProfile(const QString& filePath, CurveProfile& out, QString* error);

@@ -179,11 +179,13 @@ private Q_SLOTS:
 
     // The built-ins go into a missing folder (made with its parents), never beside any profile
     // file; listed in the user's order, a file without a name by its base name, nothing hidden.
+    // Seeding started ahead on its own thread gives the same files and the same failures.
     void seedsAndLists()
     {
         QTemporaryDir tmp;
         const QString dir = tmp.filePath("a/b/profiles");
         QString error;
+        Store::startEnsuringDefaultProfiles(dir);
         QVERIFY2(Store::ensureDefaultProfiles(dir, &error), qPrintable(error));
         QStringList names = Store::builtInProfileNames();
         std::sort(names.begin(), names.end(),
@@ -208,8 +210,13 @@ private Q_SLOTS:
         QCOMPARE(listed(tmp.path()), QStringList({"Alpha@file", "broken", "zeta"}));
 
         const QString blocked = tmp.filePath("zeta.json/profiles");
-        QVERIFY(!Store::ensureDefaultProfiles(blocked, &error));
-        QCOMPARE(error, QStringLiteral("Cannot create profiles directory: %1").arg(blocked));
+        for (int ahead = 0; ahead < 2; ++ahead) {
+            if (ahead)
+                Store::startEnsuringDefaultProfiles(blocked);
+            error.clear();
+            QVERIFY(!Store::ensureDefaultProfiles(blocked, &error));
+            QCOMPARE(error, QStringLiteral("Cannot create profiles directory: %1").arg(blocked));
+        }
     }
 
     // Beside Profile.json, Profile (1).json and Foo.json: a new profile's file name, whether
