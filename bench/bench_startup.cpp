@@ -67,6 +67,7 @@ int emptyWindow(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QMainWindow window;
+    window.resize(1280, 780); // the application's window size
     window.show();
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
