@@ -93,9 +93,7 @@ run_bench() {
 # speed drifts over a minute, and a ratio of series taken at different times would show it.
 in_home_time() {
     local dir="$1"; shift
-    (cd "$dir" && export HOME="$dir" XDG_DATA_HOME="$dir/data" XDG_CONFIG_HOME="$dir/config" \
-        XDG_CACHE_HOME="$dir/cache" XDG_RUNTIME_DIR="$(runtime_of "$dir")" QT_QPA_PLATFORM=offscreen \
-        QUILBEX_EXIT_AFTER_SHOW=1 && "$BENCH/bench_peakrss" "$@" 2>"$SCRATCH/last.err") || {
+    in_home "$dir" env QUILBEX_EXIT_AFTER_SHOW=1 "$BENCH/bench_peakrss" "$@" 2>"$SCRATCH/last.err" || {
         echo "bench: failed: $*" >&2; tail -n 20 "$SCRATCH/last.err" >&2; exit 1
     }
 }

@@ -12,6 +12,7 @@
 
 #include "support/UiSupport.h"
 #include "ui/PedalChannelCard.h"
+#include "ui/WidgetHooks.h"
 
 namespace {
 // Why the text of a label or button does not fit, or empty. A widget inside a scroll area
@@ -66,7 +67,7 @@ class TestLayoutFit : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { qApp->setStyleSheet(QString::fromUtf8(readFile(QStringLiteral(":/styles/app.qss")))); }
+    void initTestCase() { QVERIFY(applyApplicationStyle()); }
 
     void pagesFit_data()
     {
